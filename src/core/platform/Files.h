@@ -1,0 +1,27 @@
+#pragma once
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace quill {
+
+// Files and folders. Paths are Windows paths in UTF-8; contents are raw bytes.
+class Files {
+public:
+    virtual ~Files() = default;
+    virtual bool Exists(const std::string& path) = 0;
+    virtual bool Delete(const std::string& path) = 0;
+    // Overwrites an existing target.
+    virtual bool Copy(const std::string& from, const std::string& to) = 0;
+    virtual std::optional<std::uint64_t> Size(const std::string& path) = 0;
+    // At most maxBytes from offset; fewer at the end of the file. nullopt: cannot open.
+    virtual std::optional<std::string> Read(const std::string& path, std::uint64_t offset,
+                                            std::size_t maxBytes) = 0;
+    // Creates or truncates.
+    virtual bool Write(const std::string& path, std::string_view bytes) = 0;
+    // Creates when missing.
+    virtual bool Append(const std::string& path, std::string_view bytes) = 0;
+};
+
+}  // namespace quill

@@ -1,0 +1,14 @@
+#pragma once
+#include <string>
+#include <string_view>
+
+namespace quill {
+
+class TextCodec {
+public:
+    virtual ~TextCodec() = default;
+    // Bytes in the system's ANSI code page to UTF-8.
+    virtual std::string AnsiToUtf8(std::string_view bytes) = 0;
+};
+
+}  // namespace quill
