@@ -1,0 +1,27 @@
+#pragma once
+#include "core/platform/Clock.h"
+#include "core/platform/Files.h"
+#include "core/platform/Multimedia.h"
+#include "core/platform/Process.h"
+#include "core/platform/Profile.h"
+#include "core/platform/Shell.h"
+#include "core/platform/SkypeWire.h"
+#include "core/platform/TextCodec.h"
+#include "core/platform/UiHost.h"
+
+namespace quill {
+
+// Everything the system gives the program.
+struct Ports {
+    Files& files;
+    Profile& profile;
+    Clock& clock;
+    SkypeWire& wire;
+    Multimedia& mci;
+    UiHost& ui;
+    Shell& shell;
+    TextCodec& codec;
+    Process& process;
+};
+
+}  // namespace quill

@@ -1,0 +1,15 @@
+#pragma once
+
+namespace quill {
+
+// What parts deep inside the program may ask of the program as a whole.
+class ProgramControl {
+public:
+    virtual ~ProgramControl() = default;
+    // Closes the options window, which runs shutdown.
+    virtual void CloseOptionsWindow() = 0;
+    // Not modal, window state normal.
+    virtual void ShowFirstRunWindow() = 0;
+};
+
+}  // namespace quill

@@ -1,0 +1,29 @@
+#include "core/app/Quillares.h"
+
+namespace quill {
+
+Quillares::Quillares(Ports p)
+    : ports(p),
+      log(ports.files, ports.clock, shared.ProgramFolder),
+      settings(ports.profile, shared.ProgramFolder, shared.IniName),
+      queue(log),
+      link(ports.wire, log, queue, window, shared),
+      dispatcher(log, queue, ports.codec),
+      tray(ports.ui, queue, window),
+      loop(log, ports.files, shared, queue, link, dispatcher, window, ports.ui, *this),
+      proc(log, queue, link, dispatcher, tray) {}
+
+std::optional<std::intptr_t> Quillares::WindowProc(const WindowMessage& m) {
+    if (ended_) return std::nullopt;
+    try {
+        return proc.WindowProc(m);
+    } catch (const std::exception&) {
+        return std::nullopt;
+    }
+}
+
+void Quillares::OpenLog() {
+    ports.shell.Open("Open", "Notepad", log.Path(), "");
+}
+
+}  // namespace quill

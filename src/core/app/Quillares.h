@@ -1,0 +1,76 @@
+#pragma once
+#include <memory>
+#include <optional>
+
+#include "core/app/Log.h"
+#include "core/app/Ports.h"
+#include "core/app/ProgramControl.h"
+#include "core/app/Settings.h"
+#include "core/app/Shared.h"
+#include "core/app/Tray.h"
+#include "core/app/Trapped.h"
+#include "core/placeholders/NotYetBuilt.h"
+#include "core/skype/Dispatcher.h"
+#include "core/skype/MainLoop.h"
+#include "core/skype/SkypeLink.h"
+#include "core/skype/WindowProc.h"
+#include "core/skype/WorkQueue.h"
+#include "core/ui/FirstRunWindow.h"
+#include "core/ui/OptionsWindow.h"
+
+namespace quill {
+
+// The whole program behind its window. The adapter calls in with plain values; everything
+// decided here is decided in core.
+class Quillares : public ProgramControl {
+public:
+    enum class StartResult { Running, SecondInstance };
+
+    explicit Quillares(Ports ports);
+
+    // The options window's load; mainWindow is its handle.
+    StartResult Start(WindowHandle mainWindow);
+
+    // The event seam.
+    std::optional<std::intptr_t> WindowProc(const WindowMessage& m);
+    void OnTimer1() { guarded([&] { loop.Timer1Tick(); }); }
+    void OnTimer2() { guarded([&] { loop.Timer2Tick(); }); }
+    // Close box, system menu or Alt+F4: the window hides, the program stays.
+    void OnCloseBox() { window.Form1.SetVisible(false); }
+    // The system is ending the session.
+    void OnSystemShutdown() { CloseOptionsWindow(); }
+    // The user moved the window.
+    void OnFormMoved(int leftTwips, int topTwips) { window.Form1.Move(leftTwips, topTwips); }
+    void OpenLog();
+
+    // ProgramControl
+    void CloseOptionsWindow() override;
+    void ShowFirstRunWindow() override { firstRun.Show(); }
+
+    bool Ended() const { return ended_; }
+
+    Ports ports;
+    Shared shared;
+    Log log;
+    Settings settings;
+    ui::OptionsWindow window;
+    ui::FirstRunWindow firstRun;
+    WorkQueue queue;
+    SkypeLink link;
+    Dispatcher dispatcher;
+    Tray tray;
+    MainLoop loop;
+    WindowProcedure proc;
+
+private:
+    template <class F>
+    void guarded(F&& f) {
+        if (!ended_) Trapped(f);
+    }
+    void ReadWindowPosition();
+
+    std::unique_ptr<placeholders::clsHTTP> server_;
+    bool ended_ = false;
+};
+
+}  // namespace quill

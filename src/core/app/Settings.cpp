@@ -1,0 +1,38 @@
+#include "core/app/Settings.h"
+
+#include "core/app/Text.h"
+
+namespace quill {
+
+std::string Settings::ReadIniFile(const std::string& file, const std::string& section, const std::string& key) {
+    std::string value = profile_.Read(programFolder_ + file, section, key, kBufferChars);
+    CutAtNul(value);
+    return value;
+}
+
+namespace {
+
+// A line break inside a value would start a line of its own in the file: a new key or section
+// taken from outside text.
+std::string OneLine(std::string s) {
+    for (char& c : s)
+        if (c == '\r' || c == '\n') c = ' ';
+    return s;
+}
+
+}  // namespace
+
+void Settings::WriteIniFile(const std::string& file, const std::string& section, const std::string& key,
+                            const std::string& value) {
+    profile_.Write(programFolder_ + file, OneLine(section), OneLine(key), OneLine(value));
+}
+
+std::string Settings::ReadIni(const std::string& section, const std::string& key) {
+    return ReadIniFile(iniName_, section, key);
+}
+
+void Settings::WriteIni(const std::string& section, const std::string& key, const std::string& value) {
+    WriteIniFile(iniName_, section, key, value);
+}
+
+}  // namespace quill

@@ -1,0 +1,31 @@
+#include <string>
+
+#include "core/app/Quillares.h"
+#include "core/app/Trapped.h"
+
+namespace quill {
+
+void Quillares::CloseOptionsWindow() {
+    if (ended_) return;
+    ended_ = true;
+    Trapped([&] {
+        if (firstRun.Loaded) firstRun.Release();
+    });
+    Trapped([&] {
+        window.Timer1.SetEnabled(false);
+        window.Timer2.SetEnabled(false);
+    });
+    Trapped([&] {
+        placeholders::ReleasePictureButtons();
+        server_.reset();
+    });
+    Trapped([&] { tray.RemoveTrayIcon(); });
+    Trapped([&] {
+        settings.WriteIni("window", "top", std::to_string(window.Form1.Top()));
+        settings.WriteIni("window", "left", std::to_string(window.Form1.Left()));
+    });
+    Trapped([&] { log.WriteLog("Quillares: END"); });
+    ports.ui.DestroyMainWindow();
+}
+
+}  // namespace quill

@@ -1,0 +1,61 @@
+
+#include "core/app/Quillares.h"
+#include "core/app/Text.h"
+#include "core/app/Trapped.h"
+#include "core/app/UserSettings.h"
+
+namespace quill {
+
+Quillares::StartResult Quillares::Start(WindowHandle mainWindow) {
+    shared.ProgramFolder = ports.process.ProgramFolder();
+    if (!EndsWith(shared.ProgramFolder, "\\")) shared.ProgramFolder += "\\";
+
+    if (ports.process.AnotherInstanceRunning()) {
+        ports.files.Copy(shared.ProgramFolder + "Quillares.ini", shared.ProgramFolder + "newinst.ini");
+        return StartResult::SecondInstance;
+    }
+
+    Trapped([&] {
+        log.WriteLog("START");
+        log.WriteLog("Quillares: START");
+    });
+    shared.IniName = "Quillares.ini";
+    Trapped([&] {
+        shared.UserId = Trim(settings.ReadIni("window", "id"));
+        log.WriteLog("Quillares: user=" + shared.UserId);
+    });
+    Trapped([&] { OpenUserSettings(shared, ports.files, placeholders::CountToneCatalogue); });
+    Trapped([&] { ReadWindowPosition(); });
+    Trapped([&] {
+        shared.LangFile = settings.ReadIni("window", "language");
+        if (shared.LangFile.empty()) shared.LangFile = "english.txt";
+        shared.DefaultTone = settings.ReadIni("wav", "default");
+        if (shared.DefaultTone.empty()) shared.DefaultTone = "wav\\default.wav";
+        log.WriteLog("Quillares: interface=" + shared.LangFile);
+    });
+    Trapped([&] { server_ = std::make_unique<placeholders::clsHTTP>(); });
+    Trapped([&] { placeholders::LoadLanguage(); });
+    Trapped([&] {
+        std::string skip = LowerAscii(settings.ReadIniFile("Quillares.ini", "window", "skiphelp"));
+        if (skip.empty() || skip == "no" || skip == "0") ShowFirstRunWindow();
+    });
+    Trapped([&] {
+        shared.MainWindowHandle = mainWindow;
+        tray.AddTrayIcon();
+    });
+    shared.SoundOn = true;
+    Trapped([&] { link.RegisterSkypeMessages(); });
+    queue.QueueItem("Module1");
+    return StartResult::Running;
+}
+
+void Quillares::ReadWindowPosition() {
+    auto& form = window.Form1;
+    int top = RoundToInt(Val(settings.ReadIni("window", "top")));
+    if (top <= 0) top = 1;
+    int left = RoundToInt(Val(settings.ReadIni("window", "left")));
+    if (left <= 0) left = ports.ui.ScreenWidthTwips() - form.Width() - 30;
+    form.Move(left, top);
+}
+
+}  // namespace quill

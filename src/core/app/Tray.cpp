@@ -1,0 +1,41 @@
+#include "core/app/Tray.h"
+
+#include "core/platform/UiHost.h"
+#include "core/skype/WorkQueue.h"
+#include "core/ui/OptionsWindow.h"
+
+namespace quill {
+
+namespace {
+constexpr std::intptr_t kLeftDoubleClick = 515, kRightButtonDown = 516, kLeftButtonDown = 513;
+}
+
+void Tray::AddTrayIcon() {
+    ui_.InstallWindowProc();
+    ui_.AddTrayIcon(TrayIconData{kIconId, kFlags, kCallbackMessage, "Quillares"});
+}
+
+void Tray::RemoveTrayIcon() {
+    ui_.RestoreWindowProc();
+    ui_.DeleteTrayIcon(kIconId);
+}
+
+bool Tray::OnTrayCallback(std::intptr_t mouseMessage) {
+    if (window_.Form1.Visible()) return false;
+    switch (mouseMessage) {
+        case kLeftDoubleClick:
+            queue_.QueueItem("Form1");
+            return true;
+        case kRightButtonDown:
+            queue_.QueueItem("Menu1");
+            return true;
+        case kLeftButtonDown:
+            // Later than a right click, so that a double-click can still win over the menu.
+            queue_.QueueItem("Menu2");
+            return true;
+        default:
+            return false;
+    }
+}
+
+}  // namespace quill

@@ -1,0 +1,48 @@
+#pragma once
+#include <string>
+
+namespace quill {
+
+class Dispatcher;
+class Files;
+class Log;
+class ProgramControl;
+class SkypeLink;
+class UiHost;
+class WorkQueue;
+struct Shared;
+namespace ui {
+struct OptionsWindow;
+}
+
+// Timer1 (every 50 ms) takes one work item per tick; Timer2 (every 5 s) keeps the link alive.
+class MainLoop {
+public:
+    MainLoop(Log& log, Files& files, const Shared& shared, WorkQueue& queue, SkypeLink& link, Dispatcher& dispatcher,
+             ui::OptionsWindow& window, UiHost& ui, ProgramControl& program)
+        : log_(log), files_(files), shared_(shared), queue_(queue), link_(link), dispatcher_(dispatcher),
+          window_(window), ui_(ui), program_(program) {}
+
+    void Timer1Tick();
+    void Timer2Tick();
+
+private:
+    // True when a marker ended the program.
+    bool WatchMarkers();
+    void ActOn(const std::string& item, const std::string& rest);
+    void ShowOptions();
+    void PopUpMenu();
+    void NextDisplayName();
+
+    Log& log_;
+    Files& files_;
+    const Shared& shared_;
+    WorkQueue& queue_;
+    SkypeLink& link_;
+    Dispatcher& dispatcher_;
+    ui::OptionsWindow& window_;
+    UiHost& ui_;
+    ProgramControl& program_;
+};
+
+}  // namespace quill

@@ -1,0 +1,43 @@
+#include "core/ui/Controls.h"
+
+namespace quill::ui {
+
+void Control::Move(int left, int top) {
+    if (left == left_ && top == top_) return;
+    left_ = left;
+    top_ = top;
+    Changed(Prop::Position);
+}
+
+void Control::Resize(int width, int height) {
+    if (width == width_ && height == height_) return;
+    width_ = width;
+    height_ = height;
+    Changed(Prop::Position);
+}
+
+void ListBox::SetListIndex(int i) {
+    if (i < -1 || i >= ListCount()) return;
+    // A list box raises its click event even when the same entry is selected again.
+    index_ = i;
+    Changed(Prop::Selection);
+    if (OnClick) OnClick();
+}
+
+std::string ListBox::Item(int i) const {
+    if (i < 0 || i >= ListCount()) return {};
+    return items_[static_cast<std::size_t>(i)];
+}
+
+void ListBox::AddItem(const std::string& text) {
+    items_.push_back(text);
+    Changed(Prop::Items);
+}
+
+void ListBox::Clear() {
+    items_.clear();
+    index_ = -1;
+    Changed(Prop::Items);
+}
+
+}  // namespace quill::ui

@@ -1,0 +1,102 @@
+#pragma once
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace quill::ui {
+
+// What changed on a control, so the adapter mirrors only that.
+enum class Prop { Visible, Enabled, Caption, Position, Items, Selection, WindowState };
+
+// A control as the program sees it. Geometry is in twips.
+class Control {
+public:
+    using Listener = std::function<void(Control&, Prop)>;
+
+    explicit Control(std::string name) : name_(std::move(name)) {}
+    virtual ~Control() = default;
+    Control(const Control&) = delete;
+    Control& operator=(const Control&) = delete;
+
+    const std::string& Name() const { return name_; }
+
+    bool Visible() const { return visible_; }
+    void SetVisible(bool v) { Set(visible_, v, Prop::Visible); }
+    bool Enabled() const { return enabled_; }
+    void SetEnabled(bool v) { Set(enabled_, v, Prop::Enabled); }
+    const std::string& Caption() const { return caption_; }
+    void SetCaption(const std::string& v) { Set(caption_, v, Prop::Caption); }
+
+    int Left() const { return left_; }
+    int Top() const { return top_; }
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    void Move(int left, int top);
+    void Resize(int width, int height);
+
+    // The adapter listens; one listener per control.
+    void SetListener(Listener l) { listener_ = std::move(l); }
+
+protected:
+    void Changed(Prop p) {
+        if (listener_) listener_(*this, p);
+    }
+    template <class T>
+    void Set(T& field, const T& value, Prop p) {
+        if (field == value) return;
+        field = value;
+        Changed(p);
+    }
+
+private:
+    std::string name_;
+    bool visible_ = true;
+    bool enabled_ = true;
+    std::string caption_;
+    int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
+    Listener listener_;
+};
+
+class ListBox : public Control {
+public:
+    using Control::Control;
+    int ListCount() const { return static_cast<int>(items_.size()); }
+    // -1 when nothing is selected.
+    int ListIndex() const { return index_; }
+    void SetListIndex(int i);
+    // "" outside the list, as a list box answers.
+    std::string Item(int i) const;
+    const std::vector<std::string>& Items() const { return items_; }
+    void AddItem(const std::string& text);
+    void Clear();
+    std::function<void()> OnClick;  // selection changed, by the user or the program
+
+private:
+    std::vector<std::string> items_;
+    int index_ = -1;
+};
+
+class Timer : public Control {
+public:
+    Timer(std::string name, int intervalMs, bool enabled) : Control(std::move(name)), interval_(intervalMs) {
+        SetEnabled(enabled);
+    }
+    int Interval() const { return interval_; }
+
+private:
+    int interval_;
+};
+
+enum class WindowState { Normal, Minimized };
+
+class Form : public Control {
+public:
+    using Control::Control;
+    WindowState State() const { return state_; }
+    void SetState(WindowState s) { Set(state_, s, Prop::WindowState); }
+
+private:
+    WindowState state_ = WindowState::Normal;
+};
+
+}  // namespace quill::ui

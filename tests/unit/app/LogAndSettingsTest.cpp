@@ -1,0 +1,67 @@
+#include <gtest/gtest.h>
+
+#include "core/app/Log.h"
+#include "core/app/Settings.h"
+#include "fakes/FakeClock.h"
+#include "fakes/FakeFiles.h"
+#include "fakes/FakeProfile.h"
+
+namespace quill::test {
+
+TEST(LogFile, LinesCarryDateTimeTabAndCrLf) {
+    FakeFiles files;
+    FakeClock clock;
+    std::string folder = "C:\\Q\\";
+    Log log(files, clock, folder);
+    clock.now = {2006, 5, 7, 4, 3, 2};
+    log.WriteLog("Quillares: START");
+    clock.now = {2026, 12, 31, 23, 59, 59};
+    log.WriteLog("Skype: PONG x");
+    EXPECT_EQ(files.files["C:\\Q\\Quillares.log"],
+              "05-07-2006 04:03:02\tQuillares: START\r\n12-31-2026 23:59:59\tSkype: PONG x\r\n");
+}
+
+TEST(LogFile, StartDeletesTheLogAndTheNextLineStartsAFreshOne) {
+    FakeFiles files;
+    FakeClock clock;
+    std::string folder = "C:\\Q\\";
+    Log log(files, clock, folder);
+    files.files["C:\\Q\\Quillares.log"] = "old run\r\n";
+    log.WriteLog("START");
+    EXPECT_FALSE(files.Exists("C:\\Q\\Quillares.log"));
+    log.WriteLog("START ");  // only the exact text deletes
+    EXPECT_NE(files.files["C:\\Q\\Quillares.log"].find("\tSTART \r\n"), std::string::npos);
+}
+
+struct SettingsTest : ::testing::Test {
+    FakeProfile profile;
+    std::string folder = "C:\\Q\\";
+    std::string iniName = "Quillares.ini";
+    Settings settings{profile, folder, iniName};
+};
+
+TEST_F(SettingsTest, ReadsFollowTheCurrentFileAndMissingKeysAreEmpty) {
+    profile.Set("C:\\Q\\Quillares.ini", "wav", "default", "wav\\main.wav");
+    profile.Set("C:\\Q\\anna.ini", "wav", "default", "wav\\anna.wav");
+    EXPECT_EQ(settings.ReadIni("wav", "default"), "wav\\main.wav");
+    iniName = "anna.ini";
+    EXPECT_EQ(settings.ReadIni("wav", "default"), "wav\\anna.wav");
+    EXPECT_EQ(settings.ReadIni("wav", "nothing"), "");
+    settings.WriteIni("window", "top", "300");
+    EXPECT_EQ(profile.Get("C:\\Q\\anna.ini", "window", "top"), "300");
+    EXPECT_EQ(settings.ReadIniFile("Quillares.ini", "wav", "default"), "wav\\main.wav");
+}
+
+TEST_F(SettingsTest, LongValuesAreCutToTheBufferAndAtTheirFirstZero) {
+    profile.Set("C:\\Q\\Quillares.ini", "window", "web", std::string(600, 'x'));
+    EXPECT_EQ(settings.ReadIni("window", "web"), std::string(511, 'x'));
+    profile.Set("C:\\Q\\Quillares.ini", "window", "web", std::string("abc\0def", 7));
+    EXPECT_EQ(settings.ReadIni("window", "web"), "abc");
+}
+
+TEST_F(SettingsTest, ALineBreakInAValueCannotAddKeysOrSections) {
+    settings.WriteIni("window", "id", "eve\r\n[contacts]\r\nanna_file=C:\\evil.wav");
+    EXPECT_EQ(profile.Get("C:\\Q\\Quillares.ini", "window", "id"), "eve  [contacts]  anna_file=C:\\evil.wav");
+}
+
+}  // namespace quill::test

@@ -1,0 +1,145 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "fakes/ProgramHarness.h"
+
+namespace quill::test {
+
+using ::testing::ElementsAre;
+
+struct StartupTest : ::testing::Test, ProgramHarness {
+    std::string MainIni() const { return folder + "Quillares.ini"; }
+};
+
+TEST_F(StartupTest, LogsTheStartAndQueuesTheAttach) {
+    files.files[folder + "Quillares.log"] = "last run\r\n";
+    profile.Set(MainIni(), "window", "language", "");
+    Start();
+    EXPECT_EQ(app->shared.ProgramFolder, folder);
+    EXPECT_EQ(LogLines(), (std::vector<std::string>{"Quillares: START", "Quillares: user=",
+                                                    "Quillares: interface=english.txt"}));
+    EXPECT_EQ(app->shared.DefaultTone, "wav\\default.wav");
+    EXPECT_TRUE(app->shared.SoundOn);
+    EXPECT_EQ(app->queue.EventQueue, "\tModule1");
+    EXPECT_EQ(app->link.MsgAttach, wire.registered["SkypeControlAPIAttach"]);
+    EXPECT_NE(app->link.MsgUnload, 0u);
+}
+
+TEST_F(StartupTest, TheTrayIconComesAfterTheWindowProcedure) {
+    Start();
+    EXPECT_THAT(ui.calls, ElementsAre("InstallWindowProc", "AddTrayIcon"));
+    EXPECT_EQ(ui.tray.id, 100u);
+    EXPECT_EQ(ui.tray.flags, 7u);
+    EXPECT_EQ(ui.tray.callbackMessage, 1025u);
+    EXPECT_EQ(ui.tray.tip, "Quillares");
+    EXPECT_EQ(app->shared.MainWindowHandle, kMainWindow);
+    EXPECT_FALSE(app->window.Form1.Visible());
+}
+
+TEST_F(StartupTest, ASecondStartLeavesAMarkerAndNothingElse) {
+    process.another = true;
+    files.files[folder + "Quillares.log"] = "running instance\r\n";
+    EXPECT_EQ(app->Start(kMainWindow), Quillares::StartResult::SecondInstance);
+    EXPECT_EQ(files.files[folder + "newinst.ini"], files.files[MainIni()]);
+    EXPECT_EQ(LogText(), "running instance\r\n");
+    EXPECT_TRUE(ui.calls.empty());
+    EXPECT_TRUE(app->queue.Empty());
+}
+
+TEST_F(StartupTest, WindowPositionFallsBackForMissingOrNonPositiveValues) {
+    for (const char* top : {"0", "-5", "", "abc"}) {
+        profile.Set(MainIni(), "window", "top", top);
+        Make();
+        Start();
+        EXPECT_EQ(app->window.Form1.Top(), 1) << top;
+        EXPECT_EQ(app->window.Form1.Left(), ui.screenWidthTwips - app->window.Form1.Width() - 30);
+    }
+    profile.Set(MainIni(), "window", "top", "1200.6");
+    profile.Set(MainIni(), "window", "left", "2400");
+    Make();
+    Start();
+    EXPECT_EQ(app->window.Form1.Top(), 1201);
+    EXPECT_EQ(app->window.Form1.Left(), 2400);
+}
+
+TEST_F(StartupTest, AKnownHandleGetsItsOwnSettingsFileCopiedOnce) {
+    profile.Set(MainIni(), "window", "id", "  anna ");
+    profile.Set(folder + "anna.ini", "window", "language", "deutsch.txt");
+    profile.Set(folder + "anna.ini", "wav", "default", "wav\\anna.wav");
+    Start();
+    EXPECT_TRUE(Logged("Quillares: user=anna"));
+    EXPECT_EQ(app->shared.IniName, "anna.ini");
+    EXPECT_EQ(files.files[folder + "anna.ini"], files.files[MainIni()]);
+    EXPECT_EQ(app->shared.LangFile, "deutsch.txt");
+    EXPECT_EQ(app->shared.DefaultTone, "wav\\anna.wav");
+
+    files.files[folder + "anna.ini"] = "[window]\r\nid=anna\r\n";
+    Make();
+    Start();
+    EXPECT_EQ(files.files[folder + "anna.ini"], "[window]\r\nid=anna\r\n");
+}
+
+TEST_F(StartupTest, AHandleFromTheSettingsNeverNamesAFileOutsideTheFolder) {
+    profile.Set(MainIni(), "window", "id", "..\\evil");
+    Start();
+    EXPECT_EQ(app->shared.IniName, "..%5Cevil.ini");
+    EXPECT_TRUE(files.Exists(folder + "..%5Cevil.ini"));
+}
+
+TEST_F(StartupTest, FirstRunWindowUnlessTheMainFileSaysSkip) {
+    for (auto [value, shown] : {std::pair{"", true}, {"NO", true}, {"0", true}, {"yes", false}, {"1", false}}) {
+        profile.Set(MainIni(), "window", "skiphelp", value);
+        Make();
+        Start();
+        EXPECT_EQ(app->firstRun.Form7.Visible(), shown) << value;
+    }
+    // Only the main file counts, not the per-user one.
+    profile.Set(MainIni(), "window", "skiphelp", "");
+    profile.Set(MainIni(), "window", "id", "bob");
+    profile.Set(folder + "bob.ini", "window", "skiphelp", "yes");
+    files.files[folder + "bob.ini"] = "";
+    Make();
+    Start();
+    EXPECT_TRUE(app->firstRun.Form7.Visible());
+}
+
+struct ShutdownTest : StartupTest {};
+
+TEST_F(ShutdownTest, ExitSavesThePositionInTheCurrentFileAndEndsTheLog) {
+    profile.Set(MainIni(), "window", "id", "anna");
+    profile.Set(MainIni(), "window", "skiphelp", "");
+    Start();
+    app->window.Timer2.SetEnabled(true);
+    app->OnFormMoved(3000, 450);
+    ui.calls.clear();
+    app->CloseOptionsWindow();
+    EXPECT_EQ(profile.Get(folder + "anna.ini", "window", "top"), "450");
+    EXPECT_EQ(profile.Get(folder + "anna.ini", "window", "left"), "3000");
+    EXPECT_EQ(LogLines().back(), "Quillares: END");
+    EXPECT_THAT(ui.calls, ElementsAre("RestoreWindowProc", "DeleteTrayIcon 100", "DestroyMainWindow"));
+    EXPECT_FALSE(app->window.Timer1.Enabled());
+    EXPECT_FALSE(app->window.Timer2.Enabled());
+    EXPECT_FALSE(app->firstRun.Loaded);
+
+    // A second close (say an unload item still queued) changes nothing.
+    app->CloseOptionsWindow();
+    app->OnTimer1();
+    EXPECT_EQ(LogLines().size(), 4u);
+}
+
+TEST_F(ShutdownTest, TheCloseBoxOnlyHides) {
+    Start();
+    app->window.Form1.SetVisible(true);
+    app->OnCloseBox();
+    EXPECT_FALSE(app->window.Form1.Visible());
+    EXPECT_TRUE(ui.trayShown);
+    EXPECT_FALSE(Logged("Quillares: END"));
+}
+
+TEST_F(ShutdownTest, DoubleClickOnThePictureOpensTheLogInNotepad) {
+    Start();
+    app->OpenLog();
+    EXPECT_THAT(shell.opened, ElementsAre("Open|Notepad|C:\\Quillares\\Quillares.log|"));
+}
+
+}  // namespace quill::test

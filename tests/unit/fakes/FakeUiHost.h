@@ -1,0 +1,41 @@
+#pragma once
+#include <string>
+#include <vector>
+
+#include "core/platform/UiHost.h"
+
+namespace quill::test {
+
+class FakeUiHost : public UiHost {
+public:
+    std::vector<std::string> calls;
+    TrayIconData tray;
+    bool procInstalled = false, trayShown = false, destroyed = false;
+    int menuChoice = -1;
+    std::vector<std::string> menuShown;
+    int screenWidthTwips = 1024 * 15;
+
+    void InstallWindowProc() override { calls.push_back("InstallWindowProc"), procInstalled = true; }
+    void RestoreWindowProc() override { calls.push_back("RestoreWindowProc"), procInstalled = false; }
+    bool AddTrayIcon(const TrayIconData& icon) override {
+        calls.push_back("AddTrayIcon");
+        tray = icon;
+        trayShown = true;
+        return true;
+    }
+    bool DeleteTrayIcon(unsigned id) override {
+        calls.push_back("DeleteTrayIcon " + std::to_string(id));
+        trayShown = false;
+        return true;
+    }
+    void BringToForeground() override { calls.push_back("BringToForeground"); }
+    int PopupMenu(const std::vector<std::string>& captions) override {
+        calls.push_back("PopupMenu");
+        menuShown = captions;
+        return menuChoice;
+    }
+    int ScreenWidthTwips() override { return screenWidthTwips; }
+    void DestroyMainWindow() override { calls.push_back("DestroyMainWindow"), destroyed = true; }
+};
+
+}  // namespace quill::test

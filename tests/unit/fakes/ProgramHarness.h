@@ -1,0 +1,82 @@
+#pragma once
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/app/Quillares.h"
+#include "fakes/FakeClock.h"
+#include "fakes/FakeFiles.h"
+#include "fakes/FakeProfile.h"
+#include "fakes/FakeSkypeWire.h"
+#include "fakes/FakeSystem.h"
+#include "fakes/FakeUiHost.h"
+
+namespace quill::test {
+
+// The whole program over fakes, with the helpers a story needs.
+struct ProgramHarness {
+    static constexpr WindowHandle kMainWindow = 0x1234;
+    static constexpr WindowHandle kSkypeWindow = 0x5678;
+    const std::string folder = "C:\\Quillares\\";
+
+    FakeFiles files;
+    FakeProfile profile;
+    FakeClock clock;
+    FakeSkypeWire wire;
+    FakeMultimedia mci;
+    FakeUiHost ui;
+    FakeShell shell;
+    FakeTextCodec codec;
+    FakeProcess process;
+    std::unique_ptr<Quillares> app;
+
+    ProgramHarness() {
+        files.files[folder + "Quillares.ini"] = "[window]\r\n";
+        Make();
+    }
+    void Make() {
+        app = std::make_unique<Quillares>(Ports{files, profile, clock, wire, mci, ui, shell, codec, process});
+    }
+
+    void Start() { app->Start(kMainWindow); }
+    void Ticks(int n) {
+        for (int i = 0; i < n; ++i) app->OnTimer1();
+    }
+    // Ticks until the queue is empty, at most n.
+    void Drain(int n = 100) {
+        for (int i = 0; i < n && !app->queue.Empty(); ++i) app->OnTimer1();
+    }
+    std::intptr_t Attach(std::intptr_t status, std::uintptr_t skypeWindow = kSkypeWindow) {
+        return *app->WindowProc({app->link.MsgAttach, skypeWindow, status, {}});
+    }
+    void Notify(const std::string& text) {
+        std::string bytes = text + std::string(1, '\0');
+        app->WindowProc({74, kSkypeWindow, 0, bytes});
+    }
+    std::string LogText() const {
+        auto it = files.files.find(folder + "Quillares.log");
+        return it == files.files.end() ? std::string() : it->second;
+    }
+    // The texts of the log lines, without their date and time.
+    std::vector<std::string> LogLines() const {
+        std::vector<std::string> lines;
+        std::string text = LogText();
+        std::size_t pos = 0;
+        while (pos < text.size()) {
+            auto end = text.find("\r\n", pos);
+            if (end == std::string::npos) end = text.size();
+            std::string line = text.substr(pos, end - pos);
+            auto tab = line.find('\t');
+            lines.push_back(tab == std::string::npos ? line : line.substr(tab + 1));
+            pos = end + 2;
+        }
+        return lines;
+    }
+    bool Logged(const std::string& line) const {
+        for (auto& l : LogLines())
+            if (l == line) return true;
+        return false;
+    }
+};
+
+}  // namespace quill::test
