@@ -1,0 +1,13 @@
+#pragma once
+#include <windows.h>
+
+#include "core/ui/Controls.h"
+
+namespace quill::win32 {
+
+// Mirrors a control's model onto its real window, property by property.
+void Mirror(ui::Control& model, HWND hwnd);
+// A timer of the model becomes a window timer of owner with the given id.
+void MirrorTimer(ui::Timer& model, HWND owner, UINT_PTR id);
+
+}  // namespace quill::win32

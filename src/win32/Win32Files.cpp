@@ -1,0 +1,84 @@
+#include "win32/Win32Files.h"
+
+#include <windows.h>
+
+#include "win32/Utf.h"
+
+namespace quill::win32 {
+
+namespace {
+
+struct Handle {
+    HANDLE h;
+    explicit Handle(HANDLE handle) : h(handle) {}
+    ~Handle() {
+        if (h != INVALID_HANDLE_VALUE) CloseHandle(h);
+    }
+    bool ok() const { return h != INVALID_HANDLE_VALUE; }
+};
+
+bool WriteAll(HANDLE h, std::string_view bytes) {
+    while (!bytes.empty()) {
+        DWORD chunk = static_cast<DWORD>(bytes.size() > 1u << 20 ? 1u << 20 : bytes.size());
+        DWORD written = 0;
+        if (!WriteFile(h, bytes.data(), chunk, &written, nullptr) || written == 0) return false;
+        bytes.remove_prefix(written);
+    }
+    return true;
+}
+
+}  // namespace
+
+bool Win32Files::Exists(const std::string& path) {
+    DWORD a = GetFileAttributesW(Wide(path).c_str());
+    return a != INVALID_FILE_ATTRIBUTES && !(a & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool Win32Files::Delete(const std::string& path) { return DeleteFileW(Wide(path).c_str()) != 0; }
+
+bool Win32Files::Copy(const std::string& from, const std::string& to) {
+    return CopyFileW(Wide(from).c_str(), Wide(to).c_str(), FALSE) != 0;
+}
+
+std::optional<std::uint64_t> Win32Files::Size(const std::string& path) {
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (!GetFileAttributesExW(Wide(path).c_str(), GetFileExInfoStandard, &data)) return std::nullopt;
+    return (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+}
+
+std::optional<std::string> Win32Files::Read(const std::string& path, std::uint64_t offset, std::size_t maxBytes) {
+    Handle f(CreateFileW(Wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                         FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!f.ok()) return std::nullopt;
+    LARGE_INTEGER size;
+    if (!GetFileSizeEx(f.h, &size)) return std::nullopt;
+    auto total = static_cast<std::uint64_t>(size.QuadPart);
+    if (offset >= total) return std::string();
+    std::uint64_t want = total - offset < maxBytes ? total - offset : maxBytes;
+    LARGE_INTEGER pos;
+    pos.QuadPart = static_cast<LONGLONG>(offset);
+    if (!SetFilePointerEx(f.h, pos, nullptr, FILE_BEGIN)) return std::nullopt;
+    std::string out(static_cast<std::size_t>(want), '\0');
+    std::size_t got = 0;
+    while (got < out.size()) {
+        DWORD n = 0;
+        DWORD chunk = static_cast<DWORD>(out.size() - got > 1u << 20 ? 1u << 20 : out.size() - got);
+        if (!ReadFile(f.h, out.data() + got, chunk, &n, nullptr) || n == 0) break;
+        got += n;
+    }
+    out.resize(got);
+    return out;
+}
+
+bool Win32Files::Write(const std::string& path, std::string_view bytes) {
+    Handle f(CreateFileW(Wide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    return f.ok() && WriteAll(f.h, bytes);
+}
+
+bool Win32Files::Append(const std::string& path, std::string_view bytes) {
+    Handle f(CreateFileW(Wide(path).c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
+                         FILE_ATTRIBUTE_NORMAL, nullptr));
+    return f.ok() && WriteAll(f.h, bytes);
+}
+
+}  // namespace quill::win32

@@ -1,0 +1,93 @@
+#include "win32/Win32System.h"
+
+#include <mmsystem.h>
+#include <shellapi.h>
+
+#include <vector>
+
+#include "win32/Utf.h"
+
+namespace quill::win32 {
+
+std::string Win32Profile::Read(const std::string& file, const std::string& section, const std::string& key,
+                               std::size_t bufferChars) {
+    std::vector<wchar_t> buffer(bufferChars, L'\0');
+    DWORD n = GetPrivateProfileStringW(Wide(section).c_str(), Wide(key).c_str(), L"", buffer.data(),
+                                       static_cast<DWORD>(bufferChars), Wide(file).c_str());
+    return Utf8(std::wstring_view(buffer.data(), n));
+}
+
+bool Win32Profile::Write(const std::string& file, const std::string& section, const std::string& key,
+                         const std::string& value) {
+    return WritePrivateProfileStringW(Wide(section).c_str(), Wide(key).c_str(), Wide(value).c_str(),
+                                      Wide(file).c_str()) != 0;
+}
+
+LocalTime Win32Clock::Now() {
+    SYSTEMTIME t;
+    GetLocalTime(&t);
+    return {t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond};
+}
+
+unsigned Win32SkypeWire::RegisterMessage(const std::string& name) { return RegisterWindowMessageA(name.c_str()); }
+
+bool Win32SkypeWire::Broadcast(unsigned message, std::uintptr_t wParam, std::intptr_t lParam) {
+    // A hung window must not hang the program with it.
+    DWORD_PTR result = 0;
+    return SendMessageTimeoutA(HWND_BROADCAST, message, wParam, lParam, SMTO_NORMAL | SMTO_ABORTIFHUNG, 5000,
+                               &result) != 0;
+}
+
+std::intptr_t Win32SkypeWire::SendCopyData(WindowHandle to, WindowHandle from, std::string_view bytes) {
+    if (to == 0) return 0;
+    COPYDATASTRUCT record{};
+    record.dwData = 0;
+    record.cbData = static_cast<DWORD>(bytes.size());
+    record.lpData = const_cast<char*>(bytes.data());
+    // Notifications Skype sends meanwhile are still taken: the send waits like SendMessage.
+    DWORD_PTR result = 0;
+    if (!SendMessageTimeoutA(reinterpret_cast<HWND>(to), WM_COPYDATA, from, reinterpret_cast<LPARAM>(&record),
+                             SMTO_NORMAL, 10000, &result))
+        return 0;
+    return static_cast<std::intptr_t>(result);
+}
+
+unsigned Win32Multimedia::Send(const std::string& command, bool notify) {
+    MciReply[0] = '\0';
+    return mciSendStringA(Ansi(command).c_str(), MciReply, sizeof MciReply, notify ? notifyWindow_ : nullptr);
+}
+
+Win32Process::~Win32Process() {
+    if (mutex_) CloseHandle(mutex_);
+}
+
+std::string Win32Process::ProgramFolder() {
+    std::vector<wchar_t> path(32768, L'\0');
+    DWORD n = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    std::wstring full(path.data(), n);
+    auto slash = full.find_last_of(L"\\/");
+    return Utf8(slash == std::wstring::npos ? full : full.substr(0, slash));
+}
+
+bool Win32Process::AnotherInstanceRunning() {
+    mutex_ = CreateMutexW(nullptr, FALSE, L"Quillares.SingleInstance");
+    return mutex_ != nullptr && GetLastError() == ERROR_ALREADY_EXISTS;
+}
+
+bool Win32Shell::Open(const std::string& verb, const std::string& file, const std::string& parameters,
+                      const std::string& folder) {
+    auto r = ShellExecuteW(nullptr, Wide(verb).c_str(), Wide(file).c_str(),
+                           parameters.empty() ? nullptr : Wide(parameters).c_str(),
+                           folder.empty() ? nullptr : Wide(folder).c_str(), SW_SHOWNORMAL);
+    return reinterpret_cast<INT_PTR>(r) > 32;
+}
+
+std::string Win32TextCodec::AnsiToUtf8(std::string_view bytes) {
+    if (bytes.empty()) return {};
+    int n = MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
+    std::wstring w(static_cast<std::size_t>(n), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), w.data(), n);
+    return Utf8(w);
+}
+
+}  // namespace quill::win32

@@ -1,0 +1,65 @@
+#pragma once
+#include <windows.h>
+
+#include "core/platform/Clock.h"
+#include "core/platform/Multimedia.h"
+#include "core/platform/Process.h"
+#include "core/platform/Profile.h"
+#include "core/platform/Shell.h"
+#include "core/platform/SkypeWire.h"
+#include "core/platform/TextCodec.h"
+
+namespace quill::win32 {
+
+class Win32Profile : public Profile {
+public:
+    std::string Read(const std::string& file, const std::string& section, const std::string& key,
+                     std::size_t bufferChars) override;
+    bool Write(const std::string& file, const std::string& section, const std::string& key,
+               const std::string& value) override;
+};
+
+class Win32Clock : public Clock {
+public:
+    LocalTime Now() override;
+};
+
+class Win32SkypeWire : public SkypeWire {
+public:
+    unsigned RegisterMessage(const std::string& name) override;
+    bool Broadcast(unsigned message, std::uintptr_t wParam, std::intptr_t lParam) override;
+    std::intptr_t SendCopyData(WindowHandle to, WindowHandle from, std::string_view bytes) override;
+};
+
+class Win32Multimedia : public Multimedia {
+public:
+    explicit Win32Multimedia(HWND& notifyWindow) : notifyWindow_(notifyWindow) {}
+    unsigned Send(const std::string& command, bool notify) override;
+
+private:
+    HWND& notifyWindow_;
+    char MciReply[128] = {};
+};
+
+class Win32Process : public Process {
+public:
+    ~Win32Process() override;
+    std::string ProgramFolder() override;
+    bool AnotherInstanceRunning() override;
+
+private:
+    HANDLE mutex_ = nullptr;
+};
+
+class Win32Shell : public Shell {
+public:
+    bool Open(const std::string& verb, const std::string& file, const std::string& parameters,
+              const std::string& folder) override;
+};
+
+class Win32TextCodec : public TextCodec {
+public:
+    std::string AnsiToUtf8(std::string_view bytes) override;
+};
+
+}  // namespace quill::win32

@@ -1,0 +1,74 @@
+#include "win32/Win32UiHost.h"
+
+#include <shellapi.h>
+
+#include <cstring>
+
+#include "win32/Twips.h"
+#include "win32/Utf.h"
+
+namespace quill::win32 {
+
+void Win32UiHost::InstallWindowProc() {
+    if (old_) return;
+    old_ = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(hook_)));
+}
+
+void Win32UiHost::RestoreWindowProc() {
+    if (!old_) return;
+    SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(old_));
+    old_ = nullptr;
+}
+
+bool Win32UiHost::AddTrayIcon(const TrayIconData& icon) {
+    NOTIFYICONDATAA data{};
+    data.cbSize = NOTIFYICONDATAA_V1_SIZE;  // the 64-character tip
+    data.hWnd = window_;
+    data.uID = icon.id;
+    data.uFlags = icon.flags;
+    data.uCallbackMessage = icon.callbackMessage;
+    data.hIcon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1));
+    std::string tip = Ansi(icon.tip).substr(0, 63);
+    std::memcpy(data.szTip, tip.c_str(), tip.size() + 1);
+    return Shell_NotifyIconA(NIM_ADD, &data) != 0;
+}
+
+bool Win32UiHost::DeleteTrayIcon(unsigned id) {
+    NOTIFYICONDATAA data{};
+    data.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    data.hWnd = window_;
+    data.uID = id;
+    return Shell_NotifyIconA(NIM_DELETE, &data) != 0;
+}
+
+void Win32UiHost::BringToForeground() { SetForegroundWindow(window_); }
+
+int Win32UiHost::PopupMenu(const std::vector<std::string>& captions) {
+    HMENU menu = CreatePopupMenu();
+    if (!menu) return -1;
+    for (std::size_t i = 0; i < captions.size(); ++i) {
+        if (captions[i] == "-")
+            AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+        else
+            AppendMenuW(menu, MF_STRING, i + 1, Wide(captions[i]).c_str());
+    }
+    POINT at{};
+    GetCursorPos(&at);
+    // The menu closes on a click elsewhere only when its owner is in front.
+    SetForegroundWindow(window_);
+    int chosen = static_cast<int>(
+        TrackPopupMenu(menu, TPM_RIGHTBUTTON | TPM_RETURNCMD | TPM_NONOTIFY, at.x, at.y, 0, window_, nullptr));
+    PostMessageW(window_, WM_NULL, 0, 0);
+    DestroyMenu(menu);
+    return chosen - 1;
+}
+
+int Win32UiHost::ScreenWidthTwips() { return ToTwips(GetSystemMetrics(SM_CXSCREEN)); }
+
+void Win32UiHost::DestroyMainWindow() {
+    // Later, from the message loop: the caller may still be inside one of the window's handlers.
+    PostMessageW(window_, kDestroyMessage, 0, 0);
+}
+
+}  // namespace quill::win32

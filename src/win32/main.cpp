@@ -1,0 +1,111 @@
+// Quillares.exe: the Win32 side of the program. The window procedures only translate
+// messages into calls on the core.
+#include <windows.h>
+#include <commctrl.h>
+
+#include "core/app/Quillares.h"
+#include "win32/OptionsWindowView.h"
+#include "win32/Twips.h"
+#include "win32/Win32Files.h"
+#include "win32/Win32System.h"
+#include "win32/Win32UiHost.h"
+
+namespace {
+
+using namespace quill;
+using namespace quill::win32;
+
+Quillares* g_app = nullptr;
+Win32UiHost* g_ui = nullptr;
+OptionsWindowView* g_view = nullptr;
+
+// WindowProc: put in front of the options window's own procedure at start-up.
+LRESULT CALLBACK HookProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    WindowMessage m{msg, wParam, lParam, {}};
+    if (msg == WM_COPYDATA) {
+        auto* record = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
+        if (record && record->lpData && record->cbData > 0)
+            m.copyData = std::string_view(static_cast<const char*>(record->lpData), record->cbData);
+    }
+    if (g_app) {
+        if (auto result = g_app->WindowProc(m)) return *result;
+    }
+    WNDPROC old = g_ui ? g_ui->OldWindowProc() : nullptr;
+    return old ? CallWindowProcW(old, hwnd, msg, wParam, lParam) : DefWindowProcW(hwnd, msg, wParam, lParam);
+}
+
+// The options window's own procedure (OldWindowProc once the hook is in).
+LRESULT CALLBACK FormProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (!g_app) return DefWindowProcW(hwnd, msg, wParam, lParam);
+    switch (msg) {
+        case WM_TIMER:
+            if (wParam == OptionsWindowView::kTimer1) g_app->OnTimer1();
+            if (wParam == OptionsWindowView::kTimer2) g_app->OnTimer2();
+            return 0;
+        case WM_CLOSE:
+            g_app->OnCloseBox();
+            return 0;
+        case WM_MOVE:
+            if (!IsIconic(hwnd)) {
+                RECT r;
+                GetWindowRect(hwnd, &r);
+                g_app->OnFormMoved(ToTwips(r.left), ToTwips(r.top));
+            }
+            break;
+        case WM_COMMAND:
+            if (g_view && g_view->OnCommand(*g_app, wParam, lParam)) return 0;
+            break;
+        case WM_QUERYENDSESSION:
+            return TRUE;
+        case WM_ENDSESSION:
+            if (wParam) g_app->OnSystemShutdown();
+            return 0;
+        case Win32UiHost::kDestroyMessage:
+            DestroyWindow(hwnd);
+            return 0;
+        case WM_DESTROY:
+            PostQuitMessage(0);
+            return 0;
+        default:
+            break;
+    }
+    return DefWindowProcW(hwnd, msg, wParam, lParam);
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+    InitCommonControls();
+    OptionsWindowView view(instance);
+    HWND window = view.CreateMainWindow(FormProc);
+    if (!window) return 1;
+
+    Win32Files files;
+    Win32Profile profile;
+    Win32Clock clock;
+    Win32SkypeWire wire;
+    Win32Multimedia mci(view.main);
+    Win32UiHost ui(view.main, HookProc);
+    Win32Shell shell;
+    Win32TextCodec codec;
+    Win32Process process;
+    Quillares app(Ports{files, profile, clock, wire, mci, ui, shell, codec, process});
+    g_app = &app;
+    g_ui = &ui;
+    g_view = &view;
+
+    if (app.Start(reinterpret_cast<WindowHandle>(window)) == Quillares::StartResult::SecondInstance) {
+        g_app = nullptr;
+        DestroyWindow(window);
+        return 0;
+    }
+    view.Bind(app);
+
+    MSG msg;
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+    g_app = nullptr;
+    return 0;
+}

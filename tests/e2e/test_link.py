@@ -1,0 +1,82 @@
+"""The add-on's frame and its link to Skype, against skype-sim."""
+import os
+import subprocess
+
+from harness import E2E, wait_until
+
+ATTACHED = """
+me tester
+contact anna Anna Andersson
+attach success
+"""
+
+
+class LinkTest(E2E):
+    def start_attached(self, scenario=ATTACHED):
+        c = self.case
+        c.set_ini("window", "skiphelp", "yes")
+        c.start_sim(scenario)
+        app = c.start_app()
+        c.wait_log("Skype received: GET CURRENTUSERHANDLE")
+        return app
+
+    def test_pending_attach_keepalive_lost_delivery_and_reattach(self):
+        c = self.case
+        c.start_sim("""
+me tester
+attach pending
+expect PING
+expect PING
+refuse 1
+""")
+        c.start_app()
+        c.wait_log("Skype received: GET CURRENTUSERHANDLE")
+        c.wait_log("Skype: ERROR sending message, try re-connecting")
+        c.wait_log("Skype: successfully attached", count=2)
+        c.wait_log("Skype received: GET CURRENTUSERHANDLE", count=2)
+        lines = c.log_lines()
+        self.assertEqual(lines[:3], ["Quillares: START", "Quillares: user=", "Quillares: interface=english.txt"])
+        self.assertBefore(lines, "Skype: pending authorization", "Skype: successfully attached")
+        self.assertBefore(lines, "Skype received: GET CURRENTUSERHANDLE",
+                          "Skype: ERROR sending message, try re-connecting")
+        # Pending, then the rediscovery five seconds later attaches.
+        self.assertGreaterEqual(c.sim_count(r" DISCOVER "), 3)
+        self.assertIn("Skype: CURRENTUSERHANDLE tester", lines)
+        # The keep-alive is quiet in the log.
+        self.assertGreaterEqual(c.sim_count(r" IN PING$"), 2)
+        self.assertFalse([l for l in lines if "PING" in l or "PONG" in l])
+
+    def test_unload_message_shuts_down_and_saves_the_window_position(self):
+        c = self.case
+        app = self.start_attached(ATTACHED + "expect GET CURRENTUSERHANDLE\nwait 1000\nunload\n")
+        c.wait_log("Quillares: END")
+        self.assertEqual(app.wait(30), 0)
+        lines = c.log_lines()
+        self.assertBefore(lines, "Quillares: Unload command received", "Quillares: END")
+        self.assertEqual(lines[-1], "Quillares: END")
+        ini = "tester.ini" if os.path.exists(c.path("tester.ini")) else "Quillares.ini"
+        top, left = c.read_ini("window", "top", ini), c.read_ini("window", "left", ini)
+        self.assertRegex(top, r"^\d+$")
+        # At the right edge of the 1280-pixel screen: 1280 * 15 - 7200 - 30 twips.
+        self.assertEqual(int(left), 11970)
+
+    def test_second_start_signals_the_running_instance(self):
+        c = self.case
+        self.start_attached()
+        second = c.start_app()
+        self.assertEqual(second.wait(60), 0)
+        wait_until(lambda: not os.path.exists(c.path("newinst.ini")), what="newinst.ini to be taken")
+        self.assertEqual(c.log_lines().count("Quillares: START"), 1)
+        # The running instance answered with its first-run window.
+        found = wait_until(lambda: subprocess.run(
+            ["xdotool", "search", "--onlyvisible", "--name", "^Quillares$"], env=c.session.env,
+            capture_output=True, text=True).stdout.strip(), what="the first-run window")
+        self.assertTrue(found)
+
+    def test_install_marker_shuts_down(self):
+        c = self.case
+        app = self.start_attached()
+        open(c.path("install.ini"), "w").close()
+        c.wait_log("Quillares: END")
+        self.assertEqual(app.wait(30), 0)
+        self.assertFalse(os.path.exists(c.path("install.ini")))
