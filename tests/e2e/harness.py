@@ -11,6 +11,8 @@ import tempfile
 import time
 import unittest
 
+import sound
+
 ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 DIST = os.path.join(ROOT, "build", "dist")
 LIMIT = 60.0  # seconds for anything the programs are waited for
@@ -85,8 +87,7 @@ class Case:
         shutil.copytree(os.path.join(DIST, "Quillares"), self.folder)
         self.sim_log = os.path.join(self.dir, "sim.log")
         self.procs = []
-        if os.path.exists(session.sound):
-            os.remove(session.sound)
+        sound.forget(session.sound)
 
     def path(self, name):
         return os.path.join(self.folder, name)

@@ -8,10 +8,14 @@ Quillares::Quillares(Ports p)
       settings(ports.profile, shared.ProgramFolder, shared.IniName),
       queue(log),
       link(ports.wire, log, queue, window, shared),
-      dispatcher(log, queue, ports.codec),
+      tones(ports.files, log),
+      player(ports.mci, ports.files, log, tones, shared),
+      dispatcher({log, queue, ports.codec, link, window, settings, shared, ports.files, player, *this}),
       tray(ports.ui, queue, window),
       loop(log, ports.files, shared, queue, link, dispatcher, window, ports.ui, *this),
-      proc(log, queue, link, dispatcher, tray) {}
+      proc(log, queue, link, dispatcher, tray) {
+    proc.onPlaybackNotice = [this](std::uintptr_t code) { player.OnPlaybackNotice(code); };
+}
 
 std::optional<std::intptr_t> Quillares::WindowProc(const WindowMessage& m) {
     if (ended_) return std::nullopt;

@@ -8,6 +8,8 @@
 #include "core/app/Settings.h"
 #include "core/app/Shared.h"
 #include "core/app/Tray.h"
+#include "core/audio/TonePlayer.h"
+#include "core/tones/ToneFiles.h"
 #include "core/app/Trapped.h"
 #include "core/placeholders/NotYetBuilt.h"
 #include "core/skype/Dispatcher.h"
@@ -57,6 +59,8 @@ public:
     ui::FirstRunWindow firstRun;
     WorkQueue queue;
     SkypeLink link;
+    ToneFiles tones;
+    TonePlayer player;
     Dispatcher dispatcher;
     Tray tray;
     MainLoop loop;

@@ -14,6 +14,8 @@ struct Shared {
     std::string DefaultTone;
     WindowHandle MainWindowHandle = 0;
     bool SoundOn = false;  // false while the own status is dnd or offline
+    std::string RecordFile;  // the contact's recording, set by the recording panel
+    std::string SynthFile;   // the synthesised tone, set by the synthesis panel
 };
 
 }  // namespace quill

@@ -33,6 +33,15 @@ void CutAtNul(std::string& s) {
     if (p != std::string::npos) s.resize(p);
 }
 
+std::string ResolvePath(const std::string& programFolder, const std::string& path) {
+    return Contains(path, ":") ? path : programFolder + path;
+}
+
+std::string NamePart(const std::string& path) {
+    auto slash = path.rfind('\\');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
 double Val(std::string_view s) {
     // Only the characters a number can be made of, so strtod never sees "inf", "nan" or hex.
     std::size_t i = 0;

@@ -4,9 +4,18 @@
 
 namespace quill {
 
+class Files;
 class Log;
-class WorkQueue;
+class ProgramControl;
+class Settings;
+class SkypeLink;
 class TextCodec;
+class TonePlayer;
+class WorkQueue;
+struct Shared;
+namespace ui {
+struct OptionsWindow;
+}
 
 // Gives Skype's notifications their meaning: first in the window procedure (record, ask,
 // queue), then from the main loop one event at a time.
@@ -15,18 +24,47 @@ public:
     // Longer notifications are cut: no peer's text may grow the program without bound.
     static constexpr std::size_t kMaxNotificationBytes = 1024 * 1024;
 
-    Dispatcher(Log& log, WorkQueue& queue, TextCodec& codec) : log_(log), queue_(queue), codec_(codec) {}
+    struct Parts {
+        Log& log;
+        WorkQueue& queue;
+        TextCodec& codec;
+        SkypeLink& link;
+        ui::OptionsWindow& window;
+        Settings& settings;
+        Shared& shared;
+        Files& files;
+        TonePlayer& player;
+        ProgramControl& program;
+    };
+    explicit Dispatcher(Parts parts) : p_(parts) {}
 
     // The bytes of a WM_COPYDATA from Skype.
     void ReceiveSkypeMessage(std::string_view bytes);
+    // A "<" item of the work queue.
     void HandleSkypeEvent(const std::string& text);
+    // A "List1" item: ask for the next display name.
+    void NextDisplayName();
+
+    std::string CallId;
+    std::string CallerHandle;
+    std::string MessageId;
 
 private:
-    void Classify(const std::string& text);
+    // false: the text cannot be taken apart.
+    bool Classify(const std::string& text);
+    bool OnCall(const std::string& text);
+    bool OnMessage(const std::string& text);
+    bool OnCurrentUser(const std::string& text);
+    void OnUsers(const std::string& text);
+    void OnUser(const std::string& text);
 
-    Log& log_;
-    WorkQueue& queue_;
-    TextCodec& codec_;
+    void OnUserStatus(const std::string& text);
+    void OnRinging();
+    void OnCallStatus(const std::string& status);
+    // An announcement: once, after a status or message, never looped.
+    void Announce(const std::string& file);
+
+    Parts p_;
 };
 
 }  // namespace quill

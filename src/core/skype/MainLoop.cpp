@@ -61,7 +61,7 @@ void MainLoop::ActOn(const std::string& item, const std::string& rest) {
     } else if (item == "<") {
         if (!rest.empty() && rest != "PONG") dispatcher_.HandleSkypeEvent(rest);
     } else if (item == "List1") {
-        NextDisplayName();
+        dispatcher_.NextDisplayName();
     } else if (item == "Form1") {
         ShowOptions();
     } else if (item == "Menu1") {
@@ -93,14 +93,6 @@ void MainLoop::PopUpMenu() {
         queue_.QueueItem("Form1");
     else if (chosen == ui::OptionsWindow::kMenuExit)
         program_.CloseOptionsWindow();
-}
-
-void MainLoop::NextDisplayName() {
-    auto& names = window_.List1;
-    auto& handles = window_.List3;
-    if (names.ListCount() < handles.ListCount())
-        link_.Send("GET USER " + handles.Item(names.ListCount()) + " FULLNAME");
-    if (names.ListCount() > 0) names.SetListIndex(0);
 }
 
 }  // namespace quill

@@ -32,7 +32,6 @@ private:
     void ActOn(const std::string& item, const std::string& rest);
     void ShowOptions();
     void PopUpMenu();
-    void NextDisplayName();
 
     Log& log_;
     Files& files_;

@@ -104,8 +104,8 @@ TEST_F(LinkTest, NotificationsAreUtf8OrElseAnsi) {
     EXPECT_TRUE(Logged("Skype: USER dora FULLNAME Dóra"));
     Notify("USER dora FULLNAME D\xF3ra");  // not UTF-8: taken in the ANSI code page
     EXPECT_EQ(LogLines().back(), "Skype: USER dora FULLNAME Dóra");
-    app->WindowProc({74, kSkypeWindow, 0, std::string_view("CALL 1\0junk", 11)});
-    EXPECT_EQ(LogLines().back(), "Skype: CALL 1");
+    app->WindowProc({74, kSkypeWindow, 0, std::string_view("USERS a\0junk", 12)});
+    EXPECT_EQ(LogLines().back(), "Skype: USERS a");
 }
 
 TEST_F(LinkTest, UnloadMessageEndsTheProgramOnTheNextTicks) {

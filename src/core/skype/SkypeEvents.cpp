@@ -1,0 +1,67 @@
+// The second stage of the dispatcher: which tone an event plays or stops.
+#include <algorithm>
+
+#include "core/app/Settings.h"
+#include "core/app/Shared.h"
+#include "core/app/Text.h"
+#include "core/audio/TonePlayer.h"
+#include "core/skype/Dispatcher.h"
+#include "core/ui/OptionsWindow.h"
+
+namespace quill {
+
+namespace {
+bool SwitchedOn(Settings& settings, const std::string& key) { return Val(settings.ReadIni("wav", key)) == 1; }
+}  // namespace
+
+void Dispatcher::HandleSkypeEvent(const std::string& text) {
+    if (StartsWith(text, "USERSTATUS"))
+        OnUserStatus(text);
+    else if (text == "RINGING")
+        OnRinging();
+    else if (text == "MESSAGE") {
+        if (!SwitchedOn(p_.settings, "user_msg_play") || !p_.shared.SoundOn) return;
+        Announce(p_.settings.ReadIni("wav", "user_msg"));
+    } else if (StartsWith(text, "CALL STATUS"))
+        OnCallStatus(text.size() > 12 ? text.substr(12) : std::string());
+    else if (StartsWith(text, "CALL VIDEO_STATUS"))
+        p_.player.StopTone();
+}
+
+void Dispatcher::OnUserStatus(const std::string& text) {
+    auto space = text.find(' ');
+    if (space == std::string::npos) return;
+    std::string status = LowerAscii(Trim(text.substr(space + 1)));
+    p_.shared.SoundOn = status != "dnd" && status != "offline";
+    std::string file = Trim(p_.settings.ReadIni("wav", "user_" + status));
+    if (file.empty() || !SwitchedOn(p_.settings, "user_" + status + "_play")) return;
+    Announce(file);
+}
+
+void Dispatcher::OnRinging() {
+    if (!p_.shared.SoundOn) return;
+    const auto& handles = p_.window.List3.Items();
+    if (std::find(handles.begin(), handles.end(), CallerHandle) == handles.end()) CallerHandle = "unknown";
+    std::string file = Trim(p_.settings.ReadIni("contacts", CallerHandle + "_file"));
+    if (file.empty()) file = p_.shared.DefaultTone;
+    p_.player.PendingStop = 0;
+    p_.player.RingLoop = true;
+    p_.player.PlayTone(ResolvePath(p_.shared.ProgramFolder, file));
+}
+
+void Dispatcher::OnCallStatus(const std::string& status) {
+    if (status == "ROUTING" || status == "EARLYMEDIA") return;
+    p_.player.StopTone();
+    if (status != "FINISHED") return;
+    if (!SwitchedOn(p_.settings, "user_finished_play") || !p_.shared.SoundOn) return;
+    Announce(p_.settings.ReadIni("wav", "user_finished"));
+}
+
+void Dispatcher::Announce(const std::string& file) {
+    if (file.empty()) return;
+    p_.player.PendingStop = 0;
+    p_.player.RingLoop = false;
+    p_.player.PlayTone(ResolvePath(p_.shared.ProgramFolder, file));
+}
+
+}  // namespace quill

@@ -1,0 +1,69 @@
+#include "core/tones/ToneFiles.h"
+
+#include "core/tones/SkypeToneFile.h"
+#include "core/tones/ToneContainer.h"
+#include "core/tones/ToneFileReader.h"
+#include "core/tones/ToneKind.h"
+
+namespace quill {
+
+namespace {
+
+// The smallest WAVE: "RIFF", its size, "WAVE".
+constexpr std::uint64_t kMinWaveBytes = 12;
+
+}  // namespace
+
+void ToneFiles::LogInvalid(const std::string& path) {
+    log_.WriteLog("Quillares: invalid file: " + path);
+}
+
+std::string ToneFiles::ReadToneTitle(const std::string& path) {
+    if (!files_.Exists(path)) {
+        log_.WriteLog("Quillares: no such file: " + path);
+        return "";
+    }
+    const ToneKind kind = KindOf(path);
+    if (kind == ToneKind::Plain) return "@";
+    const auto file = ToneFileReader::Open(files_, path);
+    std::optional<std::string> title;
+    if (file) title = kind == ToneKind::Skype ? SkypeTitle(*file) : ContainerText(*file);
+    if (!title) {
+        LogInvalid(path);
+        return "";
+    }
+    return *title;
+}
+
+bool ToneFiles::WrapToneFile(const std::string& path, const std::string& synthText) {
+    const auto file = ToneFileReader::Open(files_, path);
+    // The container must stay small enough for the readers to accept it.
+    const std::uint64_t added = kContainerMagic.size() + 8 + synthText.size();
+    if (!file || file->Size() < kMinWaveBytes || added > kMaxToneFileBytes - file->Size() ||
+        file->ReadExact(0, 4) != "RIFF") {
+        LogInvalid(path);
+        return false;
+    }
+    const auto body = file->ReadExact(4, file->Size() - 4);
+    if (!body) {
+        LogInvalid(path);
+        return false;
+    }
+    return files_.Write(path, BuildContainer(synthText, *body));
+}
+
+std::optional<std::string> ToneFiles::ExtractAudio(const std::string& path) {
+    const ToneKind kind = KindOf(path);
+    if (kind == ToneKind::Plain) return std::nullopt;
+    const auto file = ToneFileReader::Open(files_, path);
+    if (!file) return std::nullopt;
+    return kind == ToneKind::Skype ? SkypeAudio(*file) : ContainerAudio(*file);
+}
+
+std::optional<std::string> ToneFiles::ReadContainerText(const std::string& path) {
+    const auto file = ToneFileReader::Open(files_, path);
+    if (!file) return std::nullopt;
+    return ContainerText(*file);
+}
+
+}  // namespace quill

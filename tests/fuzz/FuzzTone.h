@@ -1,0 +1,51 @@
+#pragma once
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "core/app/Log.h"
+#include "core/tones/ToneFiles.h"
+#include "fakes/FakeClock.h"
+#include "fakes/FakeFiles.h"
+#include "tones/ReadWatchingFiles.h"
+
+namespace quill::fuzz {
+
+// One fuzz input as the only file on an in-memory disk, and the promises every tone
+// reader makes about such a file whatever it holds.
+class FuzzTone {
+public:
+    FuzzTone(std::string tonePath, const std::uint8_t* data, std::size_t size)
+        : path(std::move(tonePath)), bytes(reinterpret_cast<const char*>(data), size) {
+        disk.files[path] = bytes;
+    }
+
+    static void Require(bool holds, const char* promise) {
+        if (holds) return;
+        std::fprintf(stderr, "broken promise: %s\n", promise);
+        std::abort();
+    }
+
+    std::string LogText() { return logDisk.files[log.Path()]; }
+    bool LoggedOnly(const std::string& text) {
+        return LogText() == Log::FormatLine(clock.now, text);
+    }
+
+    // Readers leave the file alone and never ask for more than it holds.
+    void RequireReadOnlyAndBounded() {
+        Require(disk.files.size() == 1 && disk.files[path] == bytes, "readers change nothing");
+        Require(disk.largestRead <= bytes.size(), "no read larger than the file");
+    }
+
+    const std::string path;
+    const std::string bytes;
+    test::ReadWatchingFiles disk;
+    test::FakeFiles logDisk;
+    test::FakeClock clock;
+    std::string folder = "C:\\Quillares\\";
+    Log log{logDisk, clock, folder};
+    ToneFiles tones{disk, log};
+};
+
+}  // namespace quill::fuzz

@@ -1,0 +1,118 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "fakes/ProgramHarness.h"
+
+namespace quill::test {
+
+using ::testing::ElementsAre;
+
+struct TonePlayerTest : ::testing::Test, ProgramHarness {
+    TonePlayer& player() { return app->player; }
+    std::string tone = folder + "wav\\anna tone.wav";
+    std::string pause = folder + "wav\\empty.wav";
+    std::string scratch = folder + "wav\\tmp.wav";
+
+    void SetUp() override {
+        Start();
+        files.files[tone] = "RIFF anna";
+        files.files[pause] = "RIFF pause";
+    }
+    void EndNotice(std::uintptr_t code = 1) { app->WindowProc({0x3B9, code, 0, {}}); }
+    static std::string Open(const std::string& path) { return "open \"" + path + "\" alias file"; }
+};
+
+TEST_F(TonePlayerTest, ARingingToneAlternatesWithThePauseUntilStopped) {
+    player().RingLoop = true;
+    player().PlayTone(tone);
+    EndNotice();
+    EndNotice();
+    EndNotice(4);  // aborted: nothing happens
+    EXPECT_THAT(mci.Texts(), ElementsAre(Open(tone), "play file notify", "close file", Open(pause), "play file notify",
+                                         "close file", Open(tone), "play file notify"));
+    EXPECT_TRUE(mci.commands[1].notify);
+    EXPECT_FALSE(mci.commands[0].notify);
+    mci.commands.clear();
+    player().StopTone();
+    EndNotice();  // the last repeat's notice after the stop starts nothing
+    EXPECT_THAT(mci.Texts(), ElementsAre("close all", "close file"));
+    EXPECT_FALSE(player().RingLoop);
+    EXPECT_FALSE(player().IsPlaying);
+    EXPECT_TRUE(Logged("Quillares: anna tone.wav"));
+    EXPECT_TRUE(Logged("Quillares: empty.wav"));
+}
+
+TEST_F(TonePlayerTest, AnAnnouncementPlaysOnceAndRaisesPlayFinished) {
+    player().PlayTone(tone);
+    EXPECT_TRUE(player().IsPlaying);
+    EXPECT_FALSE(player().PlayFinished);
+    EndNotice();
+    EXPECT_TRUE(player().PlayFinished);
+    EXPECT_THAT(mci.Texts(), ElementsAre(Open(tone), "play file notify", "close file"));
+}
+
+TEST_F(TonePlayerTest, EmptyPathClosesEverythingQuietly) {
+    std::size_t lines = LogLines().size();
+    player().PlayTone("");
+    EXPECT_THAT(mci.Texts(), ElementsAre("close all"));
+    EXPECT_EQ(LogLines().size(), lines);
+}
+
+TEST_F(TonePlayerTest, AMissingFileIsLoggedAndNothingOpens) {
+    player().PlayTone(folder + "wav\\gone.wav");
+    EXPECT_TRUE(mci.commands.empty());
+    EXPECT_EQ(LogLines().back(), "Quillares: no such file: " + folder + "wav\\gone.wav");
+    EXPECT_FALSE(player().IsPlaying);
+}
+
+TEST_F(TonePlayerTest, ANewToneClosesTheOneStillOpenSoItPlays) {
+    player().PlayTone(tone);
+    mci.commands.clear();
+    player().PlayTone(pause);
+    EXPECT_THAT(mci.Texts(), ElementsAre("close file", Open(pause), "play file notify"));
+}
+
+TEST_F(TonePlayerTest, PackedTonesPlayFromTheScratchFileWithTheirEmbeddedSamples) {
+    std::string wave = "RIFF\x10\0\0\0WAVEdata-samples";
+    files.files[folder + "tones\\ring.skype"] = std::string("\0\0\0\0\0\0\0\0\0title\0\0My Tone\0", 23) + wave;
+    player().PlayTone(folder + "tones\\ring.skype");
+    EXPECT_EQ(files.files[scratch], wave);
+    EXPECT_EQ(mci.Texts()[0], Open(scratch));
+
+    // The next unpacked tone closes the first before its scratch file is rewritten.
+    std::string container = std::string("QUILLARE\0\0\0\0\3\0\0\0abc", 19);
+    container += std::string(1, char(wave.size() - 4)) + std::string("\0\0\0", 3) + wave.substr(4);
+    files.files[folder + "tones\\anna.quilar"] = container;
+    mci.commands.clear();
+    player().PlayTone(folder + "tones\\anna.quilar");
+    EXPECT_EQ(files.files[scratch], wave);
+    EXPECT_THAT(mci.Texts(), ElementsAre("close file", Open(scratch), "play file notify"));
+
+    EndNotice();
+    EXPECT_FALSE(files.Exists(scratch));
+}
+
+TEST_F(TonePlayerTest, PackedTonesWithoutAudioAreRefused) {
+    files.files[folder + "a.quilar"] = "NOTMAGIC and more";
+    files.files[folder + "b.skype"] = std::string(2000, 'x');
+    for (const char* name : {"a.quilar", "b.skype"}) {
+        player().PlayTone(folder + name);
+        EXPECT_EQ(LogLines().back(), "Quillares: invalid audio file") << name;
+    }
+    EXPECT_TRUE(mci.commands.empty());
+    EXPECT_FALSE(files.Exists(scratch));
+}
+
+TEST_F(TonePlayerTest, UpperCaseExtensionsArePlainFilesPlayedAsTheyAre) {
+    files.files[folder + "x.QUILAR"] = "RIFF";
+    player().PlayTone(folder + "x.QUILAR");
+    EXPECT_EQ(mci.Texts()[0], Open(folder + "x.QUILAR"));
+}
+
+TEST_F(TonePlayerTest, TheDefaultPreviewAlwaysTakesTheProgramFolder) {
+    files.files[folder + "wav\\default.wav"] = "RIFF";
+    player().PlayDefaultTone();
+    EXPECT_EQ(mci.Texts()[0], Open(folder + "wav\\default.wav"));
+}
+
+}  // namespace quill::test
