@@ -1,0 +1,59 @@
+// Skype's notifications, one per line of the input, into a started and attached program; the
+// main loop runs between them, so the follow-up commands, names and tones happen too.
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "fakes/ProgramHarness.h"
+
+namespace {
+
+void Require(bool holds, const char* promise) {
+    if (holds) return;
+    std::fprintf(stderr, "broken promise: %s\n", promise);
+    std::abort();
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    quill::test::ProgramHarness h;
+    h.files.files[h.folder + "wav\\default.wav"] = "RIFF";
+    h.files.files[h.folder + "wav\\empty.wav"] = "RIFF";
+    h.Start();
+    h.Ticks(2);
+    h.Attach(0);
+    h.Drain();
+
+    std::string input(reinterpret_cast<const char*>(data), size);
+    std::size_t pos = 0;
+    int notifications = 0;
+    while (pos <= input.size() && notifications < 64) {
+        auto end = input.find('\n', pos);
+        if (end == std::string::npos) end = input.size();
+        std::string bytes = input.substr(pos, end - pos);
+        h.app->WindowProc({74, h.kSkypeWindow, 0, bytes});
+        h.Ticks(3);
+        if (notifications % 4 == 3) h.app->OnTimer2();
+        // A played tone ends now and then, so the ring loop turns too.
+        if (notifications % 3 == 2) h.app->WindowProc({0x3B9, 1, 0, {}});
+        ++notifications;
+        pos = end + 1;
+    }
+    h.Drain(1000);
+
+    const auto& w = h.app->window;
+    Require(w.List1.ListCount() <= w.List3.ListCount(), "every name belongs to a handle");
+    Require(h.app->queue.EventQueue.size() <= quill::WorkQueue::kMaxBytes, "the queue stays bounded");
+    Require(h.app->shared.IniName.find('\\') == std::string::npos &&
+                h.app->shared.IniName.find('/') == std::string::npos &&
+                h.app->shared.IniName.find(':') == std::string::npos,
+            "the settings file stays in the program folder");
+    for (const auto& [path, _] : h.files.files)
+        Require(path.rfind(h.folder, 0) == 0, "no file outside the program folder");
+    for (const auto& c : h.mci.Texts())
+        Require(c == "close all" || c == "close file" || c == "play file notify" || c.rfind("open \"", 0) == 0,
+                "only the player's own commands reach the device");
+    return 0;
+}
