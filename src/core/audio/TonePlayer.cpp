@@ -26,8 +26,10 @@ void TonePlayer::PlayTone(const std::string& file) {
     }
     log_.WriteLog("Quillares: " + NamePart(file));
     // A tone still open would keep the alias, and the new one would never play; it may also
-    // be playing the scratch file about to be rewritten.
+    // be playing the scratch file about to be rewritten. Stopped before it is closed: a device
+    // closed while it plays can still be busy when the next one opens.
     if (IsPlaying) {
+        mci_.Send("stop file", false);
         mci_.Send("close file", false);
         IsPlaying = false;
     }

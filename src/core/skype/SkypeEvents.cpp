@@ -44,9 +44,13 @@ void Dispatcher::OnRinging() {
     if (std::find(handles.begin(), handles.end(), CallerHandle) == handles.end()) CallerHandle = "unknown";
     std::string file = Trim(p_.settings.ReadIni("contacts", CallerHandle + "_file"));
     if (file.empty()) file = p_.shared.DefaultTone;
-    p_.player.PendingStop = 0;
-    p_.player.RingLoop = true;
-    p_.player.PlayTone(ResolvePath(p_.shared.ProgramFolder, file));
+    file = ResolvePath(p_.shared.ProgramFolder, file);
+    // Skype repeats RINGING while a call rings; the ring goes on rather than starting over.
+    auto& player = p_.player;
+    if (player.RingLoop && player.IsPlaying && (player.CurrentTone == file || player.SavedTone == file)) return;
+    player.PendingStop = 0;
+    player.RingLoop = true;
+    player.PlayTone(file);
 }
 
 void Dispatcher::OnCallStatus(const std::string& status) {

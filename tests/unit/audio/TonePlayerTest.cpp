@@ -69,7 +69,7 @@ TEST_F(TonePlayerTest, ANewToneClosesTheOneStillOpenSoItPlays) {
     player().PlayTone(tone);
     mci.commands.clear();
     player().PlayTone(pause);
-    EXPECT_THAT(mci.Texts(), ElementsAre("close file", Open(pause), "play file notify"));
+    EXPECT_THAT(mci.Texts(), ElementsAre("stop file", "close file", Open(pause), "play file notify"));
 }
 
 TEST_F(TonePlayerTest, PackedTonesPlayFromTheScratchFileWithTheirEmbeddedSamples) {
@@ -86,7 +86,7 @@ TEST_F(TonePlayerTest, PackedTonesPlayFromTheScratchFileWithTheirEmbeddedSamples
     mci.commands.clear();
     player().PlayTone(folder + "tones\\anna.quilar");
     EXPECT_EQ(files.files[scratch], wave);
-    EXPECT_THAT(mci.Texts(), ElementsAre("close file", Open(scratch), "play file notify"));
+    EXPECT_THAT(mci.Texts(), ElementsAre("stop file", "close file", Open(scratch), "play file notify"));
 
     EndNotice();
     EXPECT_FALSE(files.Exists(scratch));

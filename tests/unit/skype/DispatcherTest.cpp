@@ -59,6 +59,7 @@ struct DispatcherTest : ::testing::Test, ProgramHarness {
             if (c.rfind("open ", 0) == 0) r.push_back(c);
         return r;
     }
+    void EndNotice() { app->WindowProc({0x3B9, 1, 0, {}}); }
     std::string Open(const std::string& relative) const { return "open \"" + folder + relative + "\" alias file"; }
     void Ring(const std::string& caller) {
         Notify("CALL 7 STATUS RINGING");
@@ -90,6 +91,21 @@ TEST_F(DispatcherTest, ARingingCallAsksItsTypeThenItsCallerThenRingsTheCallersTo
     EXPECT_THAT(Opened(), ElementsAre(Open("wav\\anna.wav")));
     EXPECT_TRUE(app->player.RingLoop);
     EXPECT_EQ(app->dispatcher.CallId, "7");
+}
+
+TEST_F(DispatcherTest, RepeatedRingingKeepsTheRingGoingWithoutStartingOver) {
+    Contacts("USERS anna");
+    Set("contacts", "anna_file", "wav\\anna.wav");
+    Ring("anna");
+    EndNotice();  // the pause plays now
+    mci.commands.clear();
+    Ring("anna");
+    EXPECT_TRUE(mci.commands.empty());
+    EXPECT_TRUE(app->player.RingLoop);
+    // Another caller's call does take over.
+    Contacts("USERS anna, bob");
+    Ring("bob");
+    EXPECT_THAT(Opened(), ElementsAre(Open("wav\\default.wav")));
 }
 
 TEST_F(DispatcherTest, OutgoingCallsRingNothing) {
