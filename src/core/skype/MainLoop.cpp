@@ -84,8 +84,9 @@ void MainLoop::ShowOptions() {
 }
 
 void MainLoop::PopUpMenu() {
-    // A double-click queued meanwhile wins: the window opens and no menu pops up.
-    if (queue_.Holds("Form1")) return;
+    // A double-click wins: the window opens and no menu pops up, also when the double-click's
+    // Form1 came before this item and has already shown the window.
+    if (queue_.Holds("Form1") || window_.Form1.Visible()) return;
     log_.WriteLog("Quillares: show pop-up menu");
     ui_.BringToForeground();
     int chosen = ui_.PopupMenu(window_.MenuCaptions);
