@@ -1,104 +1,98 @@
-"""Ringing and event tones: what reaches the audio device for each of Skype's events."""
-from harness import E2E, wait_until
+"""Ringing and event tones: what reaches the audio device for each of Skype's events.
+
+The scenarios are the ones shipped with skype-sim; each ends by asking the add-on to quit."""
+import os
+
+from harness import E2E, ROOT, wait_until
 import sound
 
-CONTACTS = """
-me tester
-contact anna Anna Andersson
-contact bob Bob Brown
-call 7 INCOMING_P2P anna
-call 8 INCOMING_P2P bob
-call 9 OUTGOING_PSTN bob
-message 5 anna
-attach success
-expect SEARCH FRIENDS
-expect GET USER bob FULLNAME
-wait 500
-"""
+SCENARIOS = os.path.join(ROOT, "tools", "skype-sim", "scenarios")
 
 
 class TonesTest(E2E):
     def setUp(self):
         super().setUp()
-        c = self.case
-        c.set_ini("window", "skiphelp", "yes")
-        self.pause = sound.pcm_of_file(c.path("wav/empty.wav"))
-        self.finished = sound.pcm_of_file(c.path("wav/finished.wav"))
+        self.case.set_ini("window", "skiphelp", "yes")
+
+    def pcm(self, name):
+        return sound.pcm_of_file(self.case.path("wav/" + name))
 
     def heard(self):
         return sound.heard(self.case.session.sound)
 
-    def run_scenario(self, steps, done_line, timeout=90):
+    def play(self, scenario=None, text=None):
+        """Runs a scenario to the end of the add-on; the log's tone lines, in order."""
         c = self.case
-        c.start_sim(CONTACTS + steps)
-        c.start_app()
-        c.wait_log(done_line, timeout=timeout)
+        c.start_sim(text if text is not None else open(os.path.join(SCENARIOS, scenario), encoding="utf-8").read())
+        app = c.start_app()
+        c.wait_log("Quillares: END", timeout=120)
+        self.assertEqual(app.wait(30), 0)
+        return [l for l in c.log_lines() if l.startswith("Quillares: ") and l[-4:] in (".wav", "skype", "quilar")]
 
-    def test_an_incoming_call_rings_the_callers_tone_until_answered(self):
+    def assertRings(self, stream, tone, then=b""):
+        """stream is tone, pause, tone, pause, ... (the last maybe cut short), followed by then."""
+        self.assertTrue(stream.endswith(then))
+        ring = stream[:len(stream) - len(then)]
+        pieces = sound.split_into(ring, {"tone": tone, "pause": self.pcm("empty.wav")})
+        self.assertIsNotNone(pieces, "something else reached the device")
+        self.assertGreaterEqual(len(pieces), 3)
+        for i, name in enumerate(pieces):
+            self.assertTrue(name.startswith("tone" if i % 2 == 0 else "pause"), pieces)
+        return pieces
+
+    def test_a_ringing_call_rings_the_callers_tone_until_answered(self):
         c = self.case
         anna = sound.wave_bytes(660, 0.5)
         open(c.path("wav/anna.wav"), "wb").write(anna)
         c.set_ini("contacts", "anna_file", "wav\\anna.wav")
-        self.run_scenario("""
-send CALL 7 STATUS ROUTING
-send CALL 7 STATUS RINGING
-expect GET CALL 7 PARTNER_HANDLE
-wait 4000
-send CALL 7 STATUS INPROGRESS
-wait 1500
-send CALL 7 STATUS FINISHED
-""", "Quillares: finished.wav")
-        wait_until(lambda: self.heard().endswith(self.finished), what="the finished tone")
+        tones = self.play("incoming-answered.txt")
         lines = c.log_lines()
         self.assertBefore(lines, "Skype received: GET CALL 7 TYPE", "Skype received: GET CALL 7 PARTNER_HANDLE")
         self.assertBefore(lines, "Quillares: Call from anna", "Quillares: anna.wav")
         self.assertBefore(lines, "Quillares: empty.wav", "Skype: CALL 7 STATUS INPROGRESS")
-        # The tone, the pause, the tone again...; nothing between the answer and the finished tone.
-        ring = self.heard()[:-len(self.finished)]
-        pieces = sound.split_into(ring, {"anna": sound.pcm(anna), "pause": self.pause})
-        self.assertIsNotNone(pieces, "something else reached the device")
-        self.assertEqual(pieces[:3], ["anna", "pause", "anna"])
-        for i, name in enumerate(pieces):
-            self.assertTrue(name.startswith("anna" if i % 2 == 0 else "pause"), pieces)
-        self.assertEqual(lines.count("Quillares: anna.wav"), len([p for p in pieces if p.startswith("anna")]))
+        self.assertEqual(tones[-1], "Quillares: finished.wav")
+        pieces = self.assertRings(self.heard(), sound.pcm(anna), then=self.pcm("finished.wav"))
+        # Skype's repeated RINGING did not start the ring over.
+        self.assertEqual(tones.count("Quillares: anna.wav"), len([p for p in pieces if p.startswith("tone")]))
 
-    def test_outgoing_calls_ring_nothing_and_do_not_disturb_silences_calls(self):
-        c = self.case
-        self.run_scenario("""
-send CALL 9 STATUS ROUTING
-send CALL 9 STATUS RINGING
-expect GET CALL 9 TYPE
-send USERSTATUS DND
-send CALL 7 STATUS RINGING
-expect GET CALL 7 PARTNER_HANDLE
-wait 1500
-send CALL 7 STATUS MISSED
-send CHATMESSAGE 5 STATUS RECEIVED
-expect GET MESSAGE 5 PARTNER_HANDLE
-wait 1500
-send USERSTATUS ONLINE
-send CALL 8 STATUS RINGING
-""", "Quillares: default.wav")
-        lines = c.log_lines()
+    def test_a_missed_call_from_a_contact_without_a_tone_rings_the_default(self):
+        tones = self.play("incoming-missed.txt")
+        self.assertIn("Quillares: Call from carl", self.case.log_lines())
+        self.assertEqual(set(tones), {"Quillares: default.wav", "Quillares: empty.wav"})
+        self.assertRings(self.heard(), self.pcm("default.wav"))
+
+    def test_an_outgoing_call_rings_nothing_and_announces_its_end(self):
+        tones = self.play("outgoing.txt")
+        lines = self.case.log_lines()
+        self.assertIn("Skype received: GET CALL 9 TYPE", lines)
         self.assertNotIn("Skype received: GET CALL 9 PARTNER_HANDLE", lines)
-        self.assertIn("Quillares: Call from anna", lines)
-        # Nothing played before bob's call rang the default tone.
-        first_tone = [l for l in lines if l.endswith(".wav")]
-        self.assertEqual(first_tone[0], "Quillares: default.wav")
-        default = sound.pcm_of_file(c.path("wav/default.wav"))
-        wait_until(lambda: len(self.heard()) >= len(default), what="the default tone")
-        self.assertTrue(self.heard().startswith(default))
+        self.assertEqual(tones, ["Quillares: finished.wav"])
+        self.assertEqual(self.heard(), self.pcm("finished.wav"))
 
-    def test_chat_message_and_finished_call_announce_when_switched_on(self):
+    def test_do_not_disturb_silences_calls_and_messages(self):
+        tones = self.play("dnd.txt")
+        lines = self.case.log_lines()
+        self.assertIn("Quillares: Call from anna", lines)
+        self.assertIn("Skype received: GET MESSAGE 5 PARTNER_HANDLE", lines)
+        # Only carl's call, after the user is back online, made a sound.
+        self.assertBefore(lines, "Skype: USERSTATUS ONLINE", tones[0])
+        self.assertEqual(tones[0], "Quillares: default.wav")
+        self.assertTrue(self.heard().startswith(self.pcm("default.wav")))
+
+    def test_a_chat_message_is_announced(self):
+        tones = self.play("chat.txt")
+        self.assertEqual(tones, ["Quillares: message.wav"])
+        self.assertEqual(self.heard(), self.pcm("message.wav"))
+
+    def test_own_status_changes_play_the_switched_on_tones(self):
         c = self.case
-        message = sound.pcm_of_file(c.path("wav/message.wav"))
-        self.run_scenario("""
-send CHATMESSAGE 5 STATUS RECEIVED
-expect GET MESSAGE 5 PARTNER_HANDLE
-wait 1500
-send CALL 9 STATUS FINISHED
-""", "Quillares: finished.wav")
-        wait_until(lambda: self.heard() == message + self.finished, what="message tone then finished tone")
+        for status in ("online", "away", "dnd"):
+            c.set_ini("wav", f"user_{status}_play", "1")
+        tones = self.play("status.txt")
+        # Skype reports ONLINE on its own right after the attach.
+        expected = ["online.wav", "away.wav", "dnd.wav", "online.wav"]
+        self.assertEqual(tones, ["Quillares: " + t for t in expected])
+        self.assertEqual(self.heard(), b"".join(self.pcm(t) for t in expected))
 
     def test_packed_tones_ring_exactly_their_embedded_samples(self):
         c = self.case
@@ -107,7 +101,15 @@ send CALL 9 STATUS FINISHED
         open(c.path("tones/bob.skype"), "wb").write(sound.skype_tone("Bob Tone", bob))
         c.set_ini("contacts", "anna_file", "tones\\anna.quilar")
         c.set_ini("contacts", "bob_file", "tones\\bob.skype")
-        self.run_scenario("""
+        self.play(text="""
+me tester
+contact anna Anna Andersson
+contact bob Bob Brown
+call 7 INCOMING_P2P anna
+call 8 INCOMING_P2P bob
+attach success
+expect GET USER bob FULLNAME
+wait 500
 send CALL 7 STATUS RINGING
 expect GET CALL 7 PARTNER_HANDLE
 wait 1500
@@ -117,10 +119,14 @@ send CALL 8 STATUS RINGING
 expect GET CALL 8 PARTNER_HANDLE
 wait 1500
 send CALL 8 STATUS CANCELLED
-""", "Skype: CALL 8 STATUS CANCELLED")
-        wait_until(lambda: "Quillares: bob.skype" in c.log_lines(), what="bob's tone")
-        pieces = sound.split_into(self.heard(), {"anna": sound.pcm(anna), "bob": sound.pcm(bob),
-                                                 "pause": self.pause})
-        self.assertIsNotNone(pieces, "something else reached the device")
-        self.assertEqual(pieces[:2], ["anna", "pause"])
-        self.assertIn("bob", pieces)
+wait 500
+unload
+""")
+        streams = sound.streams(c.session.sound)
+        anna_at = streams.index(sound.pcm(anna))
+        bob_at = streams.index(sound.pcm(bob))
+        self.assertLess(anna_at, bob_at)
+        # Each playback is one of the tones or the pause, the last of a ring maybe cut short.
+        known = (sound.pcm(anna), sound.pcm(bob), self.pcm("empty.wav"))
+        for stream in streams:
+            self.assertTrue(any(k.startswith(stream) for k in known), f"a stream of {len(stream)} bytes")
