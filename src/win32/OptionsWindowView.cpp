@@ -20,7 +20,7 @@ LRESULT CALLBACK FirstRunProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 
 }  // namespace
 
-HWND OptionsWindowView::CreateMainWindow(WNDPROC proc) {
+HWND OptionsWindowView::TopLevel(const wchar_t* className, WNDPROC proc, DWORD style) {
     WNDCLASSEXW cls{};
     cls.cbSize = sizeof cls;
     cls.lpfnWndProc = proc;
@@ -28,10 +28,15 @@ HWND OptionsWindowView::CreateMainWindow(WNDPROC proc) {
     cls.hIcon = LoadIconW(instance_, MAKEINTRESOURCEW(1));
     cls.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));
     cls.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    cls.lpszClassName = L"QuillaresOptions";
+    cls.lpszClassName = className;
     RegisterClassExW(&cls);
-    main = CreateWindowExW(0, cls.lpszClassName, L"", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
-                           CW_USEDEFAULT, CW_USEDEFAULT, 480, 400, nullptr, nullptr, instance_, nullptr);
+    // The models set the real size and position once they are mirrored.
+    return CreateWindowExW(0, className, L"", style, CW_USEDEFAULT, CW_USEDEFAULT, 400, 300, nullptr, nullptr,
+                           instance_, nullptr);
+}
+
+HWND OptionsWindowView::CreateMainWindow(WNDPROC proc) {
+    main = TopLevel(L"QuillaresOptions", proc, WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX);
     return main;
 }
 
@@ -54,17 +59,7 @@ void OptionsWindowView::Bind(Quillares& app) {
     SendMessageW(image3_, STM_SETICON, reinterpret_cast<WPARAM>(LoadIconW(instance_, MAKEINTRESOURCEW(1))), 0);
     SetWindowPos(image3_, nullptr, 440, 330, 32, 32, SWP_NOZORDER);
 
-    WNDCLASSEXW cls{};
-    cls.cbSize = sizeof cls;
-    cls.lpfnWndProc = FirstRunProc;
-    cls.hInstance = instance_;
-    cls.hIcon = LoadIconW(instance_, MAKEINTRESOURCEW(1));
-    cls.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));
-    cls.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    cls.lpszClassName = L"QuillaresFirstRun";
-    RegisterClassExW(&cls);
-    form7_ = CreateWindowExW(0, cls.lpszClassName, L"", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, CW_USEDEFAULT,
-                             CW_USEDEFAULT, 400, 300, nullptr, nullptr, instance_, nullptr);
+    form7_ = TopLevel(L"QuillaresFirstRun", FirstRunProc, WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU);
     SetWindowLongPtrW(form7_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&app));
 
     Mirror(w.Frame1, frame1_);

@@ -22,6 +22,7 @@ public:
     HWND main = nullptr;
 
 private:
+    HWND TopLevel(const wchar_t* className, WNDPROC proc, DWORD style);
     HWND Child(const wchar_t* cls, DWORD style, int id, HWND parent);
 
     HINSTANCE instance_;
