@@ -115,7 +115,8 @@ bool Dispatcher::OnMessage(const std::string& notification) {
 bool Dispatcher::OnCurrentUser(const std::string& text) {
     auto space = text.find(' ');
     if (space == std::string::npos || Trim(text.substr(space + 1)).empty()) return false;
-    p_.shared.UserId = text.substr(space + 1);
+    // Blanks would name another settings file than the one start-up opens for the same user.
+    p_.shared.UserId = Trim(text.substr(space + 1));
     p_.log.WriteLog("user=" + p_.shared.UserId);
     OpenUserSettings(p_.shared, p_.files, placeholders::CountToneCatalogue);
     p_.settings.WriteIni("window", "id", p_.shared.UserId);

@@ -225,7 +225,7 @@ TEST_F(DispatcherTest, OwnStatusTonesFollowTheirSwitches) {
 
 TEST_F(DispatcherTest, TheOwnHandleSwitchesSettingsHidesTheWarningAndListsContacts) {
     app->window.Frame1.SetVisible(true);
-    Notify("CURRENTUSERHANDLE anna.k");
+    Notify("CURRENTUSERHANDLE  anna.k ");
     EXPECT_TRUE(Logged("user=anna.k"));
     EXPECT_EQ(app->shared.IniName, "anna.k.ini");
     EXPECT_EQ(profile.Get(folder + "anna.k.ini", "window", "id"), "anna.k");
