@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "core/app/Log.h"
+#include "core/base/Log.h"
 #include "core/tones/ToneFiles.h"
 #include "fakes/FakeClock.h"
 #include "fakes/FakeFiles.h"
@@ -43,8 +43,8 @@ public:
     test::ReadWatchingFiles disk;
     test::FakeFiles logDisk;
     test::FakeClock clock;
-    std::string folder = "C:\\Quillares\\";
-    Log log{logDisk, clock, folder};
+    Shared shared{.ProgramFolder = "C:\\Quillares\\"};
+    Log log{logDisk, clock, shared};
     ToneFiles tones{disk, log};
 };
 

@@ -4,8 +4,8 @@ namespace quill {
 
 Quillares::Quillares(Ports p)
     : ports(p),
-      log(ports.files, ports.clock, shared.ProgramFolder),
-      settings(ports.profile, shared.ProgramFolder, shared.IniName),
+      log(ports.files, ports.clock, shared),
+      settings(ports.profile, shared),
       queue(log),
       link(ports.wire, log, queue, window, shared),
       tones(ports.files, log),

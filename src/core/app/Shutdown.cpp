@@ -1,7 +1,7 @@
 #include <string>
 
 #include "core/app/Quillares.h"
-#include "core/app/Trapped.h"
+#include "core/base/Trapped.h"
 
 namespace quill {
 

@@ -1,8 +1,8 @@
 
 #include "core/app/Quillares.h"
-#include "core/app/Text.h"
-#include "core/app/Trapped.h"
-#include "core/app/UserSettings.h"
+#include "core/base/Text.h"
+#include "core/base/Trapped.h"
+#include "core/base/UserSettings.h"
 
 namespace quill {
 

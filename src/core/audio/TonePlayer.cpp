@@ -1,8 +1,8 @@
 #include "core/audio/TonePlayer.h"
 
-#include "core/app/Log.h"
-#include "core/app/Shared.h"
-#include "core/app/Text.h"
+#include "core/base/Log.h"
+#include "core/base/Shared.h"
+#include "core/base/Text.h"
 #include "core/platform/Files.h"
 #include "core/platform/Multimedia.h"
 #include "core/tones/ToneFiles.h"

@@ -3,12 +3,12 @@
 #include <exception>
 #include <optional>
 
-#include "core/app/Log.h"
-#include "core/app/ProgramControl.h"
-#include "core/app/Settings.h"
-#include "core/app/Shared.h"
-#include "core/app/Text.h"
-#include "core/app/UserSettings.h"
+#include "core/base/Log.h"
+#include "core/base/ProgramControl.h"
+#include "core/base/Settings.h"
+#include "core/base/Shared.h"
+#include "core/base/Text.h"
+#include "core/base/UserSettings.h"
 #include "core/placeholders/NotYetBuilt.h"
 #include "core/skype/SkypeLink.h"
 #include "core/skype/WireText.h"

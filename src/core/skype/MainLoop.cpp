@@ -1,10 +1,10 @@
 #include "core/skype/MainLoop.h"
 
 
-#include "core/app/Log.h"
-#include "core/app/Trapped.h"
-#include "core/app/ProgramControl.h"
-#include "core/app/Shared.h"
+#include "core/base/Log.h"
+#include "core/base/Trapped.h"
+#include "core/base/ProgramControl.h"
+#include "core/base/Shared.h"
 #include "core/placeholders/NotYetBuilt.h"
 #include "core/platform/Files.h"
 #include "core/platform/UiHost.h"

@@ -1,9 +1,9 @@
 // The second stage of the dispatcher: which tone an event plays or stops.
 #include <algorithm>
 
-#include "core/app/Settings.h"
-#include "core/app/Shared.h"
-#include "core/app/Text.h"
+#include "core/base/Settings.h"
+#include "core/base/Shared.h"
+#include "core/base/Text.h"
 #include "core/audio/TonePlayer.h"
 #include "core/skype/Dispatcher.h"
 #include "core/ui/OptionsWindow.h"

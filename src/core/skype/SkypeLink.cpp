@@ -2,8 +2,8 @@
 
 #include <exception>
 
-#include "core/app/Log.h"
-#include "core/app/Text.h"
+#include "core/base/Log.h"
+#include "core/base/Text.h"
 #include "core/skype/WireText.h"
 #include "core/skype/WorkQueue.h"
 #include "core/ui/OptionsWindow.h"

@@ -2,7 +2,7 @@
 #include <cstdint>
 #include <string>
 
-#include "core/app/Shared.h"
+#include "core/base/Shared.h"
 #include "core/platform/SkypeWire.h"
 
 namespace quill {

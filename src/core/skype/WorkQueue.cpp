@@ -1,6 +1,6 @@
 #include "core/skype/WorkQueue.h"
 
-#include "core/app/Log.h"
+#include "core/base/Log.h"
 
 namespace quill {
 

@@ -2,7 +2,7 @@
 #include <optional>
 #include <string>
 
-#include "core/app/Log.h"
+#include "core/base/Log.h"
 #include "core/platform/Files.h"
 
 namespace quill {

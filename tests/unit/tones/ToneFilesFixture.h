@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "core/app/Log.h"
+#include "core/base/Log.h"
 #include "core/tones/ToneFiles.h"
 #include "fakes/FakeClock.h"
 #include "fakes/FakeFiles.h"
@@ -19,8 +19,8 @@ protected:
     ReadWatchingFiles disk;
     FakeFiles logDisk;  // apart, so the log never counts as a change on disk
     FakeClock clock;
-    std::string folder = "C:\\Quillares\\";
-    Log log{logDisk, clock, folder};
+    Shared shared{.ProgramFolder = "C:\\Quillares\\"};
+    Log log{logDisk, clock, shared};
     ToneFiles tones{disk, log};
 
     // The texts logged so far, without their time stamps.

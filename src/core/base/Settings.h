@@ -1,6 +1,7 @@
 #pragma once
 #include <string>
 
+#include "core/base/Shared.h"
 #include "core/platform/Profile.h"
 
 namespace quill {
@@ -10,8 +11,8 @@ class Settings {
 public:
     static constexpr std::size_t kBufferChars = 512;
 
-    Settings(Profile& profile, const std::string& programFolder, const std::string& iniName)
-        : profile_(profile), programFolder_(programFolder), iniName_(iniName) {}
+    // Files are named relative to shared.ProgramFolder; the current one is shared.IniName.
+    Settings(Profile& profile, const Shared& shared) : profile_(profile), shared_(shared) {}
 
     std::string ReadIniFile(const std::string& file, const std::string& section, const std::string& key);
     void WriteIniFile(const std::string& file, const std::string& section, const std::string& key,
@@ -22,8 +23,7 @@ public:
 
 private:
     Profile& profile_;
-    const std::string& programFolder_;
-    const std::string& iniName_;
+    const Shared& shared_;
 };
 
 }  // namespace quill

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "core/app/Log.h"
-#include "core/app/Settings.h"
+#include "core/base/Log.h"
+#include "core/base/Settings.h"
 #include "fakes/FakeClock.h"
 #include "fakes/FakeFiles.h"
 #include "fakes/FakeProfile.h"
@@ -11,8 +11,8 @@ namespace quill::test {
 TEST(LogFile, LinesCarryDateTimeTabAndCrLf) {
     FakeFiles files;
     FakeClock clock;
-    std::string folder = "C:\\Q\\";
-    Log log(files, clock, folder);
+    Shared shared{.ProgramFolder = "C:\\Q\\"};
+    Log log(files, clock, shared);
     clock.now = {2006, 5, 7, 4, 3, 2};
     log.WriteLog("Quillares: START");
     clock.now = {2026, 12, 31, 23, 59, 59};
@@ -24,8 +24,8 @@ TEST(LogFile, LinesCarryDateTimeTabAndCrLf) {
 TEST(LogFile, StartDeletesTheLogAndTheNextLineStartsAFreshOne) {
     FakeFiles files;
     FakeClock clock;
-    std::string folder = "C:\\Q\\";
-    Log log(files, clock, folder);
+    Shared shared{.ProgramFolder = "C:\\Q\\"};
+    Log log(files, clock, shared);
     files.files["C:\\Q\\Quillares.log"] = "old run\r\n";
     log.WriteLog("START");
     EXPECT_FALSE(files.Exists("C:\\Q\\Quillares.log"));
@@ -35,16 +35,15 @@ TEST(LogFile, StartDeletesTheLogAndTheNextLineStartsAFreshOne) {
 
 struct SettingsTest : ::testing::Test {
     FakeProfile profile;
-    std::string folder = "C:\\Q\\";
-    std::string iniName = "Quillares.ini";
-    Settings settings{profile, folder, iniName};
+    Shared shared{.ProgramFolder = "C:\\Q\\", .IniName = "Quillares.ini"};
+    Settings settings{profile, shared};
 };
 
 TEST_F(SettingsTest, ReadsFollowTheCurrentFileAndMissingKeysAreEmpty) {
     profile.Set("C:\\Q\\Quillares.ini", "wav", "default", "wav\\main.wav");
     profile.Set("C:\\Q\\anna.ini", "wav", "default", "wav\\anna.wav");
     EXPECT_EQ(settings.ReadIni("wav", "default"), "wav\\main.wav");
-    iniName = "anna.ini";
+    shared.IniName = "anna.ini";
     EXPECT_EQ(settings.ReadIni("wav", "default"), "wav\\anna.wav");
     EXPECT_EQ(settings.ReadIni("wav", "nothing"), "");
     settings.WriteIni("window", "top", "300");

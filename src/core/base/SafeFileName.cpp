@@ -1,4 +1,4 @@
-#include "core/app/SafeFileName.h"
+#include "core/base/SafeFileName.h"
 
 #include <cstdio>
 

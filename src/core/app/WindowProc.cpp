@@ -1,6 +1,6 @@
-#include "core/skype/WindowProc.h"
+#include "core/app/WindowProc.h"
 
-#include "core/app/Log.h"
+#include "core/base/Log.h"
 #include "core/app/Tray.h"
 #include "core/skype/Dispatcher.h"
 #include "core/skype/SkypeLink.h"

@@ -2,8 +2,8 @@
 
 #include <limits>
 
-#include "core/app/SafeFileName.h"
-#include "core/app/Text.h"
+#include "core/base/SafeFileName.h"
+#include "core/base/Text.h"
 
 namespace quill::test {
 

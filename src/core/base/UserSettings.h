@@ -1,7 +1,7 @@
 #pragma once
 #include <functional>
 
-#include "core/app/Shared.h"
+#include "core/base/Shared.h"
 #include "core/platform/Files.h"
 
 namespace quill {

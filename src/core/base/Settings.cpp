@@ -1,11 +1,11 @@
-#include "core/app/Settings.h"
+#include "core/base/Settings.h"
 
-#include "core/app/Text.h"
+#include "core/base/Text.h"
 
 namespace quill {
 
 std::string Settings::ReadIniFile(const std::string& file, const std::string& section, const std::string& key) {
-    std::string value = profile_.Read(programFolder_ + file, section, key, kBufferChars);
+    std::string value = profile_.Read(shared_.ProgramFolder + file, section, key, kBufferChars);
     CutAtNul(value);
     return value;
 }
@@ -24,15 +24,15 @@ std::string OneLine(std::string s) {
 
 void Settings::WriteIniFile(const std::string& file, const std::string& section, const std::string& key,
                             const std::string& value) {
-    profile_.Write(programFolder_ + file, OneLine(section), OneLine(key), OneLine(value));
+    profile_.Write(shared_.ProgramFolder + file, OneLine(section), OneLine(key), OneLine(value));
 }
 
 std::string Settings::ReadIni(const std::string& section, const std::string& key) {
-    return ReadIniFile(iniName_, section, key);
+    return ReadIniFile(shared_.IniName, section, key);
 }
 
 void Settings::WriteIni(const std::string& section, const std::string& key, const std::string& value) {
-    WriteIniFile(iniName_, section, key, value);
+    WriteIniFile(shared_.IniName, section, key, value);
 }
 
 }  // namespace quill

@@ -1,4 +1,4 @@
-#include "core/app/Log.h"
+#include "core/base/Log.h"
 
 #include <cstdio>
 

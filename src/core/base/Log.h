@@ -1,6 +1,7 @@
 #pragma once
 #include <string>
 
+#include "core/base/Shared.h"
 #include "core/platform/Clock.h"
 #include "core/platform/Files.h"
 
@@ -9,20 +10,20 @@ namespace quill {
 // "Quillares.log" in the program folder: one dated line per entry, current run only.
 class Log {
 public:
-    Log(Files& files, Clock& clock, const std::string& programFolder)
-        : files_(files), clock_(clock), programFolder_(programFolder) {}
+    // The log lives in shared.ProgramFolder, which start-up fills in after construction.
+    Log(Files& files, Clock& clock, const Shared& shared) : files_(files), clock_(clock), shared_(shared) {}
 
     // "START" deletes the log instead of writing a line.
     void WriteLog(const std::string& text);
 
-    std::string Path() const { return programFolder_ + "Quillares.log"; }
+    std::string Path() const { return shared_.ProgramFolder + "Quillares.log"; }
 
     static std::string FormatLine(const LocalTime& t, const std::string& text);
 
 private:
     Files& files_;
     Clock& clock_;
-    const std::string& programFolder_;
+    const Shared& shared_;
 };
 
 }  // namespace quill

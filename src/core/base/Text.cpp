@@ -1,4 +1,4 @@
-#include "core/app/Text.h"
+#include "core/base/Text.h"
 
 #include <cmath>
 #include <cstdlib>

@@ -1,6 +1,6 @@
-#include "core/app/UserSettings.h"
+#include "core/base/UserSettings.h"
 
-#include "core/app/SafeFileName.h"
+#include "core/base/SafeFileName.h"
 
 namespace quill {
 
