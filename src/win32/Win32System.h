@@ -1,6 +1,8 @@
 #pragma once
 #include <windows.h>
 
+#include "win32/Utf.h"
+
 #include "core/platform/Clock.h"
 #include "core/platform/Multimedia.h"
 #include "core/platform/Process.h"
@@ -60,6 +62,7 @@ public:
 class Win32TextCodec : public TextCodec {
 public:
     std::string AnsiToUtf8(std::string_view bytes) override;
+    std::string Utf8ToAnsi(std::string_view utf8) override { return Ansi(utf8); }
 };
 
 }  // namespace quill::win32

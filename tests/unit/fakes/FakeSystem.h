@@ -61,6 +61,21 @@ public:
         }
         return out;
     }
+    // Characters past Latin-1 become "?", as a code page without them would.
+    std::string Utf8ToAnsi(std::string_view utf8) override {
+        std::string out;
+        for (std::size_t i = 0; i < utf8.size(); ++i) {
+            auto c = static_cast<unsigned char>(utf8[i]);
+            if (c < 0x80) {
+                out += static_cast<char>(c);
+            } else if ((c & 0xE0) == 0xC0 && c <= 0xC3 && i + 1 < utf8.size()) {
+                out += static_cast<char>(((c & 0x1F) << 6) | (static_cast<unsigned char>(utf8[++i]) & 0x3F));
+            } else if ((c & 0xC0) != 0x80) {
+                out += '?';
+            }
+        }
+        return out;
+    }
 };
 
 }  // namespace quill::test
