@@ -1,7 +1,9 @@
 """Runs Quillares.exe and skype-sim.exe under Wine and Xvfb, and reads what they leave behind.
 
 One display and one Wine prefix serve the whole run; every case gets a fresh copy of the
-program folder and ends with all Wine processes of the prefix killed.
+program folder and ends with all Wine processes of the prefix killed. Wine's crash dialog is
+off in the prefix, so a crashed program ends at once and says "Unhandled" in its output; every
+wait of a case looks for that and fails the test with the crash text.
 """
 import os
 import re
@@ -16,6 +18,8 @@ import sound
 ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 DIST = os.path.join(ROOT, "build", "dist")
 LIMIT = 60.0  # seconds for anything the programs are waited for
+CRASH_LINES = 40  # of a crashed program's output, from its "Unhandled" line
+CRASH_REPORT_WAIT = 5.0  # seconds for Wine's debugger to finish its crash report
 
 
 def free_display():
@@ -59,6 +63,9 @@ class WineSession:
                         DISPLAY=f":{self.display}", HOME=home, WINEDLLOVERRIDES="mscoree,mshtml=")
         subprocess.run(["wineboot", "-i"], env=self.env, stdout=subprocess.DEVNULL,
                        stderr=subprocess.DEVNULL, timeout=300, check=True)
+        subprocess.run(["wine", "reg", "add", r"HKCU\Software\Wine\WineDbg", "/v", "ShowCrashDialog",
+                        "/t", "REG_DWORD", "/d", "0", "/f"], env=self.env, stdout=subprocess.DEVNULL,
+                       stderr=subprocess.DEVNULL, timeout=120, check=True)
         self.kill_all()
 
     def kill_all(self):
@@ -87,6 +94,7 @@ class Case:
         shutil.copytree(os.path.join(DIST, "Quillares"), self.folder)
         self.sim_log = os.path.join(self.dir, "sim.log")
         self.procs = []
+        self.crash_seen = False
         sound.forget(session.sound)
 
     def path(self, name):
@@ -141,7 +149,7 @@ class Case:
         with open(path, "w", encoding="utf-8") as f:
             f.write(scenario)
         p = self._wine(os.path.join(DIST, "tools", "skype-sim.exe"), [path, "--log", self.sim_log], "sim.out")
-        wait_until(lambda: self.sim_lines(), 60, "skype-sim to start")
+        self.wait(lambda: self.sim_lines(), 60, "skype-sim to start")
         return p
 
     def start_app(self):
@@ -168,13 +176,50 @@ class Case:
         except FileNotFoundError:
             return []
 
+    def crash(self):
+        """The output of a program that crashed, from its "Unhandled" line to the end, or None."""
+        for name in ("app.out", "sim.out"):
+            try:
+                lines = open(os.path.join(self.dir, name), encoding="utf-8", errors="replace").read().splitlines()
+            except FileNotFoundError:
+                continue
+            for i, line in enumerate(lines):
+                if "Unhandled" in line:
+                    return [name + ":"] + lines[i:]
+        return None
+
+    def check_crash(self):
+        lines = self.crash()
+        if not lines:
+            return
+        self.crash_seen = True
+        # The debugger goes on to write registers and a backtrace, then the list of modules.
+        deadline = time.monotonic() + CRASH_REPORT_WAIT
+        while "Modules:" not in lines and time.monotonic() < deadline:
+            time.sleep(0.1)
+            lines = self.crash()
+        end = lines.index("Modules:") if "Modules:" in lines else len(lines)
+        raise AssertionError("a program crashed: " + "\n".join(lines[:min(end, CRASH_LINES)]))
+
+    def wait(self, condition, timeout=LIMIT, what="condition"):
+        """wait_until, failing at once when a program has crashed."""
+        def met():
+            self.check_crash()
+            return condition()
+        return wait_until(met, timeout, what)
+
+    def wait_exit(self, proc, timeout=30):
+        """The exit code of proc, once it has ended."""
+        self.wait(lambda: proc.poll() is not None, timeout, "the program to end")
+        return proc.returncode
+
     def wait_log(self, text, count=1, timeout=LIMIT):
-        return wait_until(lambda: self.log_lines().count(text) >= count, timeout, f"log line {text!r} x{count}")
+        return self.wait(lambda: self.log_lines().count(text) >= count, timeout, f"log line {text!r} x{count}")
 
     def wait_sim(self, pattern, count=1, timeout=LIMIT):
         rx = re.compile(pattern)
-        return wait_until(lambda: sum(1 for l in self.sim_lines() if rx.search(l)) >= count, timeout,
-                          f"skype-sim line /{pattern}/ x{count}")
+        return self.wait(lambda: sum(1 for l in self.sim_lines() if rx.search(l)) >= count, timeout,
+                         f"skype-sim line /{pattern}/ x{count}")
 
     def sim_count(self, pattern):
         rx = re.compile(pattern)
@@ -187,6 +232,9 @@ class Case:
                 p.wait(10)
             except subprocess.TimeoutExpired:
                 p.kill()
+        # A crash after the test's last wait still fails it, once.
+        if not self.crash_seen:
+            self.check_crash()
 
 
 SESSION = None

@@ -3,7 +3,7 @@ import os
 import subprocess
 import time
 
-from harness import E2E, wait_until
+from harness import E2E
 
 ATTACHED = """
 me tester
@@ -51,7 +51,7 @@ refuse 1
         c = self.case
         app = self.start_attached(ATTACHED + "expect GET CURRENTUSERHANDLE\nwait 1000\nunload\n")
         c.wait_log("Quillares: END")
-        self.assertEqual(app.wait(30), 0)
+        self.assertEqual(c.wait_exit(app, 30), 0)
         lines = c.log_lines()
         self.assertBefore(lines, "Quillares: Unload command received", "Quillares: END")
         self.assertEqual(lines[-1], "Quillares: END")
@@ -65,11 +65,11 @@ refuse 1
         c = self.case
         self.start_attached()
         second = c.start_app()
-        self.assertEqual(second.wait(60), 0)
-        wait_until(lambda: not os.path.exists(c.path("newinst.ini")), what="newinst.ini to be taken")
+        self.assertEqual(c.wait_exit(second, 60), 0)
+        c.wait(lambda: not os.path.exists(c.path("newinst.ini")), what="newinst.ini to be taken")
         self.assertEqual(c.log_lines().count("Quillares: START"), 1)
         # The running instance answered with its first-run window.
-        found = wait_until(lambda: subprocess.run(
+        found = c.wait(lambda: subprocess.run(
             ["xdotool", "search", "--onlyvisible", "--name", "^Quillares$"], env=c.session.env,
             capture_output=True, text=True).stdout.strip(), what="the first-run window")
         self.assertTrue(found)
@@ -79,7 +79,7 @@ refuse 1
         app = self.start_attached()
         open(c.path("install.ini"), "w").close()
         c.wait_log("Quillares: END")
-        self.assertEqual(app.wait(30), 0)
+        self.assertEqual(c.wait_exit(app, 30), 0)
         self.assertFalse(os.path.exists(c.path("install.ini")))
 
 
@@ -90,7 +90,7 @@ class TrayTest(E2E):
         return subprocess.run(["xdotool", *args], env=self.case.session.env, capture_output=True, text=True).stdout
 
     def click_icon(self, *click):
-        tray = wait_until(lambda: self.xdotool("search", "--name", "^Wine System Tray$").split(), what="the tray")
+        tray = self.case.wait(lambda: self.xdotool("search", "--name", "^Wine System Tray$").split(), what="the tray")
         geometry = self.xdotool("getwindowgeometry", tray[0])
         x, y = (int(v) for v in geometry.split("Position: ")[1].split(" ")[0].split(","))
         self.xdotool("mousemove", str(x + 10), str(y + 10), "click", *click)
@@ -104,7 +104,7 @@ class TrayTest(E2E):
         c.wait_log("Skype: USER anna FULLNAME Anna Andersson")
         self.click_icon("--repeat", "2", "--delay", "80", "1")
         c.wait_log("Quillares: show options")
-        wait_until(lambda: self.xdotool("search", "--onlyvisible", "--name", "^Audio Quillares Options$"),
+        c.wait(lambda: self.xdotool("search", "--onlyvisible", "--name", "^Audio Quillares Options$"),
                    what="the options window")
         time.sleep(1)  # twenty main-loop ticks: time enough for the first click's menu item
         self.assertNotIn("Quillares: show pop-up menu", c.log_lines())
@@ -113,7 +113,7 @@ class TrayTest(E2E):
         window = self.xdotool("search", "--onlyvisible", "--name", "^Audio Quillares Options$").split()[0]
         self.xdotool("windowfocus", "--sync", window)
         self.xdotool("key", "--window", window, "alt+F4")
-        wait_until(lambda: not self.xdotool("search", "--onlyvisible", "--name", "^Audio Quillares Options$"),
+        c.wait(lambda: not self.xdotool("search", "--onlyvisible", "--name", "^Audio Quillares Options$"),
                    what="the window to hide")
         self.assertIsNone(app.poll())
         x, y = self.click_icon("1")
@@ -126,5 +126,5 @@ class TrayTest(E2E):
                 return True
             self.xdotool("mousemove", str(x + 25), str(y + 36), "click", "1")
             return False
-        wait_until(ended, what="Exit to end the program")
-        self.assertEqual(app.wait(30), 0)
+        c.wait(ended, what="Exit to end the program")
+        self.assertEqual(c.wait_exit(app, 30), 0)

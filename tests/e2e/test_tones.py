@@ -3,7 +3,7 @@
 The scenarios are the ones shipped with skype-sim; each ends by asking the add-on to quit."""
 import os
 
-from harness import E2E, ROOT, wait_until
+from harness import E2E, ROOT
 import sound
 
 SCENARIOS = os.path.join(ROOT, "tools", "skype-sim", "scenarios")
@@ -26,7 +26,7 @@ class TonesTest(E2E):
         c.start_sim(text if text is not None else open(os.path.join(SCENARIOS, scenario), encoding="utf-8").read())
         app = c.start_app()
         c.wait_log("Quillares: END", timeout=120)
-        self.assertEqual(app.wait(30), 0)
+        self.assertEqual(c.wait_exit(app, 30), 0)
         return [l for l in c.log_lines() if l.startswith("Quillares: ") and l[-4:] in (".wav", "skype", "quilar")]
 
     def assertRings(self, stream, tone, then=b""):
