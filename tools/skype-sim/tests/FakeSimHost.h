@@ -1,5 +1,5 @@
 #pragma once
-#include <functional>
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -12,8 +12,6 @@ class FakeSimHost : public SimHost {
 public:
     struct Sent {
         std::string what;  // "attach", "text", "broadcast-attach", "broadcast-unload"
-        Window to = 0;
-        Window api = 0;
         std::int64_t status = 0;
         std::string text;
     };
@@ -21,35 +19,22 @@ public:
     std::uint64_t now = 1000;
     std::vector<std::string> log;  // "DIR text"
     std::vector<Sent> sent;
-    std::vector<Window> created;
-    std::vector<Window> destroyed;
     int quitCode = -1;
-    SendResult nextResult{SendStatus::Answered, 1};
-    std::uint64_t sendTakesMs = 0;
-    // Runs inside SendText, as a client answering synchronously would.
-    std::function<void(const std::string& text)> onText;
 
     std::uint64_t NowMs() override { return now; }
     void Log(LogKind kind, std::string_view text) override {
         log.push_back(std::string(LogKindName(kind)) + " " + std::string(text));
     }
-    Window CreateApiWindow() override {
-        created.push_back(0x100 + created.size());
-        return created.back();
+    Window CreateApiWindow() override { return 0x100; }
+    void DestroyApiWindow(Window) override {}
+    SendResult SendAttach(Window, Window, std::int64_t status) override { return Record({"attach", status, {}}); }
+    SendResult SendText(Window, Window, std::string_view text) override {
+        return Record({"text", 0, std::string(text)});
     }
-    void DestroyApiWindow(Window window) override { destroyed.push_back(window); }
-    SendResult SendAttach(Window to, Window api, std::int64_t status) override {
-        return Record({"attach", to, api, status, {}});
+    SendResult BroadcastAttach(Window, std::int64_t status) override {
+        return Record({"broadcast-attach", status, {}});
     }
-    SendResult SendText(Window to, Window api, std::string_view text) override {
-        const SendResult result = Record({"text", to, api, 0, std::string(text)});
-        if (onText) onText(std::string(text));
-        return result;
-    }
-    SendResult BroadcastAttach(Window api, std::int64_t status) override {
-        return Record({"broadcast-attach", 0, api, status, {}});
-    }
-    SendResult BroadcastUnload() override { return Record({"broadcast-unload", 0, 0, 0, {}}); }
+    SendResult BroadcastUnload() override { return Record({"broadcast-unload", 0, {}}); }
     void Quit(int exitCode) override { quitCode = exitCode; }
 
     std::vector<std::string> Texts() const {
@@ -58,17 +43,12 @@ public:
             if (s.what == "text") texts.push_back(s.text);
         return texts;
     }
-    bool Logged(const std::string& line) const {
-        for (const std::string& l : log)
-            if (l == line) return true;
-        return false;
-    }
+    bool Logged(const std::string& line) const { return std::find(log.begin(), log.end(), line) != log.end(); }
 
 private:
     SendResult Record(Sent s) {
         sent.push_back(std::move(s));
-        now += sendTakesMs;
-        return nextResult;
+        return {SendStatus::Answered, 1};
     }
 };
 

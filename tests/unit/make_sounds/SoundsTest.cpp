@@ -1,13 +1,19 @@
+// What the end-to-end tests cannot hear: that the tones are clean and distinct, and that a
+// folder that cannot be written is reported. They do prove that the files play sample for sample.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <set>
+#include <sstream>
 
+#include "make-sounds/SoundFolder.h"
 #include "make-sounds/Synth.h"
 #include "make-sounds/Tones.h"
-#include "make-sounds/WaveFile.h"
 
 namespace quill::sounds {
 namespace {
@@ -18,12 +24,6 @@ constexpr int kQuiet = 328;                             // 1% of full scale
 const std::vector<Sound>& All() {
     static const std::vector<Sound> sounds = BuildSounds();
     return sounds;
-}
-
-const Sound& Named(const std::string& name) {
-    for (const Sound& s : All())
-        if (s.fileName == name) return s;
-    throw std::runtime_error("no " + name);
 }
 
 std::vector<const Sound*> Tones() {
@@ -45,20 +45,15 @@ double Rms(const std::vector<double>& s) {
     return std::sqrt(sum / static_cast<double>(s.size()));
 }
 
-TEST(Tones, ShipsEveryFileTheAddOnPlays) {
+TEST(Tones, ShipsEveryFileTheAddOnPlaysAndASilentPause) {
     std::set<std::string> names;
     for (const Sound& s : All()) names.insert(s.fileName);
     EXPECT_EQ(names, (std::set<std::string>{"default.wav", "empty.wav", "online.wav", "away.wav", "na.wav",
                                             "dnd.wav", "invisible.wav", "loggedout.wav", "message.wav",
                                             "finished.wav"}));
     EXPECT_EQ(names.size(), All().size());
-}
-
-TEST(Tones, PauseIsOneSecondOfDigitalSilence) {
-    const Sound& empty = Named("empty.wav");
-    EXPECT_EQ(empty.samples.size(), static_cast<std::size_t>(kSampleRate));
-    EXPECT_TRUE(std::all_of(empty.samples.begin(), empty.samples.end(), [](auto v) { return v == 0; }));
-    EXPECT_EQ(EncodeWave(empty.samples, kSampleRate).size(), 32044u);
+    const auto empty = std::find_if(All().begin(), All().end(), [](auto& s) { return s.fileName == "empty.wav"; });
+    EXPECT_EQ(empty->samples, std::vector<std::int16_t>(kSampleRate, 0));
 }
 
 TEST(Tones, EveryToneFadesInAndOutAndStaysClean) {
@@ -97,10 +92,28 @@ TEST(Tones, NoTwoTonesSoundAlike) {
         }
 }
 
-TEST(Tones, SameBytesEveryRun) {
-    const auto again = BuildSounds();
-    ASSERT_EQ(again.size(), All().size());
-    for (std::size_t i = 0; i < again.size(); ++i) EXPECT_EQ(again[i].samples, All()[i].samples);
+TEST(Synth, SoundsAtTheRequestedPitch) {
+    const auto s = Render({{0.0, 1.0, 440, 1.0, Voice{.brightness = 0.0}}}, 1.0, -6.0);
+    int rising = 0;
+    for (std::size_t i = 1; i < s.size(); ++i) rising += (s[i - 1] < 0 && s[i] >= 0);
+    EXPECT_NEAR(rising, 440, 2);
+}
+
+TEST(SoundFolder, ReportsWhatCouldNotBeWrittenAndWritesTheRest) {
+    const auto dir = std::filesystem::temp_directory_path() / ("quill-sounds-" + std::to_string(::getpid()));
+    std::filesystem::remove_all(dir);
+    std::filesystem::create_directories(dir / "away.wav");
+    std::ofstream(dir / "plain-file") << "x";
+    std::ostringstream err;
+
+    EXPECT_FALSE(WriteSoundFolder(dir / "plain-file", err));
+    EXPECT_NE(err.str().find("plain-file"), std::string::npos);
+    err.str("");
+    EXPECT_FALSE(WriteSoundFolder(dir, err));
+    EXPECT_NE(err.str().find("away.wav"), std::string::npos);
+    EXPECT_TRUE(std::filesystem::is_regular_file(dir / "default.wav"));
+    EXPECT_TRUE(std::filesystem::is_regular_file(dir / "message.wav"));
+    std::filesystem::remove_all(dir);
 }
 
 }  // namespace
