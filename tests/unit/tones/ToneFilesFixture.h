@@ -9,6 +9,7 @@
 #include "core/tones/ToneFiles.h"
 #include "fakes/FakeClock.h"
 #include "fakes/FakeFiles.h"
+#include "fakes/FakeSystem.h"
 #include "tones/ReadWatchingFiles.h"
 #include "tones/ToneTestBytes.h"
 
@@ -21,7 +22,8 @@ protected:
     FakeClock clock;
     Shared shared{.ProgramFolder = "C:\\Quillares\\"};
     Log log{logDisk, clock, shared};
-    ToneFiles tones{disk, log};
+    FakeTextCodec codec;
+    ToneFiles tones{disk, log, codec};
 
     // The texts logged so far, without their time stamps.
     std::vector<std::string> Logged() {
