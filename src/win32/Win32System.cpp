@@ -53,8 +53,9 @@ std::intptr_t Win32SkypeWire::SendCopyData(WindowHandle to, WindowHandle from, s
 }
 
 unsigned Win32Multimedia::Send(const std::string& command, bool notify) {
-    MciReply[0] = '\0';
-    return mciSendStringA(Ansi(command).c_str(), MciReply, sizeof MciReply, notify ? notifyWindow_ : nullptr);
+    // Wide, so a tone whose path the ANSI code page cannot spell still opens.
+    MciReply[0] = L'\0';
+    return mciSendStringW(Wide(command).c_str(), MciReply, 128, notify ? notifyWindow_ : nullptr);
 }
 
 Win32Process::~Win32Process() {

@@ -40,7 +40,7 @@ public:
 
 private:
     HWND& notifyWindow_;
-    char MciReply[128] = {};
+    wchar_t MciReply[128] = {};
 };
 
 class Win32Process : public Process {

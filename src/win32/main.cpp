@@ -61,7 +61,8 @@ LRESULT CALLBACK FormProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
             if (wParam) g_app->OnSystemShutdown();
             return 0;
         case Win32UiHost::kDestroyMessage:
-            DestroyWindow(hwnd);
+            // Anyone can broadcast this number; only the program's own shutdown may end the window.
+            if (g_app->Ended()) DestroyWindow(hwnd);
             return 0;
         case WM_DESTROY:
             PostQuitMessage(0);

@@ -8,6 +8,7 @@
 #include "core/tones/ToneFiles.h"
 #include "fakes/FakeClock.h"
 #include "fakes/FakeFiles.h"
+#include "fakes/FakeSystem.h"
 #include "tones/ReadWatchingFiles.h"
 
 namespace quill::fuzz {
@@ -45,7 +46,8 @@ public:
     test::FakeClock clock;
     Shared shared{.ProgramFolder = "C:\\Quillares\\"};
     Log log{logDisk, clock, shared};
-    ToneFiles tones{disk, log};
+    test::FakeTextCodec codec;
+    ToneFiles tones{disk, log, codec};
 };
 
 }  // namespace quill::fuzz

@@ -45,7 +45,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const auto& w = h.app->window;
     Require(w.List1.ListCount() <= w.List3.ListCount(), "every name belongs to a handle");
-    Require(h.app->queue.EventQueue.size() <= quill::WorkQueue::kMaxBytes, "the queue stays bounded");
+    Require(h.app->queue.EventQueue().size() <= quill::WorkQueue::kMaxBytes, "the queue stays bounded");
+    Require(!h.app->Ended(), "no notification ends the program");
+    for (const auto& c : h.wire.Commands()) {
+        bool own = false;
+        for (const char* prefix : {"GET CURRENTUSERHANDLE", "SEARCH FRIENDS", "GET USER ", "GET CALL ", "GET MESSAGE ",
+                                   "PING"})
+            own = own || c.rfind(prefix, 0) == 0;
+        Require(own, "only the program's own commands reach Skype");
+    }
     Require(h.app->shared.IniName.find('\\') == std::string::npos &&
                 h.app->shared.IniName.find('/') == std::string::npos &&
                 h.app->shared.IniName.find(':') == std::string::npos,
@@ -53,7 +61,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const auto& [path, _] : h.files.files)
         Require(path.rfind(h.folder, 0) == 0, "no file outside the program folder");
     for (const auto& c : h.mci.Texts())
-        Require(c == "close all" || c == "close file" || c == "play file notify" || c.rfind("open \"", 0) == 0,
+        Require(c == "close all" || c == "stop file" || c == "close file" || c == "play file notify" ||
+                    c.rfind("open \"", 0) == 0,
                 "only the player's own commands reach the device");
     return 0;
 }

@@ -8,7 +8,7 @@ Quillares::Quillares(Ports p)
       settings(ports.profile, shared),
       queue(log),
       link(ports.wire, log, queue, window, shared),
-      tones(ports.files, log),
+      tones(ports.files, log, ports.codec),
       player(ports.mci, ports.files, log, tones, shared),
       dispatcher({log, queue, ports.codec, link, window, settings, shared, ports.files, player, *this}),
       tray(ports.ui, queue, window),

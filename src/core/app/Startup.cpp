@@ -24,7 +24,7 @@ Quillares::StartResult Quillares::Start(WindowHandle mainWindow) {
         shared.UserId = Trim(settings.ReadIni("window", "id"));
         log.WriteLog("Quillares: user=" + shared.UserId);
     });
-    Trapped([&] { OpenUserSettings(shared, ports.files, placeholders::CountToneCatalogue); });
+    Trapped([&] { OpenUserSettings(shared, ports.files, log, placeholders::CountToneCatalogue); });
     Trapped([&] { ReadWindowPosition(); });
     Trapped([&] {
         shared.LangFile = settings.ReadIni("window", "language");
@@ -41,11 +41,12 @@ Quillares::StartResult Quillares::Start(WindowHandle mainWindow) {
     });
     Trapped([&] {
         shared.MainWindowHandle = mainWindow;
+        tray.MsgTaskbarCreated = ports.wire.RegisterMessage("TaskbarCreated");
         tray.AddTrayIcon();
     });
     shared.SoundOn = true;
     Trapped([&] { link.RegisterSkypeMessages(); });
-    queue.QueueItem("Module1");
+    queue.QueueItem(WorkItem::Kind::Module1);
     return StartResult::Running;
 }
 

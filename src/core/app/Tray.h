@@ -21,13 +21,21 @@ public:
     // Installs the program's window procedure first, so the icon's callbacks reach it.
     void AddTrayIcon();
     void RemoveTrayIcon();
+    // Explorer started again and forgot every icon.
+    void OnTaskbarCreated();
+
+    // The registered message Explorer broadcasts when it starts; 0 until registered.
+    unsigned MsgTaskbarCreated = 0;
     // The callback's mouse message; false: not taken, the window's own procedure gets it.
     bool OnTrayCallback(std::intptr_t mouseMessage);
 
 private:
+    void AddIcon();
+
     UiHost& ui_;
     WorkQueue& queue_;
     const ui::OptionsWindow& window_;
+    bool shown_ = false;
 };
 
 }  // namespace quill

@@ -13,7 +13,7 @@ std::optional<std::intptr_t> WindowProcedure::WindowProc(const WindowMessage& m)
     auto is = [&](unsigned id) { return id != 0 && m.message == id; };
     if (is(link_.MsgUnload)) {
         log_.WriteLog("Quillares: Unload command received");
-        queue_.QueueItem("Unload");
+        queue_.QueueItem(WorkItem::Kind::Unload);
         return 1;
     }
     if (m.message == kCopyData) {
@@ -30,6 +30,10 @@ std::optional<std::intptr_t> WindowProcedure::WindowProc(const WindowMessage& m)
         return 0;
     }
     if (m.message == Tray::kCallbackMessage && tray_.OnTrayCallback(m.lParam)) return 1;
+    if (is(tray_.MsgTaskbarCreated)) {
+        tray_.OnTaskbarCreated();
+        return 0;
+    }
     return std::nullopt;
 }
 

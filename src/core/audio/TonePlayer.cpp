@@ -11,38 +11,56 @@
 namespace quill {
 
 std::string TonePlayer::ScratchFile() const { return shared_.ProgramFolder + "wav\\tmp.wav"; }
+std::string TonePlayer::PauseFile() const { return shared_.ProgramFolder + "wav\\empty.wav"; }
+
+void TonePlayer::RingTone(const std::string& file) {
+    if (ringLoop_ && isPlaying_ && (currentTone_ == file || savedTone_ == file)) return;
+    ringLoop_ = true;
+    PlayTone(file);
+}
+
+void TonePlayer::Announce(const std::string& file) {
+    ringLoop_ = false;
+    PlayTone(file);
+}
 
 void TonePlayer::PlayTone(const std::string& file) {
-    CurrentTone = file;
+    currentTone_ = file;
     if (file.empty()) {
-        IsPlaying = false;
+        isPlaying_ = false;
+        aliasOpen_ = false;
         mci_.Send("close all", false);
         return;
     }
     if (!files_.Exists(file)) {
-        IsPlaying = false;
+        isPlaying_ = false;
         log_.WriteLog("Quillares: no such file: " + file);
         return;
     }
     log_.WriteLog("Quillares: " + NamePart(file));
-    // A tone still open would keep the alias, and the new one would never play; it may also
-    // be playing the scratch file about to be rewritten. Stopped before it is closed: a device
-    // closed while it plays can still be busy when the next one opens.
-    if (IsPlaying) {
-        mci_.Send("stop file", false);
-        mci_.Send("close file", false);
-        IsPlaying = false;
-    }
+    // Also because it may be playing the scratch file about to be rewritten.
+    CloseDevice();
+    isPlaying_ = false;
     files_.Delete(ScratchFile());
     std::string playable = KindOf(file) == ToneKind::Plain ? file : Unpack(file);
     if (playable.empty()) {
         log_.WriteLog("Quillares: invalid audio file");
         return;
     }
-    IsPlaying = true;
-    PlayFinished = false;
+    isPlaying_ = true;
+    playFinished_ = false;
+    aliasOpen_ = true;
     mci_.Send("open \"" + playable + "\" alias file", false);
     mci_.Send("play file notify", true);
+}
+
+void TonePlayer::CloseDevice() {
+    if (!aliasOpen_) return;
+    // Stopped before it is closed: a device closed while it plays can still be busy when the
+    // next one opens.
+    mci_.Send("stop file", false);
+    mci_.Send("close file", false);
+    aliasOpen_ = false;
 }
 
 std::string TonePlayer::Unpack(const std::string& file) {
@@ -56,7 +74,7 @@ std::string TonePlayer::Unpack(const std::string& file) {
 }
 
 void TonePlayer::StopTone() {
-    RingLoop = false;
+    ringLoop_ = false;
     PlayTone("");
 }
 
@@ -67,17 +85,19 @@ void TonePlayer::PlayRecordedTone() { PlayTone(shared_.RecordFile); }
 void TonePlayer::OnPlaybackNotice(std::uintptr_t code) {
     if (code != kPlayedToTheEnd) return;  // superseded, aborted or failed
     mci_.Send("close file", false);
+    aliasOpen_ = false;
     files_.Delete(ScratchFile());
-    PlayFinished = true;
-    if (CurrentTone.empty() || !RingLoop) return;
+    playFinished_ = true;
+    if (currentTone_.empty() || !ringLoop_) return;
     std::string next;
-    if (!Contains(CurrentTone, "empty.wav")) {
-        SavedTone = CurrentTone;
-        next = shared_.ProgramFolder + "wav\\empty.wav";
+    // The whole path: a tone merely named like the pause ("not-empty.wav") is still the tone.
+    if (currentTone_ != PauseFile()) {
+        savedTone_ = currentTone_;
+        next = PauseFile();
     } else {
-        next = SavedTone;
+        next = savedTone_;
     }
-    IsPlaying = false;
+    isPlaying_ = false;
     PlayTone(next);
 }
 

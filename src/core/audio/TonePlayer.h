@@ -19,7 +19,12 @@ public:
     TonePlayer(Multimedia& mci, Files& files, Log& log, ToneFiles& tones, const Shared& shared)
         : mci_(mci), files_(files), log_(log), tones_(tones), shared_(shared) {}
 
-    // The empty path stops all playback.
+    // Rings file, the pause between repeats, until StopTone. Skype repeats its ringing notice:
+    // a ring of the same tone goes on rather than starting over.
+    void RingTone(const std::string& file);
+    // Plays file once.
+    void Announce(const std::string& file);
+    // Plays file; it repeats while the ring loop is raised. The empty path stops all playback.
     void PlayTone(const std::string& file);
     void StopTone();
     void PlayDefaultTone();
@@ -28,16 +33,16 @@ public:
     // The device's notice for "play file notify".
     void OnPlaybackNotice(std::uintptr_t code);
 
-    std::string ScratchFile() const;
+    bool IsPlaying() const { return isPlaying_; }
+    bool RingLoop() const { return ringLoop_; }
+    bool PlayFinished() const { return playFinished_; }
 
-    std::string CurrentTone;
-    std::string SavedTone;
-    bool RingLoop = false;
-    bool IsPlaying = false;
-    bool PlayFinished = false;
-    int PendingStop = 0;  // the options-window command that ends a preview; 0 for event tones
+    std::string ScratchFile() const;
+    std::string PauseFile() const;
 
 private:
+    // Stops and closes the alias if anything holds it, so the next open can have it.
+    void CloseDevice();
     // The image of a ".skype" or ".quilar" tone in the scratch file; "" when there is none.
     std::string Unpack(const std::string& file);
 
@@ -46,6 +51,14 @@ private:
     Log& log_;
     ToneFiles& tones_;
     const Shared& shared_;
+
+    std::string currentTone_;
+    std::string savedTone_;  // the ringing tone while the pause plays
+    bool ringLoop_ = false;
+    bool isPlaying_ = false;
+    bool playFinished_ = false;
+    // Apart from isPlaying_: a tone that failed to start lowers that, yet the device may still hold the alias.
+    bool aliasOpen_ = false;
 };
 
 }  // namespace quill

@@ -8,16 +8,28 @@ std::string Log::FormatLine(const LocalTime& t, const std::string& text) {
     char stamp[32];
     std::snprintf(stamp, sizeof stamp, "%02d-%02d-%04d %02d:%02d:%02d\t", t.month, t.day, t.year,
                   t.hour, t.minute, t.second);
-    return stamp + text + "\r\n";
+    std::string line = stamp + text;
+    for (std::size_t i = sizeof "mm-dd-yyyy hh:mm:ss"; i < line.size(); ++i)
+        if (line[i] == '\r' || line[i] == '\n') line[i] = ' ';
+    return line + "\r\n";
 }
 
 void Log::WriteLog(const std::string& text) {
     if (text == "START") {
         files_.Delete(Path());
+        written_ = 0;
         return;
     }
+    std::string line = FormatLine(clock_.Now(), text);
+    if (written_ + line.size() > kMaxBytes) {
+        files_.Delete(Path());
+        written_ = 0;
+        std::string restart = FormatLine(clock_.Now(), "Quillares: log started over, it had reached " +
+                                                           std::to_string(kMaxBytes) + " bytes");
+        if (files_.Append(Path(), restart)) written_ += restart.size();
+    }
     // A log that cannot be opened loses the line; nothing else depends on it.
-    files_.Append(Path(), FormatLine(clock_.Now(), text));
+    if (files_.Append(Path(), line)) written_ += line.size();
 }
 
 }  // namespace quill

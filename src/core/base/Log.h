@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <string>
 
 #include "core/base/Shared.h"
@@ -10,10 +11,14 @@ namespace quill {
 // "Quillares.log" in the program folder: one dated line per entry, current run only.
 class Log {
 public:
+    // A tray program runs for months: past this the log of the run starts over.
+    static constexpr std::uint64_t kMaxBytes = 8ull << 20;
+
     // The log lives in shared.ProgramFolder, which start-up fills in after construction.
     Log(Files& files, Clock& clock, const Shared& shared) : files_(files), clock_(clock), shared_(shared) {}
 
-    // "START" deletes the log instead of writing a line.
+    // "START" deletes the log instead of writing a line. Line breaks in text become blanks, so
+    // outside text cannot write lines of its own.
     void WriteLog(const std::string& text);
 
     std::string Path() const { return shared_.ProgramFolder + "Quillares.log"; }
@@ -24,6 +29,7 @@ private:
     Files& files_;
     Clock& clock_;
     const Shared& shared_;
+    std::uint64_t written_ = 0;  // by this run since the log was last started
 };
 
 }  // namespace quill

@@ -4,12 +4,15 @@
 
 namespace quill {
 
-void OpenUserSettings(Shared& shared, Files& files, const std::function<void()>& onNewFile) {
+void OpenUserSettings(Shared& shared, Files& files, Log& log, const std::function<void()>& onNewFile) {
     if (shared.UserId.empty()) return;
     std::string name = SafeFileName(shared.UserId) + ".ini";
     bool isNew = false;
     if (!files.Exists(shared.ProgramFolder + name)) {
-        files.Copy(shared.ProgramFolder + "Quillares.ini", shared.ProgramFolder + name);
+        if (!files.Copy(shared.ProgramFolder + "Quillares.ini", shared.ProgramFolder + name)) {
+            log.WriteLog("Quillares: cannot copy Quillares.ini to " + name + ", staying on Quillares.ini");
+            return;
+        }
         isNew = true;
     }
     shared.IniName = name;

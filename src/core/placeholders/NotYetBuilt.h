@@ -16,7 +16,7 @@ inline bool ReadServerDB() { return false; }
 // A new per-user settings file gets its tone catalogue counted.
 inline void CountToneCatalogue() {}
 
-// Main-loop steps 1 and 2: the preview playback watch and the recording watch.
+// The main loop watches a preview playback and a recording before it takes its work item.
 inline void WatchPreviewPlayback() {}
 inline void WatchRecording() {}
 

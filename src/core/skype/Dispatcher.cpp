@@ -11,6 +11,7 @@
 #include "core/base/UserSettings.h"
 #include "core/placeholders/NotYetBuilt.h"
 #include "core/skype/SkypeLink.h"
+#include "core/skype/SkypeNotice.h"
 #include "core/skype/WireText.h"
 #include "core/skype/WorkQueue.h"
 #include "core/ui/OptionsWindow.h"
@@ -19,25 +20,18 @@ namespace quill {
 
 namespace {
 
-// "CALL 1234 STATUS RINGING": the id between the first two spaces, and the text without it.
-struct WithoutId {
-    std::string id;
-    std::string text;
-};
-
-std::optional<WithoutId> StripId(const std::string& text) {
-    auto first = text.find(' ');
-    if (first == std::string::npos) return std::nullopt;
-    auto second = text.find(' ', first + 1);
-    // Without a second space, or with nothing after it, the notification says nothing.
-    if (second == std::string::npos || Trim(text.substr(second + 1)).empty()) return std::nullopt;
-    return WithoutId{text.substr(first + 1, second - first - 1), text.substr(0, first + 1) + text.substr(second + 1)};
-}
-
 // The word that names a chat message: MESSAGE, or CHATMESSAGE in the newer protocol.
 bool IsMessageWord(const std::string& text) {
     auto first = text.find(' ');
     return first != std::string::npos && EndsWith(std::string_view(text).substr(0, first), "MESSAGE");
+}
+
+std::string ForLog(const std::string& text) {
+    if (text.size() <= Dispatcher::kMaxLoggedChars) return text;
+    std::size_t cut = Dispatcher::kMaxLoggedChars;
+    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;  // whole characters only
+    return text.substr(0, cut) + " [cut at " + std::to_string(Dispatcher::kMaxLoggedChars) +
+           " of " + std::to_string(text.size()) + " bytes]";
 }
 
 }  // namespace
@@ -45,7 +39,7 @@ bool IsMessageWord(const std::string& text) {
 void Dispatcher::ReceiveSkypeMessage(std::string_view bytes) {
     if (bytes.size() > kMaxNotificationBytes) bytes = bytes.substr(0, kMaxNotificationBytes);
     std::string text = DecodeNotification(bytes, p_.codec);
-    if (text != "PONG") p_.log.WriteLog("Skype: " + text);
+    if (text != "PONG") p_.log.WriteLog("Skype: " + ForLog(text));
     bool understood = false;
     try {
         understood = Classify(text);
@@ -67,48 +61,44 @@ bool Dispatcher::Classify(const std::string& text) {
         return true;
     }
     if (Trim(text) == "CALL" || Trim(text) == "USER") return false;
-    p_.queue.QueueItem("<" + text);
+    p_.queue.QueueItem(WorkItem::Notification(text));
     return true;
 }
 
-bool Dispatcher::OnCall(const std::string& notification) {
-    auto parts = StripId(notification);
-    if (!parts) return false;
-    const std::string& text = parts->text;
-    const std::string& id = parts->id;
-    if (EndsWith(text, "RINGING")) {
-        CallId = id;
-        p_.queue.QueueItem(">GET CALL " + id + " TYPE");
-    } else if (Contains(text, "OUTGOING_")) {
-        CallId = id;  // outgoing calls get no tone
-    } else if (Contains(text, "INCOMING_")) {
-        CallId = id;
-        p_.queue.QueueItem(">GET CALL " + id + " PARTNER_HANDLE");
-    } else if (auto p = text.find("PARTNER_HANDLE"); p != std::string::npos) {
-        std::string caller = p + 15 <= text.size() ? Trim(text.substr(p + 15)) : std::string();
+bool Dispatcher::OnCall(const std::string& text) {
+    auto notice = ReadNotice(text);
+    if (!notice) return false;
+    const std::string call = notice->WithoutId();
+    const std::string& id = notice->id;
+    // Each rule looks at the whole text, not at the property alone, as the peers expect.
+    if (EndsWith(call, "RINGING")) {
+        p_.queue.QueueItem(WorkItem::Command("GET CALL " + id + " TYPE"));
+    } else if (Contains(call, "OUTGOING_")) {
+        // outgoing calls get no tone
+    } else if (Contains(call, "INCOMING_")) {
+        p_.queue.QueueItem(WorkItem::Command("GET CALL " + id + " PARTNER_HANDLE"));
+    } else if (Contains(call, "PARTNER_HANDLE")) {
+        std::string caller = Trim(ValueAfter(call, "PARTNER_HANDLE"));
         if (caller.empty()) return false;
-        CallId = id;
         CallerHandle = caller;
-        p_.queue.QueueItem("<RINGING");
+        p_.queue.QueueItem(WorkItem::Notification("RINGING"));
         p_.log.WriteLog("Quillares: Call from " + CallerHandle);
     } else {
-        CallId = id;
-        p_.queue.QueueItem("<" + text);
+        p_.queue.QueueItem(WorkItem::Notification(call));
     }
     return true;
 }
 
-bool Dispatcher::OnMessage(const std::string& notification) {
-    auto parts = StripId(notification);
-    if (!parts) return false;
-    MessageId = parts->id;
-    const std::string& text = parts->text;
-    if (EndsWith(text, "RECEIVED"))
-        p_.queue.QueueItem(">GET MESSAGE " + MessageId + " PARTNER_HANDLE");
-    else if (Contains(text, "PARTNER_HANDLE"))
-        p_.queue.QueueItem("<MESSAGE");
+bool Dispatcher::OnMessage(const std::string& text) {
+    auto notice = ReadNotice(text);
+    if (!notice) return false;
+    const std::string message = notice->WithoutId();
+    if (EndsWith(message, "RECEIVED"))
+        p_.queue.QueueItem(WorkItem::Command("GET MESSAGE " + notice->id + " PARTNER_HANDLE"));
+    else if (Contains(message, "PARTNER_HANDLE"))
+        p_.queue.QueueItem(WorkItem::Notification("MESSAGE"));
     else
-        p_.queue.QueueItem("<" + text);
+        p_.queue.QueueItem(WorkItem::Notification(message));
     return true;
 }
 
@@ -118,13 +108,16 @@ bool Dispatcher::OnCurrentUser(const std::string& text) {
     // Blanks would name another settings file than the one start-up opens for the same user.
     p_.shared.UserId = Trim(text.substr(space + 1));
     p_.log.WriteLog("user=" + p_.shared.UserId);
-    OpenUserSettings(p_.shared, p_.files, placeholders::CountToneCatalogue);
+    OpenUserSettings(p_.shared, p_.files, p_.log, placeholders::CountToneCatalogue);
     p_.settings.WriteIni("window", "id", p_.shared.UserId);
+    // Start-up reads the handle from the main file; only then does the next run open the user's
+    // own file early enough for its window position, language and default tone.
+    p_.settings.WriteIniFile("Quillares.ini", "window", "id", p_.shared.UserId);
     p_.window.Frame1.SetVisible(false);
     if (placeholders::ReadServerDB())
         p_.program.CloseOptionsWindow();
     else
-        p_.queue.QueueItem(">SEARCH FRIENDS");
+        p_.queue.QueueItem(WorkItem::Command("SEARCH FRIENDS"));
     return true;
 }
 
@@ -144,22 +137,21 @@ void Dispatcher::OnUsers(const std::string& text) {
     }
     if (handles.ListCount() > 0) handles.SetListIndex(0);
     p_.window.List1.Clear();
-    p_.queue.QueueItem("List1");
+    p_.queue.QueueItem(WorkItem::Kind::List1);
 }
 
 void Dispatcher::OnUser(const std::string& text) {
-    auto q = text.find("FULLNAME");
-    if (q == std::string::npos) return;
+    auto notice = ReadNotice(text);
+    if (!notice || !StartsWith(notice->rest, "FULLNAME")) return;
     auto& names = p_.window.List1;
     auto& handles = p_.window.List3;
     // Names are asked for in list order, but an empty work item can ask for the same name
     // twice; an answer for any other handle than the one awaited would shift every later name.
-    std::string handle = text.substr(5, q > 5 ? q - 6 : 0);
-    if (names.ListCount() >= handles.ListCount() || handle != handles.Item(names.ListCount())) return;
-    std::string name = q + 9 <= text.size() ? Trim(text.substr(q + 9)) : std::string();
-    if (name.empty()) name = handles.Item(names.ListCount());
+    if (names.ListCount() >= handles.ListCount() || notice->id != handles.Item(names.ListCount())) return;
+    std::string name = Trim(ValueAfter(notice->rest, "FULLNAME"));
+    if (name.empty()) name = notice->id;
     names.AddItem(name);
-    p_.queue.QueueItem("List1");
+    p_.queue.QueueItem(WorkItem::Kind::List1);
 }
 
 void Dispatcher::NextDisplayName() {

@@ -23,8 +23,11 @@ class Dispatcher {
 public:
     // Longer notifications are cut: no peer's text may grow the program without bound.
     static constexpr std::size_t kMaxNotificationBytes = 1024 * 1024;
+    // The log keeps the start of a longer one.
+    static constexpr std::size_t kMaxLoggedChars = 2000;
 
-    struct Parts {
+    // What the dispatcher reads, writes and drives.
+    struct Services {
         Log& log;
         WorkQueue& queue;
         TextCodec& codec;
@@ -36,7 +39,7 @@ public:
         TonePlayer& player;
         ProgramControl& program;
     };
-    explicit Dispatcher(Parts parts) : p_(parts) {}
+    explicit Dispatcher(Services services) : p_(services) {}
 
     // The bytes of a WM_COPYDATA from Skype.
     void ReceiveSkypeMessage(std::string_view bytes);
@@ -45,9 +48,7 @@ public:
     // A "List1" item: ask for the next display name.
     void NextDisplayName();
 
-    std::string CallId;
     std::string CallerHandle;
-    std::string MessageId;
 
 private:
     // false: the text cannot be taken apart.
@@ -64,7 +65,7 @@ private:
     // An announcement: once, after a status or message, never looped.
     void Announce(const std::string& file);
 
-    Parts p_;
+    Services p_;
 };
 
 }  // namespace quill

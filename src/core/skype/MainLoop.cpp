@@ -21,13 +21,8 @@ void MainLoop::Timer1Tick() {
     bool ended = false;
     Trapped([&] { ended = WatchMarkers(); });
     if (ended || queue_.Empty()) return;
-    std::string item = queue_.Take();
-    std::string rest;
-    if (!item.empty() && (item[0] == '<' || item[0] == '>')) {
-        rest = item.substr(1);
-        item.resize(1);
-    }
-    Trapped([&] { ActOn(item, rest); });
+    WorkItem item = queue_.Take();
+    Trapped([&] { ActOn(item); });
 }
 
 void MainLoop::Timer2Tick() {
@@ -52,26 +47,38 @@ bool MainLoop::WatchMarkers() {
     return false;
 }
 
-void MainLoop::ActOn(const std::string& item, const std::string& rest) {
-    if (item == "Module1") {
-        window_.Timer2.SetEnabled(true);
-        link_.DiscoverSkype();
-    } else if (item == ">") {
-        link_.Send(rest);
-    } else if (item == "<") {
-        if (!rest.empty() && rest != "PONG") dispatcher_.HandleSkypeEvent(rest);
-    } else if (item == "List1") {
-        dispatcher_.NextDisplayName();
-    } else if (item == "Form1") {
-        ShowOptions();
-    } else if (item == "Menu1") {
-        PopUpMenu();
-    } else if (item == "Menu2") {
-        queue_.QueueItem("Menu1");
-    } else if (item == "Unload") {
-        program_.CloseOptionsWindow();
-    } else if (window_.List1.ListCount() == 0) {
-        queue_.QueueItem("List1");
+void MainLoop::ActOn(const WorkItem& item) {
+    using Kind = WorkItem::Kind;
+    switch (item.kind) {
+        case Kind::Module1:
+            window_.Timer2.SetEnabled(true);
+            link_.DiscoverSkype();
+            break;
+        case Kind::Command:
+            link_.Send(item.text);
+            break;
+        case Kind::Notification:
+            if (!item.text.empty() && item.text != "PONG") dispatcher_.HandleSkypeEvent(item.text);
+            break;
+        case Kind::List1:
+            dispatcher_.NextDisplayName();
+            break;
+        case Kind::Form1:
+            ShowOptions();
+            break;
+        case Kind::Menu1:
+            PopUpMenu();
+            break;
+        case Kind::Menu2:
+            queue_.QueueItem(Kind::Menu1);
+            break;
+        case Kind::Unload:
+            program_.CloseOptionsWindow();
+            break;
+        case Kind::Empty:
+            // While the names are still missing, every empty item asks for the next one.
+            if (window_.List1.ListCount() == 0) queue_.QueueItem(Kind::List1);
+            break;
     }
 }
 
@@ -86,12 +93,12 @@ void MainLoop::ShowOptions() {
 void MainLoop::PopUpMenu() {
     // A double-click wins: the window opens and no menu pops up, also when the double-click's
     // Form1 came before this item and has already shown the window.
-    if (queue_.Holds("Form1") || window_.Form1.Visible()) return;
+    if (queue_.Holds(WorkItem::Kind::Form1) || window_.Form1.Visible()) return;
     log_.WriteLog("Quillares: show pop-up menu");
     ui_.BringToForeground();
     int chosen = ui_.PopupMenu(window_.MenuCaptions);
     if (chosen == ui::OptionsWindow::kMenuOptions)
-        queue_.QueueItem("Form1");
+        queue_.QueueItem(WorkItem::Kind::Form1);
     else if (chosen == ui::OptionsWindow::kMenuExit)
         program_.CloseOptionsWindow();
 }

@@ -10,6 +10,7 @@ class ProgramControl;
 class SkypeLink;
 class UiHost;
 class WorkQueue;
+struct WorkItem;
 struct Shared;
 namespace ui {
 struct OptionsWindow;
@@ -29,7 +30,7 @@ public:
 private:
     // True when a marker ended the program.
     bool WatchMarkers();
-    void ActOn(const std::string& item, const std::string& rest);
+    void ActOn(const WorkItem& item);
     void ShowOptions();
     void PopUpMenu();
 

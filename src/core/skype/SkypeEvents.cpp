@@ -6,6 +6,7 @@
 #include "core/base/Text.h"
 #include "core/audio/TonePlayer.h"
 #include "core/skype/Dispatcher.h"
+#include "core/skype/SkypeNotice.h"
 #include "core/ui/OptionsWindow.h"
 
 namespace quill {
@@ -23,7 +24,7 @@ void Dispatcher::HandleSkypeEvent(const std::string& text) {
         if (!SwitchedOn(p_.settings, "user_msg_play") || !p_.shared.SoundOn) return;
         Announce(p_.settings.ReadIni("wav", "user_msg"));
     } else if (StartsWith(text, "CALL STATUS"))
-        OnCallStatus(text.size() > 12 ? text.substr(12) : std::string());
+        OnCallStatus(ValueAfter(text, "CALL STATUS"));
     else if (StartsWith(text, "CALL VIDEO_STATUS"))
         p_.player.StopTone();
 }
@@ -44,13 +45,7 @@ void Dispatcher::OnRinging() {
     if (std::find(handles.begin(), handles.end(), CallerHandle) == handles.end()) CallerHandle = "unknown";
     std::string file = Trim(p_.settings.ReadIni("contacts", CallerHandle + "_file"));
     if (file.empty()) file = p_.shared.DefaultTone;
-    file = ResolvePath(p_.shared.ProgramFolder, file);
-    // Skype repeats RINGING while a call rings; the ring goes on rather than starting over.
-    auto& player = p_.player;
-    if (player.RingLoop && player.IsPlaying && (player.CurrentTone == file || player.SavedTone == file)) return;
-    player.PendingStop = 0;
-    player.RingLoop = true;
-    player.PlayTone(file);
+    p_.player.RingTone(ResolvePath(p_.shared.ProgramFolder, file));
 }
 
 void Dispatcher::OnCallStatus(const std::string& status) {
@@ -63,9 +58,7 @@ void Dispatcher::OnCallStatus(const std::string& status) {
 
 void Dispatcher::Announce(const std::string& file) {
     if (file.empty()) return;
-    p_.player.PendingStop = 0;
-    p_.player.RingLoop = false;
-    p_.player.PlayTone(ResolvePath(p_.shared.ProgramFolder, file));
+    p_.player.Announce(ResolvePath(p_.shared.ProgramFolder, file));
 }
 
 }  // namespace quill

@@ -51,7 +51,7 @@ void SkypeLink::DeliveryFailed() {
     window_.Frame1.SetVisible(true);
     SkypeWindow = 0;
     SkypeAttached = false;
-    queue_.QueueItem("Module1");
+    queue_.QueueItem(WorkItem::Kind::Module1);
 }
 
 void SkypeLink::OnAttachMessage(std::uintptr_t wParam, std::intptr_t lParam) {
@@ -60,7 +60,7 @@ void SkypeLink::OnAttachMessage(std::uintptr_t wParam, std::intptr_t lParam) {
             log_.WriteLog("Skype: successfully attached");
             if (wParam != 0) SkypeWindow = wParam;
             SkypeAttached = true;
-            queue_.QueueItem(">GET CURRENTUSERHANDLE");
+            queue_.QueueItem(WorkItem::Command("GET CURRENTUSERHANDLE"));
             break;
         case kAttachPending:
             log_.WriteLog("Skype: pending authorization");

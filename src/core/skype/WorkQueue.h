@@ -1,30 +1,41 @@
 #pragma once
 #include <cstddef>
+#include <deque>
 #include <string>
+
+#include "core/skype/WorkItem.h"
 
 namespace quill {
 
 class Log;
 
-// EventQueue: work items, each stored behind a TAB, taken one per main-loop tick. Because of
-// that TAB an item queued into an empty queue is taken as an empty item first.
+// EventQueue: the main loop's work, taken one item per tick. An item queued into an empty queue
+// is preceded by an Empty item, whose catch-all the main loop relies on.
 class WorkQueue {
 public:
-    // Skype could flood the window with notifications; past this the newest are dropped.
+    // Skype could flood the window with notifications; past this their newest are dropped.
     static constexpr std::size_t kMaxBytes = 4 * 1024 * 1024;
 
     explicit WorkQueue(Log& log) : log_(log) {}
 
-    void QueueItem(const std::string& item);
-    bool Empty() const { return EventQueue.empty(); }
+    void QueueItem(WorkItem item);
+    void QueueItem(WorkItem::Kind kind) { QueueItem(WorkItem{kind, {}}); }
+    bool Empty() const { return items_.empty(); }
     // The next item; call only when not Empty().
-    std::string Take();
-    bool Holds(const std::string& text) const { return EventQueue.find(text) != std::string::npos; }
+    WorkItem Take();
+    bool Holds(const WorkItem& item) const;
+    bool Holds(WorkItem::Kind kind) const { return Holds(WorkItem{kind, {}}); }
 
-    std::string EventQueue;
+    // The queue in its text form: every item behind a TAB.
+    std::string EventQueue() const;
 
 private:
+    static std::size_t Bytes(const WorkItem& item) { return item.text.size() + 16; }
+
     Log& log_;
+    std::deque<WorkItem> items_;
+    std::size_t bytes_ = 0;
+    std::size_t dropped_ = 0;
 };
 
 }  // namespace quill

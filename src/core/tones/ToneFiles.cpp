@@ -32,13 +32,14 @@ std::string ToneFiles::ReadToneTitle(const std::string& path) {
         LogInvalid(path);
         return "";
     }
-    return *title;
+    return kind == ToneKind::Container ? codec_.AnsiToUtf8(*title) : *title;
 }
 
 bool ToneFiles::WrapToneFile(const std::string& path, const std::string& synthText) {
     const auto file = ToneFileReader::Open(files_, path);
+    const std::string text = codec_.Utf8ToAnsi(synthText);
     // The container must stay small enough for the readers to accept it.
-    const std::uint64_t added = kContainerMagic.size() + 8 + synthText.size();
+    const std::uint64_t added = kContainerMagic.size() + 8 + text.size();
     if (!file || file->Size() < kMinWaveBytes || added > kMaxToneFileBytes - file->Size() ||
         file->ReadExact(0, 4) != "RIFF") {
         LogInvalid(path);
@@ -49,7 +50,7 @@ bool ToneFiles::WrapToneFile(const std::string& path, const std::string& synthTe
         LogInvalid(path);
         return false;
     }
-    return files_.Write(path, BuildContainer(synthText, *body));
+    return files_.Write(path, BuildContainer(text, *body));
 }
 
 std::optional<std::string> ToneFiles::ExtractAudio(const std::string& path) {
@@ -63,7 +64,9 @@ std::optional<std::string> ToneFiles::ExtractAudio(const std::string& path) {
 std::optional<std::string> ToneFiles::ReadContainerText(const std::string& path) {
     const auto file = ToneFileReader::Open(files_, path);
     if (!file) return std::nullopt;
-    return ContainerText(*file);
+    auto text = ContainerText(*file);
+    if (!text) return std::nullopt;
+    return codec_.AnsiToUtf8(*text);
 }
 
 }  // namespace quill

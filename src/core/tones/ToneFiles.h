@@ -4,6 +4,7 @@
 
 #include "core/base/Log.h"
 #include "core/platform/Files.h"
+#include "core/platform/TextCodec.h"
 
 namespace quill {
 
@@ -11,7 +12,8 @@ namespace quill {
 // treats a file as untrusted: a bad one is refused whole, never half read.
 class ToneFiles {
 public:
-    ToneFiles(Files& files, Log& log) : files_(files), log_(log) {}
+    // A container's text is ANSI on disk and UTF-8 inside the program; codec converts.
+    ToneFiles(Files& files, Log& log, TextCodec& codec) : files_(files), log_(log), codec_(codec) {}
 
     // "" when missing or unusable (logged), "@" for a plain tone (not read), otherwise
     // the stored title, which may itself be "".
@@ -33,6 +35,7 @@ private:
 
     Files& files_;
     Log& log_;
+    TextCodec& codec_;
 };
 
 }  // namespace quill

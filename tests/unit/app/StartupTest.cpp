@@ -20,7 +20,7 @@ TEST_F(StartupTest, LogsTheStartAndQueuesTheAttach) {
                                                     "Quillares: interface=english.txt"}));
     EXPECT_EQ(app->shared.DefaultTone, "wav\\default.wav");
     EXPECT_TRUE(app->shared.SoundOn);
-    EXPECT_EQ(app->queue.EventQueue, "\tModule1");
+    EXPECT_EQ(app->queue.EventQueue(), "\tModule1");
     EXPECT_EQ(app->link.MsgAttach, wire.registered["SkypeControlAPIAttach"]);
     EXPECT_NE(app->link.MsgUnload, 0u);
 }
@@ -77,6 +77,15 @@ TEST_F(StartupTest, AKnownHandleGetsItsOwnSettingsFileCopiedOnce) {
     Make();
     Start();
     EXPECT_EQ(files.files[folder + "anna.ini"], "[window]\r\nid=anna\r\n");
+
+    // A copy that fails leaves the run on the main file, and no half-made file behind.
+    profile.Set(MainIni(), "window", "id", "bob");
+    files.locked.insert(folder + "bob.ini");
+    Make();
+    Start();
+    EXPECT_EQ(app->shared.IniName, "Quillares.ini");
+    EXPECT_FALSE(files.Exists(folder + "bob.ini"));
+    EXPECT_TRUE(Logged("Quillares: cannot copy Quillares.ini to bob.ini, staying on Quillares.ini"));
 }
 
 TEST_F(StartupTest, AHandleFromTheSettingsNeverNamesAFileOutsideTheFolder) {

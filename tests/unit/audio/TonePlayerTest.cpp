@@ -23,32 +23,38 @@ struct TonePlayerTest : ::testing::Test, ProgramHarness {
 };
 
 TEST_F(TonePlayerTest, ARingingToneAlternatesWithThePauseUntilStopped) {
-    player().RingLoop = true;
-    player().PlayTone(tone);
-    EndNotice();
-    EndNotice();
-    EndNotice(4);  // aborted: nothing happens
-    EXPECT_THAT(mci.Texts(), ElementsAre(Open(tone), "play file notify", "close file", Open(pause), "play file notify",
-                                         "close file", Open(tone), "play file notify"));
-    EXPECT_TRUE(mci.commands[1].notify);
-    EXPECT_FALSE(mci.commands[0].notify);
-    mci.commands.clear();
-    player().StopTone();
-    EndNotice();  // the last repeat's notice after the stop starts nothing
-    EXPECT_THAT(mci.Texts(), ElementsAre("close all", "close file"));
-    EXPECT_FALSE(player().RingLoop);
-    EXPECT_FALSE(player().IsPlaying);
+    // A tone merely named like the pause is still the tone.
+    for (std::string ring : {tone, folder + "wav\\not-empty.wav"}) {
+        files.files[ring] = "RIFF ring";
+        mci.commands.clear();
+        player().RingTone(ring);
+        EndNotice();
+        EndNotice();
+        EndNotice(4);  // aborted: nothing happens
+        EXPECT_THAT(mci.Texts(), ElementsAre(Open(ring), "play file notify", "close file", Open(pause),
+                                             "play file notify", "close file", Open(ring), "play file notify"));
+        EXPECT_TRUE(mci.commands[1].notify);
+        EXPECT_FALSE(mci.commands[0].notify);
+        mci.commands.clear();
+        player().StopTone();
+        EndNotice();  // the last repeat's notice after the stop starts nothing
+        EXPECT_THAT(mci.Texts(), ElementsAre("close all", "close file"));
+        EXPECT_FALSE(player().RingLoop());
+        EXPECT_FALSE(player().IsPlaying());
+    }
     EXPECT_TRUE(Logged("Quillares: anna tone.wav"));
     EXPECT_TRUE(Logged("Quillares: empty.wav"));
 }
 
 TEST_F(TonePlayerTest, AnAnnouncementPlaysOnceAndRaisesPlayFinished) {
-    player().PlayTone(tone);
-    EXPECT_TRUE(player().IsPlaying);
-    EXPECT_FALSE(player().PlayFinished);
+    player().RingTone(tone);
+    player().Announce(pause);
+    EXPECT_TRUE(player().IsPlaying());
+    EXPECT_FALSE(player().PlayFinished());
+    mci.commands.clear();
     EndNotice();
-    EXPECT_TRUE(player().PlayFinished);
-    EXPECT_THAT(mci.Texts(), ElementsAre(Open(tone), "play file notify", "close file"));
+    EXPECT_TRUE(player().PlayFinished());
+    EXPECT_THAT(mci.Texts(), ElementsAre("close file"));
 }
 
 TEST_F(TonePlayerTest, EmptyPathClosesEverythingQuietly) {
@@ -58,15 +64,11 @@ TEST_F(TonePlayerTest, EmptyPathClosesEverythingQuietly) {
     EXPECT_EQ(LogLines().size(), lines);
 }
 
-TEST_F(TonePlayerTest, AMissingFileIsLoggedAndNothingOpens) {
-    player().PlayTone(folder + "wav\\gone.wav");
-    EXPECT_TRUE(mci.commands.empty());
-    EXPECT_EQ(LogLines().back(), "Quillares: no such file: " + folder + "wav\\gone.wav");
-    EXPECT_FALSE(player().IsPlaying);
-}
-
-TEST_F(TonePlayerTest, ANewToneClosesTheOneStillOpenSoItPlays) {
+TEST_F(TonePlayerTest, ANewToneClosesTheOneStillOpenEvenAfterAMissingFile) {
     player().PlayTone(tone);
+    player().PlayTone(folder + "wav\\gone.wav");
+    EXPECT_EQ(LogLines().back(), "Quillares: no such file: " + folder + "wav\\gone.wav");
+    EXPECT_FALSE(player().IsPlaying());
     mci.commands.clear();
     player().PlayTone(pause);
     EXPECT_THAT(mci.Texts(), ElementsAre("stop file", "close file", Open(pause), "play file notify"));

@@ -21,6 +21,20 @@ TEST(LogFile, LinesCarryDateTimeTabAndCrLf) {
               "05-07-2006 04:03:02\tQuillares: START\r\n12-31-2026 23:59:59\tSkype: PONG x\r\n");
 }
 
+TEST(LogFile, ARunThatLogsTooMuchStartsTheLogOver) {
+    FakeFiles files;
+    FakeClock clock;
+    Shared shared{.ProgramFolder = "C:\\Q\\"};
+    Log log(files, clock, shared);
+    const std::string text(1000, 'x');
+    const auto line = Log::FormatLine(clock.now, text).size();
+    for (std::uint64_t i = 0; i <= Log::kMaxBytes / line; ++i) log.WriteLog(text);
+    const std::string& file = files.files["C:\\Q\\Quillares.log"];
+    EXPECT_LE(file.size(), Log::kMaxBytes);
+    EXPECT_EQ(file.substr(20, file.find('\r') - 20), "Quillares: log started over, it had reached 8388608 bytes");
+    EXPECT_EQ(file.size(), Log::FormatLine(clock.now, "Quillares: log started over, it had reached 8388608 bytes").size() + line);
+}
+
 TEST(LogFile, StartDeletesTheLogAndTheNextLineStartsAFreshOne) {
     FakeFiles files;
     FakeClock clock;

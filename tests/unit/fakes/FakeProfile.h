@@ -12,7 +12,6 @@ class FakeProfile : public Profile {
 public:
     using Key = std::tuple<std::string, std::string, std::string>;  // file, section, key
     std::map<Key, std::string> values;
-    int writes = 0;
 
     static std::string Lower(std::string s) {
         for (char& c : s)
@@ -29,7 +28,6 @@ public:
     }
     bool Write(const std::string& file, const std::string& section, const std::string& key,
                const std::string& value) override {
-        ++writes;
         values[K(file, section, key)] = value;
         return true;
     }

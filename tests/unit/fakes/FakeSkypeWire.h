@@ -17,9 +17,7 @@ public:
     std::map<std::string, unsigned> registered;
     std::vector<std::uintptr_t> broadcasts;  // wParam of each discover
     std::vector<Sent> sent;
-    bool broadcastResult = true;
-    std::intptr_t sendResult = 1;  // what every send returns...
-    std::deque<std::intptr_t> nextResults;  // ...unless a scripted one is waiting
+    std::deque<std::intptr_t> nextResults;  // scripted results; then 1 for any window but 0
 
     unsigned RegisterMessage(const std::string& name) override {
         auto it = registered.find(name);
@@ -30,7 +28,7 @@ public:
     }
     bool Broadcast(unsigned, std::uintptr_t wParam, std::intptr_t) override {
         broadcasts.push_back(wParam);
-        return broadcastResult;
+        return true;
     }
     std::intptr_t SendCopyData(WindowHandle to, WindowHandle from, std::string_view bytes) override {
         sent.push_back({to, from, std::string(bytes)});
@@ -39,7 +37,7 @@ public:
             nextResults.pop_front();
             return r;
         }
-        return to == 0 ? 0 : sendResult;
+        return to == 0 ? 0 : 1;
     }
     // The texts sent, without their terminating zero.
     std::vector<std::string> Commands() const {

@@ -16,10 +16,9 @@ public:
         bool notify;
     };
     std::vector<Command> commands;
-    unsigned result = 0;
     unsigned Send(const std::string& command, bool notify) override {
         commands.push_back({command, notify});
-        return result;
+        return 0;
     }
     std::vector<std::string> Texts() const {
         std::vector<std::string> r;

@@ -10,13 +10,13 @@ class FakeUiHost : public UiHost {
 public:
     std::vector<std::string> calls;
     TrayIconData tray;
-    bool procInstalled = false, trayShown = false, destroyed = false;
+    bool trayShown = false, destroyed = false;
     int menuChoice = -1;
     std::vector<std::string> menuShown;
     int screenWidthTwips = 1024 * 15;
 
-    void InstallWindowProc() override { calls.push_back("InstallWindowProc"), procInstalled = true; }
-    void RestoreWindowProc() override { calls.push_back("RestoreWindowProc"), procInstalled = false; }
+    void InstallWindowProc() override { calls.push_back("InstallWindowProc"); }
+    void RestoreWindowProc() override { calls.push_back("RestoreWindowProc"); }
     bool AddTrayIcon(const TrayIconData& icon) override {
         calls.push_back("AddTrayIcon");
         tray = icon;

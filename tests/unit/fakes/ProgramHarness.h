@@ -10,6 +10,7 @@
 #include "fakes/FakeSkypeWire.h"
 #include "fakes/FakeSystem.h"
 #include "fakes/FakeUiHost.h"
+#include "fakes/LogTexts.h"
 
 namespace quill::test {
 
@@ -57,21 +58,7 @@ struct ProgramHarness {
         auto it = files.files.find(folder + "Quillares.log");
         return it == files.files.end() ? std::string() : it->second;
     }
-    // The texts of the log lines, without their date and time.
-    std::vector<std::string> LogLines() const {
-        std::vector<std::string> lines;
-        std::string text = LogText();
-        std::size_t pos = 0;
-        while (pos < text.size()) {
-            auto end = text.find("\r\n", pos);
-            if (end == std::string::npos) end = text.size();
-            std::string line = text.substr(pos, end - pos);
-            auto tab = line.find('\t');
-            lines.push_back(tab == std::string::npos ? line : line.substr(tab + 1));
-            pos = end + 2;
-        }
-        return lines;
-    }
+    std::vector<std::string> LogLines() const { return LogTexts(LogText()); }
     bool Logged(const std::string& line) const {
         for (auto& l : LogLines())
             if (l == line) return true;

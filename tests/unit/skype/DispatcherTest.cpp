@@ -77,20 +77,19 @@ TEST_F(DispatcherTest, ARingingCallAsksItsTypeThenItsCallerThenRingsTheCallersTo
     wire.sent.clear();
 
     Notify("CALL 7 STATUS RINGING");
-    EXPECT_TRUE(app->queue.Holds(">GET CALL 7 TYPE"));
+    EXPECT_EQ(app->queue.EventQueue(), "\t>GET CALL 7 TYPE");
     Drain();
     Notify("CALL 7 TYPE INCOMING_P2P");
-    EXPECT_TRUE(app->queue.Holds(">GET CALL 7 PARTNER_HANDLE"));
+    EXPECT_EQ(app->queue.EventQueue(), "\t>GET CALL 7 PARTNER_HANDLE");
     Drain();
     Notify("CALL 7 PARTNER_HANDLE anna");
     EXPECT_EQ(LogLines().back(), "Quillares: Call from anna");
-    EXPECT_TRUE(app->queue.Holds("<RINGING"));
+    EXPECT_EQ(app->queue.EventQueue(), "\t<RINGING");
     Drain();
 
     EXPECT_THAT(Sent("GET CALL"), ElementsAre("GET CALL 7 TYPE", "GET CALL 7 PARTNER_HANDLE"));
     EXPECT_THAT(Opened(), ElementsAre(Open("wav\\anna.wav")));
-    EXPECT_TRUE(app->player.RingLoop);
-    EXPECT_EQ(app->dispatcher.CallId, "7");
+    EXPECT_TRUE(app->player.RingLoop());
 }
 
 TEST_F(DispatcherTest, RepeatedRingingKeepsTheRingGoingWithoutStartingOver) {
@@ -101,7 +100,7 @@ TEST_F(DispatcherTest, RepeatedRingingKeepsTheRingGoingWithoutStartingOver) {
     mci.commands.clear();
     Ring("anna");
     EXPECT_TRUE(mci.commands.empty());
-    EXPECT_TRUE(app->player.RingLoop);
+    EXPECT_TRUE(app->player.RingLoop());
     // Another caller's call does take over.
     Contacts("USERS anna, bob");
     Ring("bob");
@@ -125,11 +124,11 @@ TEST_F(DispatcherTest, AnyLaterStatusButRoutingStopsTheRing) {
     Notify("CALL 7 STATUS EARLYMEDIA");
     Drain();
     EXPECT_TRUE(mci.commands.empty());
-    EXPECT_TRUE(app->player.RingLoop);
+    EXPECT_TRUE(app->player.RingLoop());
     Notify("CALL 7 STATUS INPROGRESS");
     Drain();
     EXPECT_THAT(mci.Texts(), ElementsAre("close all"));
-    EXPECT_FALSE(app->player.RingLoop);
+    EXPECT_FALSE(app->player.RingLoop());
 
     Ring("anna");
     mci.commands.clear();
@@ -149,78 +148,53 @@ TEST_F(DispatcherTest, StrangersRingTheUnknownToneOrTheDefault) {
     EXPECT_EQ(Opened().back(), "open \"C:\\Tones\\stranger.wav\" alias file");
 }
 
-TEST_F(DispatcherTest, DoNotDisturbSilencesCallsMessagesAndTheFinishedTone) {
+// Which tone an event plays: the switches (read as numbers), do-not-disturb and offline, and
+// paths with blanks around them.
+TEST_F(DispatcherTest, EventTonesFollowTheirSwitchesAndTheOwnStatus) {
     Contacts("USERS anna");
+    Set("contacts", "anna_file", " wav\\anna.wav ");
     Set("wav", "user_msg", "wav\\msg.wav");
-    Set("wav", "user_msg_play", "1");
     Set("wav", "user_finished", "wav\\fin.wav");
-    Set("wav", "user_finished_play", "1");
-    for (const char* status : {"DND", "OFFLINE"}) {
-        Notify(std::string("USERSTATUS ") + status);
+    Set("wav", "user_away", " wav\\away.wav ");
+    Set("wav", "user_dnd", "wav\\away.wav");
+    const std::vector<std::string> ring = {"CALL 7 STATUS RINGING", "CALL 7 TYPE INCOMING_P2P",
+                                           "CALL 7 PARTNER_HANDLE anna"};
+    const std::vector<std::string> chat = {"CHATMESSAGE 5 STATUS RECEIVED", "MESSAGE 5 PARTNER_HANDLE anna"};
+    struct Row {
+        const char* status;
+        const char* key;
+        const char* value;
+        std::vector<std::string> notices;
+        const char* heard;  // nullptr: silence
+    } rows[] = {
+        {"ONLINE", "user_msg_play", "1", chat, "wav\\msg.wav"},
+        {"ONLINE", "user_msg_play", "yes", chat, nullptr},
+        {"DND", "user_msg_play", "1", chat, nullptr},
+        {"ONLINE", "user_finished_play", "1", {"CALL 9 STATUS FINISHED"}, "wav\\fin.wav"},
+        {"OFFLINE", "user_finished_play", "1", {"CALL 9 STATUS FINISHED"}, nullptr},
+        {"ONLINE", "user_away_play", "1", {"USERSTATUS AWAY"}, "wav\\away.wav"},
+        {"ONLINE", "user_away_play", "0", {"USERSTATUS AWAY"}, nullptr},
+        // The status tones are not silenced by do-not-disturb; only their switch counts.
+        {"ONLINE", "user_dnd_play", "1", {"USERSTATUS DND"}, "wav\\away.wav"},
+        {"ONLINE", "", "", ring, "wav\\anna.wav"},
+        {"DND", "", "", ring, nullptr},
+        {"OFFLINE", "", "", ring, nullptr},
+    };
+    for (const auto& row : rows) {
+        for (const char* key : {"user_msg_play", "user_finished_play", "user_away_play", "user_dnd_play"})
+            Set("wav", key, key == std::string(row.key) ? row.value : "0");
+        Notify(std::string("USERSTATUS ") + row.status);
         Drain();
-        Ring("anna");
-        Notify("CHATMESSAGE 5 STATUS RECEIVED");
+        mci.commands.clear();
+        for (const auto& n : row.notices) Notify(n);
         Drain();
-        Notify("MESSAGE 5 PARTNER_HANDLE anna");
+        std::vector<std::string> expected;
+        if (row.heard) expected.push_back(Open(row.heard));
+        EXPECT_EQ(Opened(), expected) << row.status << " " << row.key << "=" << row.value << " " << row.notices[0];
         Notify("CALL 7 STATUS FINISHED");
         Drain();
-        EXPECT_TRUE(Opened().empty()) << status;
     }
-    Notify("USERSTATUS ONLINE");
-    Drain();
-    Ring("anna");
-    EXPECT_EQ(Opened().size(), 1u);
-}
-
-TEST_F(DispatcherTest, AChatMessageAsksItsSenderThenAnnounces) {
-    Set("wav", "user_msg", "wav\\msg.wav");
-    Set("wav", "user_msg_play", "1");
-    Notify("CHATMESSAGE 5 STATUS RECEIVED");
-    Drain();
-    EXPECT_THAT(wire.Commands(), ElementsAre("GET MESSAGE 5 PARTNER_HANDLE"));
-    Notify("MESSAGE 5 PARTNER_HANDLE anna");
-    Drain();
-    EXPECT_THAT(Opened(), ElementsAre(Open("wav\\msg.wav")));
-    EXPECT_FALSE(app->player.RingLoop);
-    EXPECT_EQ(app->dispatcher.MessageId, "5");
-
-    Set("wav", "user_msg_play", "yes");  // the switch is read as a number
-    Notify("MESSAGE 6 PARTNER_HANDLE anna");
-    Drain();
-    EXPECT_EQ(Opened().size(), 1u);
-}
-
-TEST_F(DispatcherTest, AFinishedCallStopsThenAnnouncesWhenSwitchedOn) {
-    Set("wav", "user_finished", "wav\\fin.wav");
-    Set("wav", "user_finished_play", "1");
-    Notify("CALL 9 STATUS FINISHED");
-    Drain();
-    EXPECT_THAT(mci.Texts(), ElementsAre("close all", "open \"" + folder + "wav\\fin.wav\" alias file",
-                                         "play file notify"));
-    Set("wav", "user_finished_play", "0");
-    mci.commands.clear();
-    Notify("CALL 9 STATUS FINISHED");
-    Drain();
-    EXPECT_THAT(mci.Texts(), ElementsAre("close all"));
-}
-
-TEST_F(DispatcherTest, OwnStatusTonesFollowTheirSwitches) {
-    Set("wav", "user_away", " wav\\away.wav ");
-    Set("wav", "user_away_play", "1");
-    Notify("USERSTATUS AWAY");
-    Drain();
-    EXPECT_THAT(Opened(), ElementsAre(Open("wav\\away.wav")));
-    Set("wav", "user_away_play", "yes");
-    Notify("USERSTATUS AWAY");
-    Drain();
-    EXPECT_EQ(Opened().size(), 1u);
-    // The status tones are not silenced by do-not-disturb; only the switch counts.
-    Set("wav", "user_dnd", "wav\\away.wav");
-    Set("wav", "user_dnd_play", "1");
-    Notify("USERSTATUS DND");
-    Drain();
-    EXPECT_EQ(Opened().size(), 2u);
-    EXPECT_FALSE(app->shared.SoundOn);
+    EXPECT_FALSE(app->player.RingLoop());
 }
 
 TEST_F(DispatcherTest, TheOwnHandleSwitchesSettingsHidesTheWarningAndListsContacts) {
@@ -229,7 +203,8 @@ TEST_F(DispatcherTest, TheOwnHandleSwitchesSettingsHidesTheWarningAndListsContac
     EXPECT_TRUE(Logged("user=anna.k"));
     EXPECT_EQ(app->shared.IniName, "anna.k.ini");
     EXPECT_EQ(profile.Get(folder + "anna.k.ini", "window", "id"), "anna.k");
-    EXPECT_EQ(profile.Get(folder + "Quillares.ini", "window", "id"), "<missing>");
+    // ...and in the main file, which the next start reads it from.
+    EXPECT_EQ(profile.Get(folder + "Quillares.ini", "window", "id"), "anna.k");
     EXPECT_FALSE(app->window.Frame1.Visible());
     Drain();
     EXPECT_THAT(wire.Commands(), ElementsAre("SEARCH FRIENDS"));
@@ -292,7 +267,6 @@ TEST_F(DispatcherTest, NotificationsWithoutAValueAreErrorsAndChangeNothing) {
     }
     EXPECT_EQ(app->shared.UserId, "me");
     EXPECT_EQ(app->shared.IniName, "me.ini");
-    EXPECT_EQ(app->dispatcher.CallId, "3");
     EXPECT_EQ(app->dispatcher.CallerHandle, "anna");
     EXPECT_EQ(app->window.List3.Items(), lists);
     EXPECT_TRUE(app->queue.Empty());
@@ -301,7 +275,7 @@ TEST_F(DispatcherTest, NotificationsWithoutAValueAreErrorsAndChangeNothing) {
 TEST_F(DispatcherTest, OtherNotificationsWaitInTheQueueAndDoNothing) {
     Notify("CALL 7 DURATION 12");
     Notify("CONNSTATUS ONLINE");
-    EXPECT_EQ(app->queue.EventQueue, "\t<CALL DURATION 12\t<CONNSTATUS ONLINE");
+    EXPECT_EQ(app->queue.EventQueue(), "\t<CALL DURATION 12\t<CONNSTATUS ONLINE");
     Drain();
     EXPECT_TRUE(mci.commands.empty());
 }

@@ -22,7 +22,7 @@ TEST_F(LinkTest, FirstTickTakesTheEmptyItemSecondDiscovers) {
     Start();
     Ticks(1);
     EXPECT_TRUE(wire.broadcasts.empty());
-    EXPECT_EQ(app->queue.EventQueue, "Module1\tList1");
+    EXPECT_EQ(app->queue.EventQueue(), "Module1\tList1");
     EXPECT_FALSE(app->window.Timer2.Enabled());
     Ticks(1);
     EXPECT_TRUE(app->window.Timer2.Enabled());
@@ -104,8 +104,15 @@ TEST_F(LinkTest, NotificationsAreUtf8OrElseAnsi) {
     EXPECT_TRUE(Logged("Skype: USER dora FULLNAME Dóra"));
     Notify("USER dora FULLNAME D\xF3ra");  // not UTF-8: taken in the ANSI code page
     EXPECT_EQ(LogLines().back(), "Skype: USER dora FULLNAME Dóra");
+    // Overlong forms and surrogates are not UTF-8 either.
+    Notify("USER dora FULLNAME \xC0\xAF\xED\xA0\x80");
+    EXPECT_EQ(LogLines().back(), "Skype: USER dora FULLNAME \xC3\x80\xC2\xAF\xC3\xAD\xC2\xA0\xC2\x80");
     app->WindowProc({74, kSkypeWindow, 0, std::string_view("USERS a\0junk", 12)});
     EXPECT_EQ(LogLines().back(), "Skype: USERS a");
+    // What a peer sends is taken up to 1 MiB.
+    Drain();
+    Notify("CHAT x TOPIC " + std::string(Dispatcher::kMaxNotificationBytes, 'a'));
+    EXPECT_EQ(app->queue.EventQueue().size(), 2 + Dispatcher::kMaxNotificationBytes);
 }
 
 TEST_F(LinkTest, UnloadMessageEndsTheProgramOnTheNextTicks) {
@@ -116,13 +123,6 @@ TEST_F(LinkTest, UnloadMessageEndsTheProgramOnTheNextTicks) {
     EXPECT_TRUE(app->Ended());
     EXPECT_EQ(LogLines().back(), "Quillares: END");
     EXPECT_TRUE(ui.destroyed);
-}
-
-TEST_F(LinkTest, OwnDiscoverBroadcastIsSwallowedAndOtherMessagesPassOn) {
-    Start();
-    EXPECT_EQ(app->WindowProc({app->link.MsgDiscover, kMainWindow, 0, {}}), 1);
-    EXPECT_EQ(app->WindowProc({0x0200, 0, 0, {}}), std::nullopt);
-    EXPECT_EQ(app->WindowProc({0, 0, 0, {}}), std::nullopt);
 }
 
 TEST_F(LinkTest, MarkerFilesEndTheProgramOrShowTheFirstRunWindow) {
@@ -139,10 +139,37 @@ TEST_F(LinkTest, MarkerFilesEndTheProgramOrShowTheFirstRunWindow) {
     EXPECT_EQ(LogLines().back(), "Quillares: END");
 }
 
-TEST_F(LinkTest, ATabInsideANotificationSplitsIt) {
+// Chat topics, names and moods are written by other users; none may command the program.
+TEST_F(LinkTest, TextFromOtherUsersNeverBecomesWorkNorLogLines) {
     Attached();
-    Notify("CHAT x\tList1");
-    EXPECT_TRUE(app->queue.Holds("<CHAT x\tList1"));
+    Notify("CHAT #bob/$anna;1 TOPIC hi\t>SET USERSTATUS INVISIBLE");
+    Notify("CHAT #bob/$anna;1 TOPIC hi\tUnload\tMenu1\tModule1");
+    Notify("USER bob MOOD_TEXT ok\r\n01-01-2026 00:00:00\tQuillares: END");
+    Drain();
+    EXPECT_TRUE(wire.Commands().empty());
+    EXPECT_FALSE(app->Ended());
+    EXPECT_TRUE(ui.menuShown.empty());
+    EXPECT_FALSE(Logged("Quillares: END"));
+    EXPECT_EQ(LogLines().back(), "Skype: USER bob MOOD_TEXT ok  01-01-2026 00:00:00\tQuillares: END");
+
+    // A long notification is logged cut, whole characters only, and said to be.
+    Notify("CHAT x TOPIC " + std::string(1986, 'a') + "\xC3\xA9\xC3\xA9tail");
+    EXPECT_EQ(LogLines().back(), "Skype: CHAT x TOPIC " + std::string(1986, 'a') + " [cut at 2000 of 2007 bytes]");
+}
+
+TEST_F(LinkTest, TheWindowProcedureTakesOnlyWhatIsItsOwn) {
+    Start();
+    EXPECT_EQ(app->WindowProc({app->link.MsgDiscover, kMainWindow, 0, {}}), 1);
+    EXPECT_EQ(app->WindowProc({0x0200, 0, 0, {}}), std::nullopt);
+    EXPECT_EQ(app->WindowProc({0, 0, 0, {}}), std::nullopt);
+    // Explorer restarted: the icon is added again, but not once the program has ended.
+    ui.calls.clear();
+    EXPECT_EQ(app->WindowProc({wire.registered["TaskbarCreated"], 0, 0, {}}), 0);
+    EXPECT_THAT(ui.calls, ElementsAre("AddTrayIcon"));
+    app->CloseOptionsWindow();
+    ui.calls.clear();
+    app->tray.OnTaskbarCreated();
+    EXPECT_TRUE(ui.calls.empty());
 }
 
 struct TrayTest : LinkTest {};
@@ -152,9 +179,9 @@ TEST_F(TrayTest, MouseActionsQueueWorkOnlyWhileTheWindowIsHidden) {
     Ticks(2);
     EXPECT_EQ(app->WindowProc({1025, 100, 516, {}}), 1);
     EXPECT_EQ(app->WindowProc({1025, 100, 512, {}}), std::nullopt);  // a move is not ours
-    EXPECT_TRUE(app->queue.Holds("Menu1"));
+    EXPECT_TRUE(app->queue.Holds(WorkItem::Kind::Menu1));
     app->window.Form1.SetVisible(true);
-    app->queue.EventQueue.clear();
+    Drain();
     EXPECT_EQ(app->WindowProc({1025, 100, 515, {}}), std::nullopt);
     EXPECT_TRUE(app->queue.Empty());
 }
@@ -184,7 +211,7 @@ TEST_F(TrayTest, ADoubleClickBeforeTheLeftClicksMenuWinsOverIt) {
     Attached();
     app->WindowProc({1025, 100, 513, {}});
     Ticks(2);  // the empty item, then Menu2 comes back as Menu1
-    ASSERT_TRUE(app->queue.Holds("Menu1"));
+    ASSERT_TRUE(app->queue.Holds(WorkItem::Kind::Menu1));
     app->WindowProc({1025, 100, 515, {}});
     Drain();
     EXPECT_FALSE(Logged("Quillares: show pop-up menu"));
@@ -205,7 +232,7 @@ TEST_F(TrayTest, ADoubleClickBeforeTheLeftClicksMenuWinsOverIt) {
 
 TEST_F(TrayTest, OptionsWhileDetachedShowsTheWarning) {
     Start();
-    app->queue.QueueItem("Form1");
+    app->queue.QueueItem(WorkItem::Kind::Form1);
     Drain();
     EXPECT_TRUE(app->window.Form1.Visible());
     EXPECT_TRUE(app->window.Frame1.Visible());

@@ -1,7 +1,6 @@
 #pragma once
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -9,6 +8,8 @@
 #include "core/tones/ToneFiles.h"
 #include "fakes/FakeClock.h"
 #include "fakes/FakeFiles.h"
+#include "fakes/LogTexts.h"
+#include "fakes/FakeSystem.h"
 #include "tones/ReadWatchingFiles.h"
 #include "tones/ToneTestBytes.h"
 
@@ -21,19 +22,10 @@ protected:
     FakeClock clock;
     Shared shared{.ProgramFolder = "C:\\Quillares\\"};
     Log log{logDisk, clock, shared};
-    ToneFiles tones{disk, log};
+    FakeTextCodec codec;
+    ToneFiles tones{disk, log, codec};
 
-    // The texts logged so far, without their time stamps.
-    std::vector<std::string> Logged() {
-        std::vector<std::string> texts;
-        std::istringstream lines(logDisk.files[log.Path()]);
-        for (std::string line; std::getline(lines, line);) {
-            line = line.substr(line.find('\t') + 1);
-            if (!line.empty() && line.back() == '\r') line.pop_back();
-            texts.push_back(line);
-        }
-        return texts;
-    }
+    std::vector<std::string> Logged() { return LogTexts(logDisk.files[log.Path()]); }
 };
 
 }  // namespace quill::test

@@ -11,14 +11,16 @@ const std::string kPath = "C:\\Tones\\hello.quilar";
 TEST_F(ToneWrapTest, WaveBecomesAContainerThatGivesItBack) {
     const std::string wave = MakeWave(44);
     disk.files[kPath] = wave;
-    ASSERT_TRUE(tones.WrapToneFile(kPath, "abc"));
+    // The text is ANSI on disk, one byte a character, and UTF-8 again when read.
+    ASSERT_TRUE(tones.WrapToneFile(kPath, "D\xC3\xB3ra"));
 
     const std::string& file = disk.files[kPath];
-    EXPECT_EQ(file, "QUILLARE" + Int32Bytes(0) + Int32Bytes(3) + "abc" + Int32Bytes(40) +
+    EXPECT_EQ(file, "QUILLARE" + Int32Bytes(0) + Int32Bytes(4) + "D\xF3ra" + Int32Bytes(40) +
                         wave.substr(4));
-    ASSERT_EQ(file.size(), 63u);
-    EXPECT_EQ("RIFF" + file.substr(23), wave);
-    EXPECT_EQ(tones.ReadToneTitle(kPath), "abc");
+    ASSERT_EQ(file.size(), 64u);
+    EXPECT_EQ("RIFF" + file.substr(24), wave);
+    EXPECT_EQ(tones.ReadToneTitle(kPath), "D\xC3\xB3ra");
+    EXPECT_EQ(tones.ReadContainerText(kPath), "D\xC3\xB3ra");
     EXPECT_EQ(tones.ExtractAudio(kPath), wave);
     EXPECT_TRUE(Logged().empty());
 }

@@ -1,0 +1,34 @@
+#include <gtest/gtest.h>
+
+#include "core/base/Log.h"
+#include "core/skype/WorkQueue.h"
+#include "fakes/FakeClock.h"
+#include "fakes/FakeFiles.h"
+
+namespace quill::test {
+
+// A flood of Skype's traffic fills the queue; the program's own items still get through.
+TEST(WorkQueue, AFullQueueDropsOnlyNotificationsAndSaysHowMany) {
+    FakeFiles files;
+    FakeClock clock;
+    Shared shared{.ProgramFolder = "C:\\Q\\"};
+    Log log(files, clock, shared);
+    WorkQueue queue(log);
+    const std::string big(WorkQueue::kMaxBytes / 4, 'x');
+    for (int i = 0; i < 6; ++i) queue.QueueItem(i % 2 ? WorkItem::Command(big) : WorkItem::Notification(big));
+    queue.QueueItem(WorkItem::Kind::Unload);
+    queue.QueueItem(WorkItem::Kind::Form1);
+    EXPECT_TRUE(queue.Holds(WorkItem::Kind::Unload));
+    EXPECT_TRUE(queue.Holds(WorkItem::Kind::Form1));
+    EXPECT_LE(queue.EventQueue().size(), WorkQueue::kMaxBytes);
+    EXPECT_NE(files.files["C:\\Q\\Quillares.log"].find("\tQuillares: work queue full, dropped 3 notifications\r\n"),
+              std::string::npos);
+
+    // Taken, the items free their room; the first is the empty item.
+    EXPECT_EQ(queue.Take().kind, WorkItem::Kind::Empty);
+    while (!queue.Empty()) queue.Take();
+    queue.QueueItem(WorkItem::Notification(big));
+    EXPECT_EQ(queue.EventQueue(), "\t<" + big);
+}
+
+}  // namespace quill::test
