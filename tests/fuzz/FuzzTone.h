@@ -1,37 +1,21 @@
 #pragma once
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <string>
 
-#include "core/base/Log.h"
-#include "core/tones/ToneFiles.h"
-#include "fakes/FakeClock.h"
-#include "fakes/FakeFiles.h"
-#include "fakes/FakeSystem.h"
-#include "tones/ReadWatchingFiles.h"
+#include "Require.h"
+#include "tones/ToneDisk.h"
 
 namespace quill::fuzz {
 
 // One fuzz input as the only file on an in-memory disk, and the promises every tone
 // reader makes about such a file whatever it holds.
-class FuzzTone {
-public:
+struct FuzzTone : test::ToneDisk {
     FuzzTone(std::string tonePath, const std::uint8_t* data, std::size_t size)
         : path(std::move(tonePath)), bytes(reinterpret_cast<const char*>(data), size) {
         disk.files[path] = bytes;
     }
 
-    static void Require(bool holds, const char* promise) {
-        if (holds) return;
-        std::fprintf(stderr, "broken promise: %s\n", promise);
-        std::abort();
-    }
-
-    std::string LogText() { return logDisk.files[log.Path()]; }
-    bool LoggedOnly(const std::string& text) {
-        return LogText() == Log::FormatLine(clock.now, text);
-    }
+    bool LoggedOnly(const std::string& text) { return Logged() == std::vector<std::string>{text}; }
 
     // Readers leave the file alone and never ask for more than it holds.
     void RequireReadOnlyAndBounded() {
@@ -41,13 +25,6 @@ public:
 
     const std::string path;
     const std::string bytes;
-    test::ReadWatchingFiles disk;
-    test::FakeFiles logDisk;
-    test::FakeClock clock;
-    Shared shared{.ProgramFolder = "C:\\Quillares\\"};
-    Log log{logDisk, clock, shared};
-    test::FakeTextCodec codec;
-    ToneFiles tones{disk, log, codec};
 };
 
 }  // namespace quill::fuzz

@@ -1,16 +1,16 @@
 #include "FuzzTone.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    using quill::fuzz::FuzzTone;
+    using namespace quill::fuzz;
     FuzzTone tone("C:\\Tones\\ring.skype", data, size);
 
     const std::string title = tone.tones.ReadToneTitle(tone.path);
-    FuzzTone::Require(title.size() <= size, "title comes from the file");
-    FuzzTone::Require(tone.LogText().empty(), "a readable Skype file is never logged");
+    Require(title.size() <= size, "title comes from the file");
+    Require(tone.Logged().empty(), "a readable Skype file is never logged");
 
     const auto image = tone.tones.ExtractAudio(tone.path);
     if (image) {
-        FuzzTone::Require(image->starts_with("RIFF") && tone.bytes.ends_with(*image) &&
+        Require(image->starts_with("RIFF") && tone.bytes.ends_with(*image) &&
                               size - image->size() <= 1020,
                           "image is the tail from a RIFF in the first 1024 bytes");
     }

@@ -3,7 +3,7 @@
 #include "FuzzTone.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    using quill::fuzz::FuzzTone;
+    using namespace quill::fuzz;
     // The first byte picks how much of the rest is the text; the remainder is the file.
     const std::size_t textBytes = size > 0 ? std::min<std::size_t>(data[0] % 32, size - 1) : 0;
     const std::string text(reinterpret_cast<const char*>(data) + (size > 0), textBytes);
@@ -11,15 +11,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FuzzTone tone("C:\\Tones\\hello.quilar", data + skip, size - skip);
 
     if (tone.tones.WrapToneFile(tone.path, text)) {
-        FuzzTone::Require(tone.disk.files[tone.path].size() == tone.bytes.size() + 16 + text.size(),
+        Require(tone.disk.files[tone.path].size() == tone.bytes.size() + 16 + text.size(),
                           "container is the WAVE plus 16 bytes and the text");
-        FuzzTone::Require(tone.tones.ExtractAudio(tone.path) == tone.bytes,
+        Require(tone.tones.ExtractAudio(tone.path) == tone.bytes,
                           "container gives back the WAVE byte for byte");
-        FuzzTone::Require(tone.tones.ReadContainerText(tone.path) == text, "container keeps the text");
-        FuzzTone::Require(tone.LogText().empty(), "a good wrap is not logged");
+        Require(tone.tones.ReadContainerText(tone.path) == text, "container keeps the text");
+        Require(tone.Logged().empty(), "a good wrap is not logged");
     } else {
-        FuzzTone::Require(tone.disk.files[tone.path] == tone.bytes, "a refused file is untouched");
-        FuzzTone::Require(tone.LoggedOnly("Quillares: invalid file: " + tone.path),
+        Require(tone.disk.files[tone.path] == tone.bytes, "a refused file is untouched");
+        Require(tone.LoggedOnly("Quillares: invalid file: " + tone.path),
                           "a refused file is logged once");
     }
     return 0;

@@ -1,0 +1,28 @@
+#pragma once
+#include <string>
+#include <vector>
+
+#include "core/base/Log.h"
+#include "core/tones/ToneFiles.h"
+#include "fakes/FakeClock.h"
+#include "fakes/FakeFiles.h"
+#include "fakes/FakeSystem.h"
+#include "fakes/LogTexts.h"
+#include "tones/ReadWatchingFiles.h"
+
+namespace quill::test {
+
+// The tone readers over an in-memory disk; shared by the unit tests and the fuzz targets.
+struct ToneDisk {
+    ReadWatchingFiles disk;
+    FakeFiles logDisk;  // apart, so the log never counts as a change on disk
+    FakeClock clock;
+    Shared shared{.ProgramFolder = "C:\\Quillares\\"};
+    Log log{logDisk, clock, shared};
+    FakeTextCodec codec;
+    ToneFiles tones{disk, log, codec};
+
+    std::vector<std::string> Logged() { return LogTexts(logDisk.files[log.Path()]); }
+};
+
+}  // namespace quill::test
