@@ -1,4 +1,5 @@
-"""Ringing and event tones: what reaches the audio device for each of Skype's events.
+"""Ringing and announcements: what reaches the audio device. Which event plays which tone is the
+dispatcher's unit tests' business; here one announcement stands for all of them.
 
 The scenarios are the ones shipped with skype-sim; each ends by asking the add-on to quit."""
 import os
@@ -27,7 +28,7 @@ class TonesTest(E2E):
         app = c.start_app()
         c.wait_log("Quillares: END", timeout=120)
         self.assertEqual(c.wait_exit(app, 30), 0)
-        return [l for l in c.log_lines() if l.startswith("Quillares: ") and l[-4:] in (".wav", "skype", "quilar")]
+        return [l for l in c.log_lines() if l.startswith("Quillares: ") and l.endswith((".wav", ".skype", ".quilar"))]
 
     def assertRings(self, stream, tone, then=b""):
         """stream is tone, pause, tone, pause, ... (the last maybe cut short), followed by then."""
@@ -61,38 +62,10 @@ class TonesTest(E2E):
         self.assertEqual(set(tones), {"Quillares: default.wav", "Quillares: empty.wav"})
         self.assertRings(self.heard(), self.pcm("default.wav"))
 
-    def test_an_outgoing_call_rings_nothing_and_announces_its_end(self):
-        tones = self.play("outgoing.txt")
-        lines = self.case.log_lines()
-        self.assertIn("Skype received: GET CALL 9 TYPE", lines)
-        self.assertNotIn("Skype received: GET CALL 9 PARTNER_HANDLE", lines)
-        self.assertEqual(tones, ["Quillares: finished.wav"])
-        self.assertEqual(self.heard(), self.pcm("finished.wav"))
-
-    def test_do_not_disturb_silences_calls_and_messages(self):
-        tones = self.play("dnd.txt")
-        lines = self.case.log_lines()
-        self.assertIn("Quillares: Call from anna", lines)
-        self.assertIn("Skype received: GET MESSAGE 5 PARTNER_HANDLE", lines)
-        # Only carl's call, after the user is back online, made a sound.
-        self.assertBefore(lines, "Skype: USERSTATUS ONLINE", tones[0])
-        self.assertEqual(tones[0], "Quillares: default.wav")
-        self.assertTrue(self.heard().startswith(self.pcm("default.wav")))
-
     def test_a_chat_message_is_announced(self):
         tones = self.play("chat.txt")
         self.assertEqual(tones, ["Quillares: message.wav"])
         self.assertEqual(self.heard(), self.pcm("message.wav"))
-
-    def test_own_status_changes_play_the_switched_on_tones(self):
-        c = self.case
-        for status in ("online", "away", "dnd"):
-            c.set_ini("wav", f"user_{status}_play", "1")
-        tones = self.play("status.txt")
-        # Skype reports ONLINE on its own right after the attach.
-        expected = ["online.wav", "away.wav", "dnd.wav", "online.wav"]
-        self.assertEqual(tones, ["Quillares: " + t for t in expected])
-        self.assertEqual(self.heard(), b"".join(self.pcm(t) for t in expected))
 
     def test_packed_tones_ring_exactly_their_embedded_samples(self):
         c = self.case
