@@ -52,6 +52,14 @@ std::intptr_t Win32SkypeWire::SendCopyData(WindowHandle to, WindowHandle from, s
     return static_cast<std::intptr_t>(result);
 }
 
+Win32Multimedia::Win32Multimedia(HWND& notifyWindow) : notifyWindow_(notifyWindow) {
+    // Wine's wave device plays on a thread of its driver, which goes on running the driver's code
+    // after it has posted the end notice (and after a stop). The close that follows unloads the
+    // driver with the last device, and that thread then crashed in the unloaded code. Held here,
+    // the driver stays for the life of the process; where there is no such file this does nothing.
+    LoadLibraryW(L"mciwave.dll");
+}
+
 unsigned Win32Multimedia::Send(const std::string& command, bool notify) {
     // Wide, so a tone whose path the ANSI code page cannot spell still opens.
     MciReply[0] = L'\0';

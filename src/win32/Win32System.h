@@ -35,7 +35,7 @@ public:
 
 class Win32Multimedia : public Multimedia {
 public:
-    explicit Win32Multimedia(HWND& notifyWindow) : notifyWindow_(notifyWindow) {}
+    explicit Win32Multimedia(HWND& notifyWindow);
     unsigned Send(const std::string& command, bool notify) override;
 
 private:
