@@ -1,9 +1,8 @@
 #pragma once
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <string>
 
+#include "Require.h"
 #include "core/base/Log.h"
 #include "core/tones/ToneFiles.h"
 #include "fakes/FakeClock.h"
@@ -22,11 +21,7 @@ public:
         disk.files[path] = bytes;
     }
 
-    static void Require(bool holds, const char* promise) {
-        if (holds) return;
-        std::fprintf(stderr, "broken promise: %s\n", promise);
-        std::abort();
-    }
+    static void Require(bool holds, const char* promise) { fuzz::Require(holds, promise); }
 
     std::string LogText() { return logDisk.files[log.Path()]; }
     bool LoggedOnly(const std::string& text) {

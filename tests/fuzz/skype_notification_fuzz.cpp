@@ -1,21 +1,12 @@
 // Skype's notifications, one per line of the input, into a started and attached program; the
 // main loop runs between them, so the follow-up commands, names and tones happen too.
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <string>
 
+#include "Require.h"
 #include "fakes/ProgramHarness.h"
 
-namespace {
-
-void Require(bool holds, const char* promise) {
-    if (holds) return;
-    std::fprintf(stderr, "broken promise: %s\n", promise);
-    std::abort();
-}
-
-}  // namespace
+using quill::fuzz::Require;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     quill::test::ProgramHarness h;

@@ -1,0 +1,14 @@
+#pragma once
+#include <cstdio>
+#include <cstdlib>
+
+namespace quill::fuzz {
+
+// A promise a reader makes whatever its input; a broken one stops the fuzzer on that input.
+inline void Require(bool holds, const char* promise) {
+    if (holds) return;
+    std::fprintf(stderr, "broken promise: %s\n", promise);
+    std::abort();
+}
+
+}  // namespace quill::fuzz
