@@ -104,20 +104,17 @@ bool CPicButton::MouseUp(int x, int y) {
     return inside;
 }
 
-void CPicButton::Disable(int num) {
-    Button* b = At(num);
-    if (!b) return;
-    if (b->PBox) b->PBox->SetEnabled(false);
-    if (b->BButton) b->BButton->SetEnabled(false);
-    if (b->State != kDisabled) SetState(*b, kDisabled);
-}
+void CPicButton::Disable(int num) { Switch(num, false, kDisabled); }
 
-void CPicButton::Enable(int num) {
+void CPicButton::Enable(int num) { Switch(num, true, kNormal); }
+
+void CPicButton::Switch(int num, bool enabled, int state) {
     Button* b = At(num);
     if (!b) return;
-    if (b->PBox) b->PBox->SetEnabled(true);
-    if (b->BButton) b->BButton->SetEnabled(true);
-    if (b->State != kNormal) SetState(*b, kNormal);
+    // The controls are always set; only a change of state redraws.
+    if (b->PBox) b->PBox->SetEnabled(enabled);
+    if (b->BButton) b->BButton->SetEnabled(enabled);
+    if (b->State != state) SetState(*b, state);
 }
 
 void CPicButton::SetStatus(int num, int newStatus) {

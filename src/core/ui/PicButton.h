@@ -50,6 +50,7 @@ private:
     };
     Button* At(int num);
     const Button* At(int num) const;
+    void Switch(int num, bool enabled, int state);
     void SetState(Button& b, int state);
     void Repaint(const Button& b);
 
