@@ -58,6 +58,9 @@ void Apply(ui::Control& model, HWND hwnd, ui::Prop p) {
                 ShowWindow(hwnd, form && form->State() == ui::WindowState::Minimized ? SW_MINIMIZE : SW_RESTORE);
             }
             break;
+        case ui::Prop::Picture:
+        case ui::Prop::ToolTip:
+            break;  // a picture area's own adapter draws these
     }
 }
 

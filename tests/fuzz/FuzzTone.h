@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <string>
 
+#include "Require.h"
 #include "core/base/Log.h"
 #include "core/tones/ToneFiles.h"
 #include "Require.h"

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 
+#include "Require.h"
 #include "fakes/ProgramHarness.h"
 #include "Require.h"
 

@@ -1,12 +1,13 @@
 #pragma once
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace quill::ui {
 
 // What changed on a control, so the adapter mirrors only that.
-enum class Prop { Visible, Enabled, Caption, Position, Items, Selection, WindowState };
+enum class Prop { Visible, Enabled, Caption, Position, Items, Selection, WindowState, Picture, ToolTip };
 
 // A control as the program sees it. Geometry is in twips.
 class Control {
@@ -85,6 +86,42 @@ public:
 
 private:
     int interval_;
+};
+
+// Part of an image strip, in the strip's pixels.
+struct StripSlice {
+    int left = 0, top = 0, width = 0, height = 0;
+    bool operator==(const StripSlice&) const = default;
+};
+
+// A small child window that shows an image and raises mouse events: a picture button's face.
+class PictureArea : public Control {
+public:
+    using Control::Control;
+
+    // The image file it shows by itself, its design picture; "" for none.
+    const std::string& Picture() const { return picture_; }
+    void SetPicture(const std::string& file) { Set(picture_, file, Prop::Picture); }
+    const std::string& ToolTipText() const { return toolTip_; }
+    void SetToolTipText(const std::string& v) { Set(toolTip_, v, Prop::ToolTip); }
+
+    // A slice of a strip stretched over the whole area, shown until the next painting.
+    struct Painting {
+        std::string strip;
+        StripSlice source;
+        bool operator==(const Painting&) const = default;
+    };
+    const std::optional<Painting>& Painted() const { return painted_; }
+    // Every call repaints, even with the same slice. nullopt leaves the area blank.
+    void Paint(std::optional<Painting> p) {
+        painted_ = std::move(p);
+        Changed(Prop::Picture);
+    }
+
+private:
+    std::string picture_;
+    std::string toolTip_;
+    std::optional<Painting> painted_;
 };
 
 enum class WindowState { Normal, Minimized };
