@@ -41,6 +41,12 @@ public:
         std::lock_guard<std::mutex> hold(lock_);
         return log_;
     }
+    // The server logs a request after its answer has gone out: wait a little for the line.
+    std::vector<std::string> LogOfAtLeast(std::size_t lines) {
+        for (int i = 0; i < 200 && Log().size() < lines; ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        return Log();
+    }
 
 private:
     static SpeechEngine& Engine() {

@@ -112,7 +112,7 @@ TEST_F(ToneServerTest, BadRequestsGetAShortPlainTextAndALogLine) {
         EXPECT_LT(res->body.size(), kErrorTextLimit);
         EXPECT_EQ(res->get_header_value("Content-Type"), "text/plain");
     }
-    const auto log = server->Log();
+    const auto log = server->LogOfAtLeast(logged + std::size(cases));
     ASSERT_EQ(log.size(), logged + std::size(cases));
     EXPECT_NE(log.back().find("404"), std::string::npos) << log.back();
     EXPECT_NE(log.back().find("\"Not found.\""), std::string::npos) << log.back();
