@@ -4,7 +4,8 @@
 #include "core/base/Settings.h"
 #include "fakes/FakeClock.h"
 #include "fakes/FakeFiles.h"
-#include "fakes/FakeProfile.h"
+#include "fakes/FakeSystem.h"
+#include "fakes/IniEditor.h"
 
 namespace quill::test {
 
@@ -34,33 +35,37 @@ TEST(LogFile, StartDeletesTheLogAndTheNextLineStartsAFreshOne) {
 }
 
 struct SettingsTest : ::testing::Test {
-    FakeProfile profile;
+    FakeFiles files;
+    FakeClock clock;
+    FakeTextCodec codec;
+    IniEditor ini{files};
     Shared shared{.ProgramFolder = "C:\\Q\\", .IniName = "Quillares.ini"};
-    Settings settings{profile, shared};
+    Log log{files, clock, shared};
+    Settings settings{files, codec, log, shared};
 };
 
 TEST_F(SettingsTest, ReadsFollowTheCurrentFileAndMissingKeysAreEmpty) {
-    profile.Set("C:\\Q\\Quillares.ini", "wav", "default", "wav\\main.wav");
-    profile.Set("C:\\Q\\anna.ini", "wav", "default", "wav\\anna.wav");
+    ini.Set("C:\\Q\\Quillares.ini", "wav", "default", "wav\\main.wav");
+    ini.Set("C:\\Q\\anna.ini", "wav", "default", "wav\\anna.wav");
     EXPECT_EQ(settings.ReadIni("wav", "default"), "wav\\main.wav");
     shared.IniName = "anna.ini";
     EXPECT_EQ(settings.ReadIni("wav", "default"), "wav\\anna.wav");
     EXPECT_EQ(settings.ReadIni("wav", "nothing"), "");
     settings.WriteIni("window", "top", "300");
-    EXPECT_EQ(profile.Get("C:\\Q\\anna.ini", "window", "top"), "300");
+    EXPECT_EQ(ini.Get("C:\\Q\\anna.ini", "window", "top"), "300");
     EXPECT_EQ(settings.ReadIniFile("Quillares.ini", "wav", "default"), "wav\\main.wav");
 }
 
 TEST_F(SettingsTest, LongValuesAreCutToTheBufferAndAtTheirFirstZero) {
-    profile.Set("C:\\Q\\Quillares.ini", "window", "web", std::string(600, 'x'));
+    ini.Set("C:\\Q\\Quillares.ini", "window", "web", std::string(600, 'x'));
     EXPECT_EQ(settings.ReadIni("window", "web"), std::string(511, 'x'));
-    profile.Set("C:\\Q\\Quillares.ini", "window", "web", std::string("abc\0def", 7));
+    ini.Set("C:\\Q\\Quillares.ini", "window", "web", std::string("abc\0def", 7));
     EXPECT_EQ(settings.ReadIni("window", "web"), "abc");
 }
 
 TEST_F(SettingsTest, ALineBreakInAValueCannotAddKeysOrSections) {
     settings.WriteIni("window", "id", "eve\r\n[contacts]\r\nanna_file=C:\\evil.wav");
-    EXPECT_EQ(profile.Get("C:\\Q\\Quillares.ini", "window", "id"), "eve  [contacts]  anna_file=C:\\evil.wav");
+    EXPECT_EQ(ini.Get("C:\\Q\\Quillares.ini", "window", "id"), "eve  [contacts]  anna_file=C:\\evil.wav");
 }
 
 }  // namespace quill::test
