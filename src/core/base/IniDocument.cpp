@@ -131,16 +131,19 @@ IniDocument::Line* IniDocument::LastLine() {
     return nullptr;
 }
 
-bool IniDocument::Set(std::string_view section, std::string_view key, std::string_view value) {
-    const std::string_view name = TrimBlanks(section), k = TrimBlanks(key), v = TrimLeft(value);
+bool IniDocument::Set(std::string_view section, std::string_view key, std::string_view value,
+                      const Stored& stored) {
+    const std::string_view name = TrimBlanks(section), k = TrimBlanks(key);
     // The system would file such a key under whatever precedes it.
     if (name.empty() || k.empty()) return false;
+    auto as = [&](std::string_view s) { return stored ? stored(s) : std::string(s); };
+    const std::string v = as(TrimLeft(value));
 
     auto s = firstSection_.find(LowerAscii(name));
     if (s == firstSection_.end()) {
         if (Line* last = LastLine(); last && last->end == End::None) last->end = End::CrLf;
-        std::string header = "[" + std::string(name) + "]";
-        std::string text = std::string(k) + "=" + std::string(v);
+        std::string header = "[" + as(name) + "]";
+        std::string text = as(k) + "=" + v;
         // Lines are taken as parsing reads them, so a name like "[x]" or "a=b" means what
         // the system makes of it when it reads the file back.
         Append(header, End::CrLf);
@@ -153,7 +156,7 @@ bool IniDocument::Set(std::string_view section, std::string_view key, std::strin
     auto e = sec.firstEntry.find(LowerAscii(k));
     if (e != sec.firstEntry.end()) {
         Line& line = sec.lines[e->second];
-        std::string text = line.name + "=" + std::string(v);
+        std::string text = line.name + "=" + v;
         ParsedLine parsed = ParseLine(text);
         if (parsed.value == line.value && parsed.name == line.name && !HasLineBreak(text)) return false;
         line.text = std::move(text);
@@ -167,16 +170,17 @@ bool IniDocument::Set(std::string_view section, std::string_view key, std::strin
     std::size_t at = sec.entriesEnd;
     Line* before = at > 0 ? &sec.lines[at - 1] : sec.header ? &*sec.header : nullptr;
     if (before && before->end == End::None) before->end = End::CrLf;
-    std::string text = std::string(k) + "=" + std::string(v);
+    const std::string storedKey = as(k);
+    std::string text = storedKey + "=" + v;
     ParsedLine parsed = ParseLine(text);
-    const bool plain = !HasLineBreak(text) && parsed.kind == ParsedLine::Entry && parsed.name == k;
+    const bool plain = !HasLineBreak(text) && parsed.kind == ParsedLine::Entry && parsed.name == storedKey;
     sec.lines.insert(sec.lines.begin() + static_cast<std::ptrdiff_t>(at),
                      Line{std::move(text), End::CrLf, true, std::move(parsed.name), std::move(parsed.value)});
     if (!plain) {
         Reparse();
         return true;
     }
-    sec.firstEntry.emplace(LowerAscii(k), at);
+    sec.firstEntry.emplace(LowerAscii(storedKey), at);
     sec.entriesEnd = at + 1;
     return true;
 }

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -21,9 +22,12 @@ public:
     // The value of the first such key of the first such section; null when there is none or
     // its line has no "=". Names are taken without surrounding blanks.
     const std::string* Find(std::string_view section, std::string_view key) const;
+    // What a text becomes once written to the file (characters its code page lacks).
+    using Stored = std::function<std::string(std::string_view)>;
     // Replaces the key's value, or adds the key at the end of its section, or adds the
-    // section at the end of the text. False when the text stays as it was.
-    bool Set(std::string_view section, std::string_view key, std::string_view value);
+    // section at the end of the text. Names are looked up as given and written as stored,
+    // so a name the file cannot hold is never found again. False when the text stays as it was.
+    bool Set(std::string_view section, std::string_view key, std::string_view value, const Stored& stored = {});
 
 private:
     enum class End : unsigned char { None, Lf, Cr, CrLf };

@@ -68,9 +68,9 @@ void IniFiles::Write(const std::string& path, std::string_view section, std::str
         log_.WriteLog("Quillares: settings not saved: " + path);
         return;
     }
-    const bool changed = c.doc.Set(AsStored(CString(section), c.encoding, codec_),
-                                   AsStored(CString(key), c.encoding, codec_),
-                                   AsStored(CString(value), c.encoding, codec_));
+    const IniEncoding encoding = c.encoding;
+    const bool changed = c.doc.Set(CString(section), CString(key), CString(value),
+                                   [&](std::string_view s) { return AsStored(s, encoding, codec_); });
     if (!changed) return;
     c.dirty = true;
     if (batchDepth_ == 0) Save(LowerAscii(path));
