@@ -127,6 +127,13 @@ TEST_F(ShutdownTest, ExitSavesThePositionInTheCurrentFileAndEndsTheLog) {
     EXPECT_EQ(LogLines().size(), 4u);
 }
 
+TEST_F(ShutdownTest, ThePositionIsSavedInOneWrite) {
+    Start();
+    const int before = files.replacements;
+    app->CloseOptionsWindow();
+    EXPECT_EQ(files.replacements, before + 1);
+}
+
 TEST_F(ShutdownTest, TheCloseBoxOnlyHides) {
     Start();
     app->window.Form1.SetVisible(true);
