@@ -21,7 +21,10 @@ struct Engine {
     Log log{files, clock, shared};
     Settings settings{files, codec, log, shared};
 
-    explicit Engine(const std::string& folder) { shared.ProgramFolder = folder; }
+    explicit Engine(const std::string& folder) {
+        shared.ProgramFolder = folder;
+        shared.IniName = "Quillares.ini";
+    }
 };
 
 // The system's profile functions, called the way the program called them before the engine.
