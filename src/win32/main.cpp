@@ -82,7 +82,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     if (!window) return 1;
 
     Win32Files files;
-    Win32Profile profile;
     Win32Clock clock;
     Win32SkypeWire wire;
     Win32Multimedia mci(view.main);
@@ -90,7 +89,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     Win32Shell shell;
     Win32TextCodec codec;
     Win32Process process;
-    Quillares app(Ports{files, profile, clock, wire, mci, ui, shell, codec, process});
+    Quillares app(Ports{files, clock, wire, mci, ui, shell, codec, process});
     g_app = &app;
     g_ui = &ui;
     g_view = &view;

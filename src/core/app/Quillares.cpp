@@ -5,7 +5,7 @@ namespace quill {
 Quillares::Quillares(Ports p)
     : ports(p),
       log(ports.files, ports.clock, shared),
-      settings(ports.profile, shared),
+      settings(ports.files, ports.codec, log, shared),
       queue(log),
       link(ports.wire, log, queue, window, shared),
       tones(ports.files, log, ports.codec),

@@ -21,6 +21,7 @@ void Quillares::CloseOptionsWindow() {
     });
     Trapped([&] { tray.RemoveTrayIcon(); });
     Trapped([&] {
+        SettingsBatch batch(settings);
         settings.WriteIni("window", "top", std::to_string(window.Form1.Top()));
         settings.WriteIni("window", "left", std::to_string(window.Form1.Left()));
     });

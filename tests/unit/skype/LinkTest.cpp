@@ -128,7 +128,7 @@ TEST_F(LinkTest, UnloadMessageEndsTheProgramOnTheNextTicks) {
 }
 
 TEST_F(LinkTest, MarkerFilesEndTheProgramOrShowTheFirstRunWindow) {
-    profile.Set(folder + "Quillares.ini", "window", "skiphelp", "yes");
+    ini.Set(folder + "Quillares.ini", "window", "skiphelp", "yes");
     Start();
     files.files[folder + "newinst.ini"] = "";
     Ticks(1);

@@ -43,7 +43,7 @@ public:
     }
     // The server logs a request after its answer has gone out: wait a little for the line.
     std::vector<std::string> LogOfAtLeast(std::size_t lines) {
-        for (int i = 0; i < 200 && Log().size() < lines; ++i)
+        for (int i = 0; i < 500 && Log().size() < lines; ++i)
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
         return Log();
     }
