@@ -27,6 +27,15 @@ char32_t NextCodePoint(std::string_view s, std::size_t& i) {
     return cp;
 }
 
+
+void AppendUnit(std::string& out, std::uint16_t u, bool bigEndian) {
+    char hi = static_cast<char>(u >> 8), lo = static_cast<char>(u & 0xFF);
+    out += bigEndian ? hi : lo;
+    out += bigEndian ? lo : hi;
+}
+
+}  // namespace
+
 void AppendUtf8(std::string& out, char32_t cp) {
     if (cp < 0x80) {
         out += static_cast<char>(cp);
@@ -44,14 +53,6 @@ void AppendUtf8(std::string& out, char32_t cp) {
         out += static_cast<char>(0x80 | (cp & 0x3F));
     }
 }
-
-void AppendUnit(std::string& out, std::uint16_t u, bool bigEndian) {
-    char hi = static_cast<char>(u >> 8), lo = static_cast<char>(u & 0xFF);
-    out += bigEndian ? hi : lo;
-    out += bigEndian ? lo : hi;
-}
-
-}  // namespace
 
 std::string ValidUtf8(std::string_view s) {
     std::string out;
