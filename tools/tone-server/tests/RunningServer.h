@@ -42,10 +42,13 @@ public:
         return log_;
     }
     // The server logs a request after its answer has gone out: wait a little for the line.
-    std::vector<std::string> LogOfAtLeast(std::size_t lines) {
-        for (int i = 0; i < 500 && Log().size() < lines; ++i)
+    bool WaitForLogLine(const std::string& part) {
+        for (int i = 0; i < 500; ++i) {
+            for (const auto& line : Log())
+                if (line.find(part) != std::string::npos) return true;
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        return Log();
+        }
+        return false;
     }
 
 private:
