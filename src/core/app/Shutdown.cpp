@@ -16,7 +16,7 @@ void Quillares::CloseOptionsWindow() {
         window.Timer2.SetEnabled(false);
     });
     Trapped([&] {
-        placeholders::ReleasePictureButtons();
+        window.buttons.reset();
         server_.reset();
     });
     Trapped([&] { tray.RemoveTrayIcon(); });

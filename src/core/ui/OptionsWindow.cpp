@@ -2,17 +2,185 @@
 
 namespace quill::ui {
 
-OptionsWindow::OptionsWindow() {
-    Form1.SetCaption("Audio Quillares Options");
+namespace {
+
+template <class T, std::size_t... I>
+std::array<T, sizeof...(I)> NamedArray(const std::string& name, std::index_sequence<I...>) {
+    return {T(name + "(" + std::to_string(I) + ")")...};
+}
+template <class T, std::size_t N>
+std::array<T, N> Named(const std::string& name) {
+    return NamedArray<T>(name, std::make_index_sequence<N>());
+}
+
+// The layout, in twips (15 to a pixel at 96 DPI).
+constexpr int kClientWidth = 8400;
+constexpr int kBarHeight = 1080;
+constexpr int kColumn2 = 3360;
+constexpr int kPanelTop = 3660, kPanelWidth = 4920, kPanelHeight = 2580;
+constexpr int kButton = 480;
+// Four top-bar slots at the right for Skype events, Help, Minimize, Exit; Apply at the left.
+constexpr int kSlot = 840, kFirstSlot = kClientWidth - 4 * kSlot - 120;
+
+struct Place {
+    int left, top;
+};
+// Picture button n - 1, inside its container.
+constexpr Place kButtonPlaces[OptionsWindow::kButtons] = {
+    {120, 480},                                                          // 1
+    {4320, 420}, {4320, 960}, {4320, 1500},                              // 2, 3, 4
+    {120, 1440}, {720, 1440}, {1320, 1440},                              // 5, 6, 7
+    {4320, 660}, {4320, 1200}, {4320, 1740},                             // 8, 9, 10
+    {240, 120},                                                          // 11 Apply
+    {kFirstSlot + kSlot + 180, 120},                                     // 12 Help
+    {kFirstSlot + 2 * kSlot + 180, 120},                                 // 13 Minimize
+    {kFirstSlot + 3 * kSlot + 180, 120},                                 // 14 Exit
+    {kFirstSlot + 180, 120},                                             // 15 Skype events
+};
+// lblBut(k) stands under buttons 14, 13, 12, 15 and 11.
+constexpr int kLabelledButton[5] = {14, 13, 12, 15, 11};
+
+}  // namespace
+
+OptionsWindow::OptionsWindow()
+    : optTone(Named<OptionButton, kKinds>("optTone")),
+      Picture1(Named<PictureArea, kKinds>("Picture1")),
+      lblframe(Named<Control, kKinds>("lblframe")),
+      lblBut(Named<Control, 5>("lblBut")),
+      pbut1(Named<PictureArea, kButtons>("pbut1")),
+      BlindButton(Named<Control, kButtons>("BlindButton")) {
+    Form1.SetCaption(" Audio Quillares Options");
     Form1.SetVisible(false);
-    Form1.Resize(7200, 6000);
-    Frame1.Resize(6900, 600);
-    Frame1.Move(120, -5000);
-    Frame1.SetVisible(false);
+    // Visible from the start, out of view until the link is lost; hidden once the user is known.
     lblWarning.SetCaption("Please log on Skype first.");
-    List1.Move(120, 900);
-    List1.Resize(3000, 4200);
+    Label1.SetCaption("My Skype\u2122 Contacts:");
     List3.SetVisible(false);
+    Label2.SetCaption("Selected Contact:");
+    Label3.SetCaption("Select ringtone type for incoming call:");
+    const char* kinds[kKinds] = {"Default Skype\u2122 ringtone", "Other available ringtones", "Record your own ringtone",
+                                 "Synthesize a new ringtone"};
+    const char* titles[kKinds] = {"Play the default Skype\u2122 ringtone", "Select one of available ringtones:",
+                                  "Record your own ringtone", "Turn your words into a ringtone"};
+    for (int k = 0; k < kKinds; ++k) {
+        optTone[k].SetCaption(kinds[k]);
+        lblframe[k].SetCaption(titles[k]);
+        Picture1[k].SetVisible(k == 0);
+    }
+    List4.SetVisible(false);
+    lnk4.SetCaption("View available Skype\u2122 ringtones");
+    lblProgress2.SetCaption("0:00");
+    Label4.SetCaption("Enter text to be synthesized (up to 512 symbols):");
+    const char* labels[5] = {"Exit", "Minimize", "Help", "Skype\u2122 events", "Apply ringtone"};
+    for (int k = 0; k < 5; ++k) lblBut[k].SetCaption(labels[k]);
+    lblAttention.SetCaption("Don't forget to click Apply");
+    lblAttention.SetVisible(false);
+    Layout();
+}
+
+void OptionsWindow::Layout() {
+    Form1.Resize(kClientWidth + 120, kPanelTop + kPanelHeight + 120 + 480);
+    Picture3.Resize(kClientWidth, kBarHeight);
+    Frame1.Move(120, -5000);
+    Frame1.Resize(kFirstSlot - 240, kBarHeight);
+    lblWarning.Resize(Frame1.Width(), Frame1.Height());
+    lblAttention.Move(840, 240);
+    lblAttention.Resize(kFirstSlot - 960, 480);
+    for (int k = 0; k < 5; ++k) {
+        const auto& button = kButtonPlaces[kLabelledButton[k] - 1];
+        lblBut[k].Move(button.left - 180, 660);
+        lblBut[k].Resize(kSlot, 300);
+    }
+
+    Label1.Move(120, kBarHeight + 180);
+    Label1.Resize(3000, 255);
+    List1.Move(120, kBarHeight + 480);
+    List1.Resize(3000, kPanelTop + kPanelHeight - kBarHeight - 480);
+    Label2.Move(kColumn2, kBarHeight + 180);
+    Label2.Resize(kPanelWidth, 255);
+    lblContactName.Move(kColumn2 + 120, kBarHeight + 480);
+    lblContactName.Resize(kPanelWidth - 120, 255);
+    lblContactID.Move(kColumn2 + 120, kBarHeight + 750);
+    lblContactID.Resize(kPanelWidth - 120, 255);
+    Label3.Move(kColumn2, kBarHeight + 1140);
+    Label3.Resize(kPanelWidth, 255);
+    for (int k = 0; k < kKinds; ++k) {
+        optTone[k].Move(kColumn2 + 120, kBarHeight + 1410 + k * 270);
+        optTone[k].Resize(kPanelWidth - 120, 255);
+        Picture1[k].Move(kColumn2, kPanelTop);
+        Picture1[k].Resize(kPanelWidth, kPanelHeight);
+        lblframe[k].Move(120, 90);
+        lblframe[k].Resize(kPanelWidth - 240, 255);
+    }
+
+    List2.Move(120, 420);
+    List2.Resize(4080, 1560);
+    lnk4.Move(120, 2100);
+    lnk4.Resize(4080, 255);
+    Shape1.Move(120, 540);
+    Shape1.Resize(kPanelWidth - 240, 330);
+    lblProgress.Move(135, 555);
+    lblProgress.Resize(30, 300);
+    lblProgress2.Move(120, 960);
+    lblProgress2.Resize(1200, 255);
+    Label4.Move(120, 390);
+    Label4.Resize(kPanelWidth - 240, 255);
+    txtSyn.Move(120, 660);
+    txtSyn.Resize(4080, 1080);
+    cmdGender.Move(120, 1860);
+    cmdGender.Resize(2400, 1500);
+
+    for (int i = 0; i < kButtons; ++i) {
+        pbut1[i].Move(kButtonPlaces[i].left, kButtonPlaces[i].top);
+        pbut1[i].Resize(kButton, kButton);
+        // Never seen: above and left of its container's visible area.
+        BlindButton[i].Move(-2 * kButton, -2 * kButton);
+        BlindButton[i].Resize(kButton, kButton);
+    }
+}
+
+int OptionsWindow::ButtonContainer(int num) {
+    static constexpr int kContainer[kButtons] = {0, 1, 1, 1, 2, 2, 2, 3, 3, 3, kTopBar, kTopBar, kTopBar, kTopBar, kTopBar};
+    return num >= 1 && num <= kButtons ? kContainer[num - 1] : kTopBar;
+}
+
+Control& OptionsWindow::Container(int container) {
+    return container >= 0 && container < kKinds ? Picture1[container] : Picture3;
+}
+
+void OptionsWindow::Enable(std::initializer_list<int> nums) {
+    if (buttons)
+        for (int n : nums) buttons->Enable(n);
+}
+
+void OptionsWindow::Disable(std::initializer_list<int> nums) {
+    if (buttons)
+        for (int n : nums) buttons->Disable(n);
+}
+
+void OptionsWindow::SelectKind(int kind) {
+    if (kind < 0 || kind >= kKinds) return;
+    for (int k = 0; k < kKinds; ++k)
+        if (k != kind) optTone[k].SetValue(false);
+    optTone[kind].SetValue(true);
+}
+
+int OptionsWindow::ChosenKind() const {
+    for (int k = 0; k < kKinds; ++k)
+        if (optTone[k].Value()) return k;
+    return 0;
+}
+
+std::vector<Control*> OptionsWindow::All() {
+    std::vector<Control*> all{&Form1, &Frame1, &lblWarning, &Label1, &List1, &List3, &Label2, &lblContactName,
+                              &lblContactID, &Label3, &List2, &List4, &lnk4, &Shape1, &lblProgress, &lblProgress2,
+                              &Label4, &txtSyn, &cmdGender, &Picture3, &lblAttention};
+    for (auto& c : optTone) all.push_back(&c);
+    for (auto& c : Picture1) all.push_back(&c);
+    for (auto& c : lblframe) all.push_back(&c);
+    for (auto& c : lblBut) all.push_back(&c);
+    for (auto& c : pbut1) all.push_back(&c);
+    for (auto& c : BlindButton) all.push_back(&c);
+    return all;
 }
 
 }  // namespace quill::ui
