@@ -20,7 +20,7 @@ constexpr int kColumn2 = 3360;
 constexpr int kPanelTop = 3660, kPanelWidth = 4920, kPanelHeight = 2580;
 constexpr int kButton = 480;
 // Four top-bar slots at the right for Skype events, Help, Minimize, Exit; Apply at the left.
-constexpr int kSlot = 840, kFirstSlot = kClientWidth - 4 * kSlot - 120;
+constexpr int kSlot = 1140, kFirstSlot = kClientWidth - 4 * kSlot - 60;
 
 struct Place {
     int left, top;
@@ -31,11 +31,11 @@ constexpr Place kButtonPlaces[OptionsWindow::kButtons] = {
     {4320, 420}, {4320, 960}, {4320, 1500},                              // 2, 3, 4
     {120, 1440}, {720, 1440}, {1320, 1440},                              // 5, 6, 7
     {4320, 660}, {4320, 1200}, {4320, 1740},                             // 8, 9, 10
-    {240, 120},                                                          // 11 Apply
-    {kFirstSlot + kSlot + 180, 120},                                     // 12 Help
-    {kFirstSlot + 2 * kSlot + 180, 120},                                 // 13 Minimize
-    {kFirstSlot + 3 * kSlot + 180, 120},                                 // 14 Exit
-    {kFirstSlot + 180, 120},                                             // 15 Skype events
+    {390, 120},                                                          // 11 Apply
+    {kFirstSlot + kSlot + (kSlot - 480) / 2, 120},                       // 12 Help
+    {kFirstSlot + 2 * kSlot + (kSlot - 480) / 2, 120},                   // 13 Minimize
+    {kFirstSlot + 3 * kSlot + (kSlot - 480) / 2, 120},                   // 14 Exit
+    {kFirstSlot + (kSlot - 480) / 2, 120},                               // 15 Skype events
 };
 // lblBut(k) stands under buttons 14, 13, 12, 15 and 11.
 constexpr int kLabelledButton[5] = {14, 13, 12, 15, 11};
@@ -81,13 +81,14 @@ void OptionsWindow::Layout() {
     Form1.Resize(kClientWidth + 120, kPanelTop + kPanelHeight + 120 + 480);
     Picture3.Resize(kClientWidth, kBarHeight);
     Frame1.Move(120, -5000);
-    Frame1.Resize(kFirstSlot - 240, kBarHeight);
+    // The warning stands in for Apply and its reminder, which wait for the link.
+    Frame1.Resize(kFirstSlot - 840, kBarHeight);
     lblWarning.Resize(Frame1.Width(), Frame1.Height());
-    lblAttention.Move(840, 240);
-    lblAttention.Resize(kFirstSlot - 960, 480);
+    lblAttention.Move(1260, 180);
+    lblAttention.Resize(kFirstSlot - 1980, 480);
     for (int k = 0; k < 5; ++k) {
         const auto& button = kButtonPlaces[kLabelledButton[k] - 1];
-        lblBut[k].Move(button.left - 180, 660);
+        lblBut[k].Move(button.left - (kSlot - 480) / 2, 660);
         lblBut[k].Resize(kSlot, 300);
     }
 
