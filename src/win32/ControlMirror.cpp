@@ -34,11 +34,6 @@ void MirrorItems(const ui::ListBox& list, HWND hwnd) {
     InvalidateRect(hwnd, nullptr, TRUE);
 }
 
-std::string TextOf(HWND hwnd) {
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(hwnd)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()))));
-    return Utf8(text);
-}
 
 void Apply(ui::Control& model, HWND hwnd, ui::Prop p) {
     switch (p) {
@@ -86,6 +81,12 @@ void Apply(ui::Control& model, HWND hwnd, ui::Prop p) {
 }
 
 }  // namespace
+
+std::string TextOf(HWND hwnd) {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(hwnd)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()))));
+    return Utf8(text);
+}
 
 void Mirror(ui::Control& model, HWND hwnd, std::function<void(ui::Prop)> extra) {
     model.SetListener([hwnd, extra](ui::Control& m, ui::Prop p) {

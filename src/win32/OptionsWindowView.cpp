@@ -6,7 +6,6 @@
 
 #include "win32/ControlMirror.h"
 #include "win32/Twips.h"
-#include "win32/Utf.h"
 
 namespace quill::win32 {
 
@@ -209,9 +208,7 @@ bool OptionsWindowView::OnCommand(Quillares& app, WPARAM wParam, LPARAM lParam) 
         return true;
     }
     if (from == txtSyn_ && code == EN_CHANGE) {
-        std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(from)) + 1, L'\0');
-        text.resize(static_cast<std::size_t>(GetWindowTextW(from, text.data(), static_cast<int>(text.size()))));
-        w.txtSyn.SetText(Utf8(text));
+        w.txtSyn.SetText(TextOf(from));
         return true;
     }
     if (from == lnk4_ && code == STN_CLICKED) {

@@ -37,6 +37,11 @@ constexpr Place kButtonPlaces[OptionsWindow::kButtons] = {
     {kFirstSlot + 3 * kSlot + (kSlot - 480) / 2, 120},                   // 14 Exit
     {kFirstSlot + (kSlot - 480) / 2, 120},                               // 15 Skype events
 };
+void Place(Control& c, int left, int top, int width, int height) {
+    c.Move(left, top);
+    c.Resize(width, height);
+}
+
 // lblBut(k) stands under buttons 14, 13, 12, 15 and 11.
 constexpr int kLabelledButton[5] = {14, 13, 12, 15, 11};
 
@@ -84,58 +89,37 @@ void OptionsWindow::Layout() {
     // The warning stands in for Apply and its reminder, which wait for the link.
     Frame1.Resize(kFirstSlot - 840, kBarHeight);
     lblWarning.Resize(Frame1.Width(), Frame1.Height());
-    lblAttention.Move(1260, 180);
-    lblAttention.Resize(kFirstSlot - 1980, 480);
+    Place(lblAttention, 1260, 180, kFirstSlot - 1980, 480);
     for (int k = 0; k < 5; ++k) {
         const auto& button = kButtonPlaces[kLabelledButton[k] - 1];
-        lblBut[k].Move(button.left - (kSlot - 480) / 2, 660);
-        lblBut[k].Resize(kSlot, 300);
+        Place(lblBut[k], button.left - (kSlot - 480) / 2, 660, kSlot, 300);
     }
 
-    Label1.Move(120, kBarHeight + 180);
-    Label1.Resize(3000, 255);
-    List1.Move(120, kBarHeight + 480);
-    List1.Resize(3000, kPanelTop + kPanelHeight - kBarHeight - 480);
-    Label2.Move(kColumn2, kBarHeight + 180);
-    Label2.Resize(kPanelWidth, 255);
-    lblContactName.Move(kColumn2 + 120, kBarHeight + 480);
-    lblContactName.Resize(kPanelWidth - 120, 255);
-    lblContactID.Move(kColumn2 + 120, kBarHeight + 750);
-    lblContactID.Resize(kPanelWidth - 120, 255);
-    Label3.Move(kColumn2, kBarHeight + 1140);
-    Label3.Resize(kPanelWidth, 255);
+    Place(Label1, 120, kBarHeight + 180, 3000, 255);
+    Place(List1, 120, kBarHeight + 480, 3000, kPanelTop + kPanelHeight - kBarHeight - 480);
+    Place(Label2, kColumn2, kBarHeight + 180, kPanelWidth, 255);
+    Place(lblContactName, kColumn2 + 120, kBarHeight + 480, kPanelWidth - 120, 255);
+    Place(lblContactID, kColumn2 + 120, kBarHeight + 750, kPanelWidth - 120, 255);
+    Place(Label3, kColumn2, kBarHeight + 1140, kPanelWidth, 255);
     for (int k = 0; k < kKinds; ++k) {
-        optTone[k].Move(kColumn2 + 120, kBarHeight + 1410 + k * 270);
-        optTone[k].Resize(kPanelWidth - 120, 255);
-        Picture1[k].Move(kColumn2, kPanelTop);
-        Picture1[k].Resize(kPanelWidth, kPanelHeight);
-        lblframe[k].Move(120, 90);
-        lblframe[k].Resize(kPanelWidth - 240, 255);
+        Place(optTone[k], kColumn2 + 120, kBarHeight + 1410 + k * 270, kPanelWidth - 120, 255);
+        Place(Picture1[k], kColumn2, kPanelTop, kPanelWidth, kPanelHeight);
+        Place(lblframe[k], 120, 90, kPanelWidth - 240, 255);
     }
 
-    List2.Move(120, 420);
-    List2.Resize(4080, 1560);
-    lnk4.Move(120, 2100);
-    lnk4.Resize(4080, 255);
-    Shape1.Move(120, 540);
-    Shape1.Resize(kPanelWidth - 240, 330);
-    lblProgress.Move(135, 555);
-    lblProgress.Resize(30, 300);
-    lblProgress2.Move(120, 960);
-    lblProgress2.Resize(1200, 255);
-    Label4.Move(120, 390);
-    Label4.Resize(kPanelWidth - 240, 255);
-    txtSyn.Move(120, 660);
-    txtSyn.Resize(4080, 1080);
-    cmdGender.Move(120, 1860);
-    cmdGender.Resize(2400, 1500);
+    Place(List2, 120, 420, 4080, 1560);
+    Place(lnk4, 120, 2100, 4080, 255);
+    Place(Shape1, 120, 540, kPanelWidth - 240, 330);
+    Place(lblProgress, 135, 555, 30, 300);
+    Place(lblProgress2, 120, 960, 1200, 255);
+    Place(Label4, 120, 390, kPanelWidth - 240, 255);
+    Place(txtSyn, 120, 660, 4080, 1080);
+    Place(cmdGender, 120, 1860, 2400, 1500);
 
     for (int i = 0; i < kButtons; ++i) {
-        pbut1[i].Move(kButtonPlaces[i].left, kButtonPlaces[i].top);
-        pbut1[i].Resize(kButton, kButton);
+        Place(pbut1[i], kButtonPlaces[i].left, kButtonPlaces[i].top, kButton, kButton);
         // Never seen: above and left of its container's visible area.
-        BlindButton[i].Move(-2 * kButton, -2 * kButton);
-        BlindButton[i].Resize(kButton, kButton);
+        Place(BlindButton[i], -2 * kButton, -2 * kButton, kButton, kButton);
     }
 }
 
