@@ -150,8 +150,9 @@ void OptionsWindowView::Bind(Quillares& app) {
                   panels_[1]);
     Made(w.List4, L"LISTBOX", 0, panels_[1]);
     lnk4_ = Made(w.lnk4, L"STATIC", SS_LEFT | SS_NOTIFY, panels_[1], link_);
-    Made(w.Shape1, L"STATIC", SS_ETCHEDFRAME, panels_[2]);
+    // The bar first: made earlier, it stacks above its frame.
     progress_ = Made(w.lblProgress, L"STATIC", SS_LEFT, panels_[2]);
+    shape1_ = Made(w.Shape1, L"STATIC", SS_LEFT | WS_BORDER, panels_[2]);
     Made(w.lblProgress2, L"STATIC", SS_LEFT, panels_[2]);
     Made(w.Label4, L"STATIC", SS_LEFT, panels_[3]);
     txtSyn_ = Made(w.txtSyn, L"EDIT",
@@ -239,6 +240,7 @@ HBRUSH OptionsWindowView::OnColorStatic(HDC dc, HWND label) {
         return GetSysColorBrush(COLOR_BTNFACE);
     }
     if (label == progress_) return bar_;
+    if (label == shape1_) return GetSysColorBrush(COLOR_WINDOW);
     if (label == attention_) {
         SetTextColor(dc, RGB(180, 30, 30));
         SetBkColor(dc, GetSysColor(COLOR_BTNFACE));

@@ -44,7 +44,7 @@ private:
     HBRUSH bar_ = nullptr;
     HWND tips_ = nullptr;
     HWND list1_ = nullptr, list2_ = nullptr, image3_ = nullptr, txtSyn_ = nullptr, cmdGender_ = nullptr;
-    HWND lnk4_ = nullptr, progress_ = nullptr, frame1_ = nullptr, attention_ = nullptr;
+    HWND lnk4_ = nullptr, progress_ = nullptr, shape1_ = nullptr, frame1_ = nullptr, attention_ = nullptr;
     HWND form7_ = nullptr;
     std::vector<HWND> panels_;  // Picture1(0) to (3), then Picture3
     std::vector<HWND> options_, blinds_;
