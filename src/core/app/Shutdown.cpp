@@ -16,7 +16,7 @@ void Quillares::CloseOptionsWindow() {
         window.Timer2.SetEnabled(false);
     });
     Trapped([&] {
-        window.buttons.reset();
+        window.ReleasePictureButtons();
         server_.reset();
     });
     Trapped([&] { tray.RemoveTrayIcon(); });

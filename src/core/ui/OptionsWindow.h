@@ -62,6 +62,7 @@ struct OptionsWindow {
     std::array<Control, kButtons> BlindButton;
     // Made by LoadLanguage, released at shutdown.
     std::unique_ptr<CPicButton> buttons;
+    void ReleasePictureButtons() { buttons.reset(); }
 
     Timer Timer1{"Timer1", 50, true};
     Timer Timer2{"Timer2", 5000, false};
