@@ -58,8 +58,8 @@ refuse 1
         ini = "tester.ini" if os.path.exists(c.path("tester.ini")) else "Quillares.ini"
         top, left = c.read_ini("window", "top", ini), c.read_ini("window", "left", ini)
         self.assertRegex(top, r"^\d+$")
-        # At the right edge of the 1280-pixel screen: 1280 * 15 - 7200 - 30 twips.
-        self.assertEqual(int(left), 11970)
+        # At the right edge of the 1280-pixel screen: 1280 * 15 - 8520 - 30 twips.
+        self.assertEqual(int(left), 10650)
 
     def test_second_start_signals_the_running_instance(self):
         c = self.case

@@ -16,7 +16,7 @@ void Quillares::CloseOptionsWindow() {
         window.Timer2.SetEnabled(false);
     });
     Trapped([&] {
-        placeholders::ReleasePictureButtons();
+        window.ReleasePictureButtons();
         server_.reset();
     });
     Trapped([&] { tray.RemoveTrayIcon(); });

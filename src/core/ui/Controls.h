@@ -7,7 +7,7 @@
 namespace quill::ui {
 
 // What changed on a control, so the adapter mirrors only that.
-enum class Prop { Visible, Enabled, Caption, Position, Items, Selection, WindowState, Picture, ToolTip };
+enum class Prop { Visible, Enabled, Caption, Position, Items, Selection, WindowState, Picture, ToolTip, Value, Focus };
 
 // A control as the program sees it. Geometry is in twips.
 class Control {
@@ -34,6 +34,9 @@ public:
     int Height() const { return height_; }
     void Move(int left, int top);
     void Resize(int width, int height);
+
+    // Asks the adapter to give the real control the keyboard focus.
+    void SetFocus() { Changed(Prop::Focus); }
 
     // The adapter listens; one listener per control.
     void SetListener(Listener l) { listener_ = std::move(l); }
@@ -75,6 +78,37 @@ public:
 private:
     std::vector<std::string> items_;
     int index_ = -1;
+};
+
+// A drop-down list: a list box whose list folds away.
+class ComboBox : public ListBox {
+public:
+    using ListBox::ListBox;
+};
+
+// An option button of a group; the group keeps one set.
+class OptionButton : public Control {
+public:
+    using Control::Control;
+    bool Value() const { return value_; }
+    // Setting it raises OnClick; setting the one already set raises nothing.
+    void SetValue(bool v);
+    std::function<void()> OnClick;
+
+private:
+    bool value_ = false;
+};
+
+// A text box; its text is its caption, cut to MaxLength characters.
+class TextBox : public Control {
+public:
+    TextBox(std::string name, std::size_t maxLength) : Control(std::move(name)), maxLength_(maxLength) {}
+    const std::string& Text() const { return Caption(); }
+    void SetText(const std::string& utf8);
+    std::size_t MaxLength() const { return maxLength_; }
+
+private:
+    std::size_t maxLength_;
 };
 
 class Timer : public Control {
