@@ -41,7 +41,6 @@ TEST_F(ContactPanelsTest, SelectingAContactShowsItsKindPanelAndButtons) {
          {{8, E}, {9, D}, {10, D}, {11, D}}},
     };
     for (const auto& c : cases) {
-        profile.values.clear();
         files.files = {{folder + "Quillares.ini", "[window]\r\n"}};
         Make();
         SetUp();

@@ -12,7 +12,7 @@ namespace quill::test {
 struct OptionsFixture : ::testing::Test, ProgramHarness {
     void SetUp() override {
         files.files[folder + "wav\\default.wav"] = "RIFF default";
-        profile.Set(folder + "Quillares.ini", "window", "skiphelp", "yes");
+        ini.Set(folder + "Quillares.ini", "window", "skiphelp", "yes");
     }
     void StartWith(const std::string& language = "") {
         files.files[folder + "english.txt"] = language;
@@ -28,7 +28,7 @@ struct OptionsFixture : ::testing::Test, ProgramHarness {
         }
     }
     void Set(const std::string& key, const std::string& value, const std::string& section = "contacts") {
-        profile.Set(folder + app->shared.IniName, section, key, value);
+        ini.Set(folder + app->shared.IniName, section, key, value);
     }
     void Catalogue(std::initializer_list<const char*> names) {
         int i = 0;
