@@ -7,26 +7,33 @@ namespace quill::win32 {
 
 namespace {
 
-bool IsListBox(HWND hwnd) {
-    wchar_t cls[32] = {};
-    GetClassNameW(hwnd, cls, 32);
-    return lstrcmpiW(cls, L"ListBox") == 0;
+// The messages of a list box, or of a drop-down list for a ComboBox.
+struct ListMessages {
+    UINT count, add, reset, select;
+};
+constexpr ListMessages kListBox{LB_GETCOUNT, LB_ADDSTRING, LB_RESETCONTENT, LB_SETCURSEL};
+constexpr ListMessages kComboBox{CB_GETCOUNT, CB_ADDSTRING, CB_RESETCONTENT, CB_SETCURSEL};
+
+const ListMessages& MessagesOf(const ui::ListBox& list) {
+    return dynamic_cast<const ui::ComboBox*>(&list) ? kComboBox : kListBox;
 }
 
 void MirrorItems(const ui::ListBox& list, HWND hwnd) {
-    auto shown = static_cast<int>(SendMessageW(hwnd, LB_GETCOUNT, 0, 0));
+    const auto& m = MessagesOf(list);
+    auto shown = static_cast<int>(SendMessageW(hwnd, m.count, 0, 0));
     const auto& items = list.Items();
     // Names arrive one at a time: add the new one instead of refilling the list.
     if (shown + 1 == list.ListCount()) {
-        SendMessageW(hwnd, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(items.back()).c_str()));
+        SendMessageW(hwnd, m.add, 0, reinterpret_cast<LPARAM>(Wide(items.back()).c_str()));
         return;
     }
     SendMessageW(hwnd, WM_SETREDRAW, FALSE, 0);
-    SendMessageW(hwnd, LB_RESETCONTENT, 0, 0);
-    for (const auto& item : items) SendMessageW(hwnd, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(item).c_str()));
+    SendMessageW(hwnd, m.reset, 0, 0);
+    for (const auto& item : items) SendMessageW(hwnd, m.add, 0, reinterpret_cast<LPARAM>(Wide(item).c_str()));
     SendMessageW(hwnd, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(hwnd, nullptr, TRUE);
 }
+
 
 void Apply(ui::Control& model, HWND hwnd, ui::Prop p) {
     switch (p) {
@@ -40,7 +47,8 @@ void Apply(ui::Control& model, HWND hwnd, ui::Prop p) {
             EnableWindow(hwnd, model.Enabled());
             break;
         case ui::Prop::Caption:
-            SetWindowTextW(hwnd, Wide(model.Caption()).c_str());
+            // A text box reports its own typing back; setting the same text would move the caret.
+            if (TextOf(hwnd) != model.Caption()) SetWindowTextW(hwnd, Wide(model.Caption()).c_str());
             break;
         case ui::Prop::Position:
             SetWindowPos(hwnd, nullptr, ToPixels(model.Left()), ToPixels(model.Top()), ToPixels(model.Width()),
@@ -50,7 +58,15 @@ void Apply(ui::Control& model, HWND hwnd, ui::Prop p) {
             if (auto* list = dynamic_cast<ui::ListBox*>(&model)) MirrorItems(*list, hwnd);
             break;
         case ui::Prop::Selection:
-            if (auto* list = dynamic_cast<ui::ListBox*>(&model)) SendMessageW(hwnd, LB_SETCURSEL, list->ListIndex(), 0);
+            if (auto* list = dynamic_cast<ui::ListBox*>(&model))
+                SendMessageW(hwnd, MessagesOf(*list).select, static_cast<WPARAM>(list->ListIndex()), 0);
+            break;
+        case ui::Prop::Value:
+            if (auto* option = dynamic_cast<ui::OptionButton*>(&model))
+                SendMessageW(hwnd, BM_SETCHECK, option->Value() ? BST_CHECKED : BST_UNCHECKED, 0);
+            break;
+        case ui::Prop::Focus:
+            SetFocus(hwnd);
             break;
         case ui::Prop::WindowState:
             if (model.Visible()) {
@@ -58,21 +74,35 @@ void Apply(ui::Control& model, HWND hwnd, ui::Prop p) {
                 ShowWindow(hwnd, form && form->State() == ui::WindowState::Minimized ? SW_MINIMIZE : SW_RESTORE);
             }
             break;
+        case ui::Prop::Picture:
+        case ui::Prop::ToolTip:
+            break;  // a picture area's own adapter draws these
     }
 }
 
 }  // namespace
 
-void Mirror(ui::Control& model, HWND hwnd) {
-    model.SetListener([hwnd](ui::Control& m, ui::Prop p) { Apply(m, hwnd, p); });
-    Apply(model, hwnd, ui::Prop::Caption);
+std::string TextOf(HWND hwnd) {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(hwnd)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()))));
+    return Utf8(text);
+}
+
+void Mirror(ui::Control& model, HWND hwnd, std::function<void(ui::Prop)> extra) {
+    model.SetListener([hwnd, extra](ui::Control& m, ui::Prop p) {
+        Apply(m, hwnd, p);
+        if (extra) extra(p);
+    });
+    if (!dynamic_cast<ui::ListBox*>(&model)) Apply(model, hwnd, ui::Prop::Caption);
     Apply(model, hwnd, ui::Prop::Position);
     Apply(model, hwnd, ui::Prop::Enabled);
-    if (IsListBox(hwnd)) {
+    if (dynamic_cast<ui::ListBox*>(&model)) {
         Apply(model, hwnd, ui::Prop::Items);
         Apply(model, hwnd, ui::Prop::Selection);
     }
+    Apply(model, hwnd, ui::Prop::Value);
     Apply(model, hwnd, ui::Prop::Visible);
+    if (extra) extra(ui::Prop::Picture);
 }
 
 void MirrorTimer(ui::Timer& model, HWND owner, UINT_PTR id) {

@@ -1,12 +1,18 @@
 #include "win32/OptionsWindowView.h"
 
+#include <commctrl.h>
+
+#include <algorithm>
+
 #include "win32/ControlMirror.h"
+#include "win32/Twips.h"
 
 namespace quill::win32 {
 
 namespace {
 
-constexpr int kList1Id = 101, kList3Id = 102, kImage3Id = 103;
+constexpr int kImage3Id = 103;
+constexpr wchar_t kPanelClass[] = L"QuillaresPanel";
 
 LRESULT CALLBACK FirstRunProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg == WM_CLOSE) {
@@ -31,58 +37,222 @@ HWND OptionsWindowView::TopLevel(const wchar_t* className, WNDPROC proc, DWORD s
     cls.lpszClassName = className;
     RegisterClassExW(&cls);
     // The models set the real size and position once they are mirrored.
-    return CreateWindowExW(0, className, L"", style, CW_USEDEFAULT, CW_USEDEFAULT, 400, 300, nullptr, nullptr,
-                           instance_, nullptr);
+    return CreateWindowExW(WS_EX_CONTROLPARENT, className, L"", style, CW_USEDEFAULT, CW_USEDEFAULT, 400, 300,
+                           nullptr, nullptr, instance_, nullptr);
 }
 
 HWND OptionsWindowView::CreateMainWindow(WNDPROC proc) {
-    main = TopLevel(L"QuillaresOptions", proc, WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX);
+    main = TopLevel(L"QuillaresOptions", proc,
+                    WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN);
     return main;
 }
 
-HWND OptionsWindowView::Child(const wchar_t* cls, DWORD style, int id, HWND parent) {
-    HWND h = CreateWindowExW(0, cls, L"", WS_CHILD | style, 0, 0, 10, 10, parent,
-                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance_, nullptr);
-    SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+HWND OptionsWindowView::Child(const wchar_t* cls, DWORD style, HWND parent, HFONT font) {
+    HWND h = CreateWindowExW(0, cls, L"", WS_CHILD | WS_CLIPSIBLINGS | style, 0, 0, 10, 10, parent, nullptr,
+                             instance_, nullptr);
+    SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(font ? font : font_), FALSE);
     return h;
 }
 
+HWND OptionsWindowView::Made(ui::Control& model, const wchar_t* cls, DWORD style, HWND parent, HFONT font) {
+    HWND h = Child(cls, style, parent, font);
+    Mirror(model, h);
+    return h;
+}
+
+HWND OptionsWindowView::Panel(HWND parent, bool framed) {
+    static bool registered = false;
+    if (!registered) {
+        WNDCLASSEXW cls{};
+        cls.cbSize = sizeof cls;
+        cls.lpfnWndProc = PanelProc;
+        cls.hInstance = instance_;
+        cls.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));
+        cls.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+        cls.lpszClassName = kPanelClass;
+        RegisterClassExW(&cls);
+        registered = true;
+    }
+    HWND h = CreateWindowExW(WS_EX_CONTROLPARENT | (framed ? WS_EX_STATICEDGE : 0), kPanelClass, L"",
+                             WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, 0, 0, 10, 10, parent, nullptr, instance_,
+                             nullptr);
+    SetWindowLongPtrW(h, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    return h;
+}
+
+LRESULT CALLBACK OptionsWindowView::PanelProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    auto* self = reinterpret_cast<OptionsWindowView*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (self && self->app_) {
+        switch (msg) {
+            case WM_MOUSEMOVE:
+                self->app_->commands.BackgroundMouseMove();
+                return 0;
+            case WM_COMMAND:
+                // The window's procedure decides for every control, wherever it sits.
+                return SendMessageW(self->main, msg, wParam, lParam);
+            case WM_CTLCOLORSTATIC:
+                if (HBRUSH b = self->OnColorStatic(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)))
+                    return reinterpret_cast<LRESULT>(b);
+                break;
+            default:
+                break;
+        }
+    }
+    return DefWindowProcW(hwnd, msg, wParam, lParam);
+}
+
+void OptionsWindowView::MakeFonts() {
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof metrics;
+    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+    LOGFONTW face = metrics.lfMessageFont;
+    font_ = CreateFontIndirectW(&face);
+    face.lfWeight = FW_BOLD;
+    bold_ = CreateFontIndirectW(&face);
+    face.lfWeight = FW_NORMAL;
+    face.lfUnderline = TRUE;
+    link_ = CreateFontIndirectW(&face);
+    bar_ = CreateSolidBrush(RGB(51, 122, 214));
+}
+
 void OptionsWindowView::Bind(Quillares& app) {
+    app_ = &app;
     auto& w = app.window;
-    frame1_ = Child(L"STATIC", SS_LEFT, 0, main);
-    warning_ = Child(L"STATIC", SS_CENTER | SS_CENTERIMAGE | WS_VISIBLE, 0, frame1_);
-    w.lblWarning.Move(0, 0);
-    w.lblWarning.Resize(w.Frame1.Width(), w.Frame1.Height());
-    list1_ = Child(L"LISTBOX", LBS_NOTIFY | WS_VSCROLL | WS_BORDER | WS_TABSTOP, kList1Id, main);
-    list3_ = Child(L"LISTBOX", 0, kList3Id, main);
-    image3_ = Child(L"STATIC", SS_ICON | SS_NOTIFY | WS_VISIBLE, kImage3Id, main);
+    MakeFonts();
+    tips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, main, nullptr, instance_,
+                            nullptr);
+    SendMessageW(tips_, TTM_SETMAXTIPWIDTH, 0, 320);
+
+    // First made, first in the stacking order: the warning covers the top bar's left part.
+    frame1_ = Panel(main, true);
+    Mirror(w.Frame1, frame1_);
+    Made(w.lblWarning, L"STATIC", SS_CENTER | SS_CENTERIMAGE, frame1_, bold_);
+    HWND bar = Panel(main, false);
+    Mirror(w.Picture3, bar);
+    Made(w.Label1, L"STATIC", SS_LEFT, main, bold_);
+    list1_ = Made(w.List1, L"LISTBOX", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_BORDER | WS_TABSTOP, main);
+    Made(w.List3, L"LISTBOX", 0, main);
+    Made(w.Label2, L"STATIC", SS_LEFT, main, bold_);
+    Made(w.lblContactName, L"STATIC", SS_LEFT | SS_ENDELLIPSIS, main);
+    Made(w.lblContactID, L"STATIC", SS_LEFT | SS_ENDELLIPSIS, main);
+    Made(w.Label3, L"STATIC", SS_LEFT, main, bold_);
+    for (auto& option : w.optTone) options_.push_back(Made(option, L"BUTTON", BS_RADIOBUTTON | WS_TABSTOP, main));
+    for (int k = 0; k < ui::OptionsWindow::kKinds; ++k) {
+        HWND panel = Panel(main, true);
+        Mirror(w.Picture1[k], panel);
+        panels_.push_back(panel);
+        Made(w.lblframe[k], L"STATIC", SS_LEFT, panel, bold_);
+    }
+    panels_.push_back(bar);
+
+    list2_ = Made(w.List2, L"LISTBOX", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_BORDER | WS_TABSTOP,
+                  panels_[1]);
+    Made(w.List4, L"LISTBOX", 0, panels_[1]);
+    lnk4_ = Made(w.lnk4, L"STATIC", SS_LEFT | SS_NOTIFY, panels_[1], link_);
+    // The bar first: made earlier, it stacks above its frame.
+    progress_ = Made(w.lblProgress, L"STATIC", SS_LEFT, panels_[2]);
+    shape1_ = Made(w.Shape1, L"STATIC", SS_LEFT | WS_BORDER, panels_[2]);
+    Made(w.lblProgress2, L"STATIC", SS_LEFT, panels_[2]);
+    Made(w.Label4, L"STATIC", SS_LEFT, panels_[3]);
+    txtSyn_ = Made(w.txtSyn, L"EDIT",
+                   ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | WS_VSCROLL | WS_BORDER | WS_TABSTOP, panels_[3]);
+    SendMessageW(txtSyn_, EM_LIMITTEXT, w.txtSyn.MaxLength(), 0);
+    cmdGender_ = Made(w.cmdGender, L"COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, panels_[3]);
+    for (auto& label : w.lblBut) Made(label, L"STATIC", SS_CENTER, bar);
+    attention_ = Made(w.lblAttention, L"STATIC", SS_LEFT, bar, bold_);
+
+    image3_ = Child(L"STATIC", SS_ICON | SS_NOTIFY | WS_VISIBLE, bar);
+    SetWindowLongPtrW(image3_, GWLP_ID, kImage3Id);
     SendMessageW(image3_, STM_SETICON, reinterpret_cast<WPARAM>(LoadIconW(instance_, MAKEINTRESOURCEW(1))), 0);
-    SetWindowPos(image3_, nullptr, 440, 330, 32, 32, SWP_NOZORDER);
+    // Beside the warning frame, clear of the top bar's buttons.
+    const int iconLeft = ToPixels(w.Frame1.Left() + w.Frame1.Width() + 120);
+    SetWindowPos(image3_, nullptr, iconLeft, ToPixels(240), 32, 32, SWP_NOZORDER);
+
+    MakeButtons(app);
 
     form7_ = TopLevel(L"QuillaresFirstRun", FirstRunProc, WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU);
     SetWindowLongPtrW(form7_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&app));
-
-    Mirror(w.Frame1, frame1_);
-    Mirror(w.lblWarning, warning_);
-    Mirror(w.List1, list1_);
-    Mirror(w.List3, list3_);
     Mirror(w.Form1, main);
     Mirror(app.firstRun.Form7, form7_);
     MirrorTimer(w.Timer1, main, kTimer1);
     MirrorTimer(w.Timer2, main, kTimer2);
 }
 
+void OptionsWindowView::MakeButtons(Quillares& app) {
+    auto& w = app.window;
+    for (int i = 0; i < ui::OptionsWindow::kButtons; ++i) {
+        HWND container = panels_[static_cast<std::size_t>(ui::OptionsWindow::ButtonContainer(i + 1))];
+        pictures_.push_back(std::make_unique<PictureAreaView>(instance_, container, tips_, w.pbut1[i], app.commands, i));
+        // Beside its picture in the tab order, out of the container's view.
+        blinds_.push_back(Made(w.BlindButton[i], L"BUTTON", BS_PUSHBUTTON | BS_NOTIFY | WS_TABSTOP | WS_VISIBLE,
+                               container));
+    }
+}
+
+int OptionsWindowView::IndexOf(const std::vector<HWND>& hwnds, HWND h) const {
+    auto it = std::find(hwnds.begin(), hwnds.end(), h);
+    return it == hwnds.end() ? -1 : static_cast<int>(it - hwnds.begin());
+}
+
 bool OptionsWindowView::OnCommand(Quillares& app, WPARAM wParam, LPARAM lParam) {
     HWND from = reinterpret_cast<HWND>(lParam);
-    if (from == list1_ && HIWORD(wParam) == LBN_SELCHANGE) {
-        app.window.List1.SetListIndex(static_cast<int>(SendMessageW(list1_, LB_GETCURSEL, 0, 0)));
+    const int code = HIWORD(wParam);
+    auto& w = app.window;
+    if ((from == list1_ || from == list2_) && code == LBN_SELCHANGE) {
+        auto& list = from == list1_ ? w.List1 : w.List2;
+        list.SetListIndex(static_cast<int>(SendMessageW(from, LB_GETCURSEL, 0, 0)));
         return true;
     }
-    if (from == image3_ && HIWORD(wParam) == STN_DBLCLK) {
+    if (from == cmdGender_ && code == CBN_SELCHANGE) {
+        w.cmdGender.SetListIndex(static_cast<int>(SendMessageW(from, CB_GETCURSEL, 0, 0)));
+        return true;
+    }
+    if (from == txtSyn_ && code == EN_CHANGE) {
+        w.txtSyn.SetText(TextOf(from));
+        return true;
+    }
+    if (from == lnk4_ && code == STN_CLICKED) {
+        app.commands.OpenSkypeTonesPage();
+        return true;
+    }
+    if (from == image3_ && code == STN_DBLCLK) {
         app.OpenLog();
         return true;
     }
+    if (int k = IndexOf(options_, from); k >= 0 && code == BN_CLICKED) {
+        w.SelectKind(k);
+        return true;
+    }
+    if (int i = IndexOf(blinds_, from); i >= 0) {
+        if (code == BN_CLICKED) app.commands.BlindButtonClick(i);
+        if (code == BN_SETFOCUS) app.commands.BlindButtonGotFocus(i);
+        if (code == BN_KILLFOCUS) app.commands.BlindButtonLostFocus(i);
+        return true;
+    }
     return false;
+}
+
+HBRUSH OptionsWindowView::OnColorStatic(HDC dc, HWND label) {
+    if (label == lnk4_) {
+        SetTextColor(dc, RGB(0, 90, 200));
+        SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+        return GetSysColorBrush(COLOR_BTNFACE);
+    }
+    if (label == progress_) return bar_;
+    if (label == shape1_) return GetSysColorBrush(COLOR_WINDOW);
+    if (label == attention_) {
+        SetTextColor(dc, RGB(180, 30, 30));
+        SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+        return GetSysColorBrush(COLOR_BTNFACE);
+    }
+    if (label == frame1_ || GetParent(label) == frame1_) {
+        SetTextColor(dc, RGB(180, 30, 30));
+        SetBkColor(dc, RGB(255, 244, 214));
+        static HBRUSH warning = CreateSolidBrush(RGB(255, 244, 214));
+        return warning;
+    }
+    return nullptr;
 }
 
 }  // namespace quill::win32

@@ -41,9 +41,17 @@ bool Win32Files::Copy(const std::string& from, const std::string& to) {
 }
 
 std::optional<std::uint64_t> Win32Files::Size(const std::string& path) {
+    auto stamp = Stamp(path);
+    if (!stamp) return std::nullopt;
+    return stamp->size;
+}
+
+std::optional<FileStamp> Win32Files::Stamp(const std::string& path) {
     WIN32_FILE_ATTRIBUTE_DATA data;
     if (!GetFileAttributesExW(Wide(path).c_str(), GetFileExInfoStandard, &data)) return std::nullopt;
-    return (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+    return FileStamp{(static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow,
+                     (static_cast<std::uint64_t>(data.ftLastWriteTime.dwHighDateTime) << 32) |
+                         data.ftLastWriteTime.dwLowDateTime};
 }
 
 std::optional<std::string> Win32Files::Read(const std::string& path, std::uint64_t offset, std::size_t maxBytes) {
@@ -73,6 +81,30 @@ std::optional<std::string> Win32Files::Read(const std::string& path, std::uint64
 bool Win32Files::Write(const std::string& path, std::string_view bytes) {
     Handle f(CreateFileW(Wide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     return f.ok() && WriteAll(f.h, bytes);
+}
+
+bool Win32Files::ReplaceAtomically(const std::string& path, std::string_view bytes) {
+    const std::wstring target = Wide(path);
+    // A read-only file keeps its contents, as it would against a plain write.
+    DWORD attributes = GetFileAttributesW(target.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)))
+        return false;
+    // Beside the target, so the rename stays on one volume and is a single step.
+    const std::wstring temporary = target + L".tmp";
+    {
+        Handle f(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
+                             nullptr));
+        if (!f.ok()) return false;
+        if (!WriteAll(f.h, bytes) || !FlushFileBuffers(f.h)) {
+            CloseHandle(f.h);
+            f.h = INVALID_HANDLE_VALUE;
+            DeleteFileW(temporary.c_str());
+            return false;
+        }
+    }
+    if (MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return true;
+    DeleteFileW(temporary.c_str());
+    return false;
 }
 
 bool Win32Files::Append(const std::string& path, std::string_view bytes) {

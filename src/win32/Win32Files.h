@@ -12,6 +12,8 @@ public:
     std::optional<std::string> Read(const std::string& path, std::uint64_t offset, std::size_t maxBytes) override;
     bool Write(const std::string& path, std::string_view bytes) override;
     bool Append(const std::string& path, std::string_view bytes) override;
+    std::optional<FileStamp> Stamp(const std::string& path) override;
+    bool ReplaceAtomically(const std::string& path, std::string_view bytes) override;
 };
 
 }  // namespace quill::win32

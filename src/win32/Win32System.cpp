@@ -9,20 +9,6 @@
 
 namespace quill::win32 {
 
-std::string Win32Profile::Read(const std::string& file, const std::string& section, const std::string& key,
-                               std::size_t bufferChars) {
-    std::vector<wchar_t> buffer(bufferChars, L'\0');
-    DWORD n = GetPrivateProfileStringW(Wide(section).c_str(), Wide(key).c_str(), L"", buffer.data(),
-                                       static_cast<DWORD>(bufferChars), Wide(file).c_str());
-    return Utf8(std::wstring_view(buffer.data(), n));
-}
-
-bool Win32Profile::Write(const std::string& file, const std::string& section, const std::string& key,
-                         const std::string& value) {
-    return WritePrivateProfileStringW(Wide(section).c_str(), Wide(key).c_str(), Wide(value).c_str(),
-                                      Wide(file).c_str()) != 0;
-}
-
 LocalTime Win32Clock::Now() {
     SYSTEMTIME t;
     GetLocalTime(&t);

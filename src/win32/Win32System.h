@@ -6,20 +6,11 @@
 #include "core/platform/Clock.h"
 #include "core/platform/Multimedia.h"
 #include "core/platform/Process.h"
-#include "core/platform/Profile.h"
 #include "core/platform/Shell.h"
 #include "core/platform/SkypeWire.h"
 #include "core/platform/TextCodec.h"
 
 namespace quill::win32 {
-
-class Win32Profile : public Profile {
-public:
-    std::string Read(const std::string& file, const std::string& section, const std::string& key,
-                     std::size_t bufferChars) override;
-    bool Write(const std::string& file, const std::string& section, const std::string& key,
-               const std::string& value) override;
-};
 
 class Win32Clock : public Clock {
 public:

@@ -66,6 +66,10 @@ int Win32UiHost::PopupMenu(const std::vector<std::string>& captions) {
 
 int Win32UiHost::ScreenWidthTwips() { return ToTwips(GetSystemMetrics(SM_CXSCREEN)); }
 
+void Win32UiHost::Warn(const std::string& text, const std::string& title) {
+    MessageBoxW(window_, Wide(text).c_str(), Wide(title).c_str(), MB_OK | MB_ICONEXCLAMATION);
+}
+
 void Win32UiHost::DestroyMainWindow() {
     // Later, from the message loop: the caller may still be inside one of the window's handlers.
     PostMessageW(window_, kDestroyMessage, 0, 0);

@@ -17,6 +17,7 @@ public:
     void BringToForeground() override;
     int PopupMenu(const std::vector<std::string>& captions) override;
     int ScreenWidthTwips() override;
+    void Warn(const std::string& text, const std::string& title) override;
     void DestroyMainWindow() override;
 
     // OldWindowProc

@@ -55,6 +55,14 @@ LRESULT CALLBACK FormProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         case WM_COMMAND:
             if (g_view && g_view->OnCommand(*g_app, wParam, lParam)) return 0;
             break;
+        case WM_CTLCOLORSTATIC:
+            if (HBRUSH b = g_view ? g_view->OnColorStatic(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam))
+                                  : nullptr)
+                return reinterpret_cast<LRESULT>(b);
+            break;
+        case WM_MOUSEMOVE:
+            g_app->commands.BackgroundMouseMove();
+            return 0;
         case WM_QUERYENDSESSION:
             return TRUE;
         case WM_ENDSESSION:
@@ -82,7 +90,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     if (!window) return 1;
 
     Win32Files files;
-    Win32Profile profile;
     Win32Clock clock;
     Win32SkypeWire wire;
     Win32Multimedia mci(view.main);
@@ -90,7 +97,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     Win32Shell shell;
     Win32TextCodec codec;
     Win32Process process;
-    Quillares app(Ports{files, profile, clock, wire, mci, ui, shell, codec, process});
+    Quillares app(Ports{files, clock, wire, mci, ui, shell, codec, process});
     g_app = &app;
     g_ui = &ui;
     g_view = &view;
@@ -104,6 +111,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
 
     MSG msg;
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        // Tab, space and access keys reach the controls, the blind buttons among them.
+        if (IsDialogMessageW(view.main, &msg)) continue;
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
     }

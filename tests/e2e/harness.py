@@ -3,7 +3,7 @@
 One display and one Wine prefix serve the whole run; every case gets a fresh copy of the
 program folder and ends with all Wine processes of the prefix killed. Wine's crash dialog is
 off in the prefix, so a crashed program ends at once and says "Unhandled" in its output; every
-wait of a case looks for that and fails the test with the crash text.
+wait looks for that while a case is under way and fails the test with the crash text.
 """
 import os
 import re
@@ -29,9 +29,14 @@ def free_display():
     raise RuntimeError("no free X display")
 
 
+CASE = None  # the case under way: every wait fails at once when one of its programs has crashed
+
+
 def wait_until(condition, timeout=LIMIT, what="condition"):
     deadline = time.monotonic() + timeout
     while time.monotonic() < deadline:
+        if CASE is not None:
+            CASE.check_crash()
         value = condition()
         if value:
             return value
@@ -95,6 +100,8 @@ class Case:
         self.sim_log = os.path.join(self.dir, "sim.log")
         self.procs = []
         self.crash_seen = False
+        global CASE
+        CASE = self
         sound.forget(session.sound)
 
     def path(self, name):
@@ -149,7 +156,7 @@ class Case:
         with open(path, "w", encoding="utf-8") as f:
             f.write(scenario)
         p = self._wine(os.path.join(DIST, "tools", "skype-sim.exe"), [path, "--log", self.sim_log], "sim.out")
-        self.wait(lambda: self.sim_lines(), 60, "skype-sim to start")
+        wait_until(lambda: self.sim_lines(), 60, "skype-sim to start")
         return p
 
     def start_app(self):
@@ -201,24 +208,17 @@ class Case:
         end = lines.index("Modules:") if "Modules:" in lines else len(lines)
         raise AssertionError("a program crashed: " + "\n".join(lines[:min(end, CRASH_LINES)]))
 
-    def wait(self, condition, timeout=LIMIT, what="condition"):
-        """wait_until, failing at once when a program has crashed."""
-        def met():
-            self.check_crash()
-            return condition()
-        return wait_until(met, timeout, what)
-
     def wait_exit(self, proc, timeout=30):
         """The exit code of proc, once it has ended."""
-        self.wait(lambda: proc.poll() is not None, timeout, "the program to end")
+        wait_until(lambda: proc.poll() is not None, timeout, "the program to end")
         return proc.returncode
 
     def wait_log(self, text, count=1, timeout=LIMIT):
-        return self.wait(lambda: self.log_lines().count(text) >= count, timeout, f"log line {text!r} x{count}")
+        return wait_until(lambda: self.log_lines().count(text) >= count, timeout, f"log line {text!r} x{count}")
 
     def wait_sim(self, pattern, count=1, timeout=LIMIT):
         rx = re.compile(pattern)
-        return self.wait(lambda: sum(1 for l in self.sim_lines() if rx.search(l)) >= count, timeout,
+        return wait_until(lambda: sum(1 for l in self.sim_lines() if rx.search(l)) >= count, timeout,
                          f"skype-sim line /{pattern}/ x{count}")
 
     def sim_count(self, pattern):
@@ -232,6 +232,8 @@ class Case:
                 p.wait(10)
             except subprocess.TimeoutExpired:
                 p.kill()
+        global CASE
+        CASE = None
         # A crash after the test's last wait still fails it, once.
         if not self.crash_seen:
             self.check_crash()

@@ -3,7 +3,7 @@ import os
 import subprocess
 import time
 
-from harness import E2E
+from harness import E2E, wait_until
 
 ATTACHED = """
 me tester
@@ -58,18 +58,18 @@ refuse 1
         ini = "tester.ini" if os.path.exists(c.path("tester.ini")) else "Quillares.ini"
         top, left = c.read_ini("window", "top", ini), c.read_ini("window", "left", ini)
         self.assertRegex(top, r"^\d+$")
-        # At the right edge of the 1280-pixel screen: 1280 * 15 - 7200 - 30 twips.
-        self.assertEqual(int(left), 11970)
+        # At the right edge of the 1280-pixel screen: 1280 * 15 - 8520 - 30 twips.
+        self.assertEqual(int(left), 10650)
 
     def test_second_start_signals_the_running_instance(self):
         c = self.case
         self.start_attached()
         second = c.start_app()
         self.assertEqual(c.wait_exit(second, 60), 0)
-        c.wait(lambda: not os.path.exists(c.path("newinst.ini")), what="newinst.ini to be taken")
+        wait_until(lambda: not os.path.exists(c.path("newinst.ini")), what="newinst.ini to be taken")
         self.assertEqual(c.log_lines().count("Quillares: START"), 1)
         # The running instance answered with its first-run window.
-        found = c.wait(lambda: subprocess.run(
+        found = wait_until(lambda: subprocess.run(
             ["xdotool", "search", "--onlyvisible", "--name", "^Quillares$"], env=c.session.env,
             capture_output=True, text=True).stdout.strip(), what="the first-run window")
         self.assertTrue(found)
@@ -90,7 +90,7 @@ class TrayTest(E2E):
         return subprocess.run(["xdotool", *args], env=self.case.session.env, capture_output=True, text=True).stdout
 
     def click_icon(self, *click):
-        tray = self.case.wait(lambda: self.xdotool("search", "--name", "^Wine System Tray$").split(), what="the tray")
+        tray = wait_until(lambda: self.xdotool("search", "--name", "^Wine System Tray$").split(), what="the tray")
         geometry = self.xdotool("getwindowgeometry", tray[0])
         x, y = (int(v) for v in geometry.split("Position: ")[1].split(" ")[0].split(","))
         self.xdotool("mousemove", str(x + 10), str(y + 10), "click", *click)
@@ -104,7 +104,7 @@ class TrayTest(E2E):
         c.wait_log("Skype: USER anna FULLNAME Anna Andersson")
         self.click_icon("--repeat", "2", "--delay", "80", "1")
         c.wait_log("Quillares: show options")
-        c.wait(lambda: self.xdotool("search", "--onlyvisible", "--name", "^Audio Quillares Options$"),
+        wait_until(lambda: self.xdotool("search", "--onlyvisible", "--name", "^Audio Quillares Options$"),
                    what="the options window")
         time.sleep(1)  # twenty main-loop ticks: time enough for the first click's menu item
         self.assertNotIn("Quillares: show pop-up menu", c.log_lines())
@@ -113,7 +113,7 @@ class TrayTest(E2E):
         window = self.xdotool("search", "--onlyvisible", "--name", "^Audio Quillares Options$").split()[0]
         self.xdotool("windowfocus", "--sync", window)
         self.xdotool("key", "--window", window, "alt+F4")
-        c.wait(lambda: not self.xdotool("search", "--onlyvisible", "--name", "^Audio Quillares Options$"),
+        wait_until(lambda: not self.xdotool("search", "--onlyvisible", "--name", "^Audio Quillares Options$"),
                    what="the window to hide")
         self.assertIsNone(app.poll())
         x, y = self.click_icon("1")
@@ -126,5 +126,5 @@ class TrayTest(E2E):
                 return True
             self.xdotool("mousemove", str(x + 25), str(y + 36), "click", "1")
             return False
-        c.wait(ended, what="Exit to end the program")
+        wait_until(ended, what="Exit to end the program")
         self.assertEqual(c.wait_exit(app, 30), 0)

@@ -4,7 +4,7 @@
 
 namespace quill::fuzz {
 
-// A promise the code under fuzzing keeps whatever the input; a broken one stops the run.
+// A promise a reader makes whatever its input; a broken one stops the fuzzer on the input.
 inline void Require(bool holds, const char* promise) {
     if (holds) return;
     std::fprintf(stderr, "broken promise: %s\n", promise);

@@ -3,11 +3,12 @@
 #include <cstdint>
 #include <string>
 
-#include "Require.h"
 #include "fakes/ProgramHarness.h"
+#include "Require.h"
+
+using quill::fuzz::Require;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    using quill::fuzz::Require;
     quill::test::ProgramHarness h;
     h.files.files[h.folder + "wav\\default.wav"] = "RIFF";
     h.files.files[h.folder + "wav\\empty.wav"] = "RIFF";

@@ -3,7 +3,6 @@
 #include "core/platform/Files.h"
 #include "core/platform/Multimedia.h"
 #include "core/platform/Process.h"
-#include "core/platform/Profile.h"
 #include "core/platform/Shell.h"
 #include "core/platform/SkypeWire.h"
 #include "core/platform/TextCodec.h"
@@ -14,7 +13,6 @@ namespace quill {
 // Everything the system gives the program.
 struct Ports {
     Files& files;
-    Profile& profile;
     Clock& clock;
     SkypeWire& wire;
     Multimedia& mci;

@@ -5,16 +5,20 @@ namespace quill {
 Quillares::Quillares(Ports p)
     : ports(p),
       log(ports.files, ports.clock, shared),
-      settings(ports.profile, shared),
+      settings(ports.files, ports.codec, log, shared),
       queue(log),
       link(ports.wire, log, queue, window, shared),
       tones(ports.files, log, ports.codec),
       player(ports.mci, ports.files, log, tones, shared),
+      toneList(window, settings, ports.files, log, player),
+      panels({window, settings, ports.files, shared, tones, toneList}),
+      commands({window, player, toneList, log, ports.files, shared, settings, texts, ports.ui, ports.shell, *this}),
       dispatcher({log, queue, ports.codec, link, window, settings, shared, ports.files, player, *this}),
       tray(ports.ui, queue, window),
-      loop(log, ports.files, shared, queue, link, dispatcher, window, ports.ui, *this),
+      loop(log, ports.files, shared, queue, link, dispatcher, window, commands, ports.ui, *this),
       proc(log, queue, link, dispatcher, tray) {
     proc.onPlaybackNotice = [this](std::uintptr_t code) { player.OnPlaybackNotice(code); };
+    panels.Attach();
 }
 
 std::optional<std::intptr_t> Quillares::WindowProc(const WindowMessage& m) {

@@ -2,6 +2,7 @@
 #include <memory>
 #include <optional>
 
+#include "core/base/LanguageTexts.h"
 #include "core/base/Log.h"
 #include "core/app/Ports.h"
 #include "core/base/ProgramControl.h"
@@ -18,7 +19,10 @@
 #include "core/app/WindowProc.h"
 #include "core/skype/WorkQueue.h"
 #include "core/ui/FirstRunWindow.h"
+#include "core/ui/ContactPanels.h"
+#include "core/ui/OptionsCommands.h"
 #include "core/ui/OptionsWindow.h"
+#include "core/ui/ToneList.h"
 
 namespace quill {
 
@@ -61,6 +65,10 @@ public:
     SkypeLink link;
     ToneFiles tones;
     TonePlayer player;
+    LanguageTexts texts;
+    ui::ToneList toneList;
+    ui::ContactPanels panels;
+    ui::OptionsCommands commands;
     Dispatcher dispatcher;
     Tray tray;
     MainLoop loop;
@@ -72,6 +80,7 @@ private:
         if (!ended_) Trapped(f);
     }
     void ReadWindowPosition();
+    void LoadLanguage();
 
     std::unique_ptr<placeholders::clsHTTP> server_;
     bool ended_ = false;

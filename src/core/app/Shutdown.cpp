@@ -16,11 +16,12 @@ void Quillares::CloseOptionsWindow() {
         window.Timer2.SetEnabled(false);
     });
     Trapped([&] {
-        placeholders::ReleasePictureButtons();
+        window.ReleasePictureButtons();
         server_.reset();
     });
     Trapped([&] { tray.RemoveTrayIcon(); });
     Trapped([&] {
+        SettingsBatch batch(settings);
         settings.WriteIni("window", "top", std::to_string(window.Form1.Top()));
         settings.WriteIni("window", "left", std::to_string(window.Form1.Left()));
     });

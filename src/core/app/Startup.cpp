@@ -3,6 +3,7 @@
 #include "core/base/Text.h"
 #include "core/base/Trapped.h"
 #include "core/base/UserSettings.h"
+#include "core/ui/LoadLanguage.h"
 
 namespace quill {
 
@@ -34,7 +35,7 @@ Quillares::StartResult Quillares::Start(WindowHandle mainWindow) {
         log.WriteLog("Quillares: interface=" + shared.LangFile);
     });
     Trapped([&] { server_ = std::make_unique<placeholders::clsHTTP>(); });
-    Trapped([&] { placeholders::LoadLanguage(); });
+    Trapped([&] { LoadLanguage(); });
     Trapped([&] {
         std::string skip = LowerAscii(settings.ReadIniFile("Quillares.ini", "window", "skiphelp"));
         if (skip.empty() || skip == "no" || skip == "0") ShowFirstRunWindow();
@@ -48,6 +49,11 @@ Quillares::StartResult Quillares::Start(WindowHandle mainWindow) {
     Trapped([&] { link.RegisterSkypeMessages(); });
     queue.QueueItem(WorkItem::Kind::Module1);
     return StartResult::Running;
+}
+
+void Quillares::LoadLanguage() {
+    const auto file = ui::LanguageFile::Read(ports.files, ports.codec, log, shared.ProgramFolder + shared.LangFile);
+    ui::LoadLanguage(window, texts, file, shared.ProgramFolder);
 }
 
 void Quillares::ReadWindowPosition() {

@@ -15,11 +15,14 @@ std::string TonePlayer::PauseFile() const { return shared_.ProgramFolder + "wav\
 
 void TonePlayer::RingTone(const std::string& file) {
     if (ringLoop_ && isPlaying_ && (currentTone_ == file || savedTone_ == file)) return;
+    // The ring replaces any preview; the preview's buttons stay as they are.
+    pendingStop_ = 0;
     ringLoop_ = true;
     PlayTone(file);
 }
 
 void TonePlayer::Announce(const std::string& file) {
+    pendingStop_ = 0;
     ringLoop_ = false;
     PlayTone(file);
 }
@@ -78,9 +81,23 @@ void TonePlayer::StopTone() {
     PlayTone("");
 }
 
-void TonePlayer::PlayDefaultTone() { PlayTone(shared_.ProgramFolder + shared_.DefaultTone); }
-void TonePlayer::PlaySynthTone() { PlayTone(shared_.SynthFile); }
-void TonePlayer::PlayRecordedTone() { PlayTone(shared_.RecordFile); }
+void TonePlayer::Preview(const std::string& file, int stopCommand) {
+    pendingStop_ = stopCommand;
+    ringLoop_ = false;
+    PlayTone(file);
+}
+
+void TonePlayer::PlayDefaultTone(int stopCommand) {
+    Preview(shared_.ProgramFolder + shared_.DefaultTone, stopCommand);
+}
+void TonePlayer::PlaySynthTone(int stopCommand) { Preview(shared_.SynthFile, stopCommand); }
+void TonePlayer::PlayRecordedTone(int stopCommand) { Preview(shared_.RecordFile, stopCommand); }
+
+int TonePlayer::TakeEndedPreview() {
+    if (!isPlaying_ || pendingStop_ <= 0 || !playFinished_) return 0;
+    playFinished_ = false;
+    return pendingStop_;
+}
 
 void TonePlayer::OnPlaybackNotice(std::uintptr_t code) {
     if (code != kPlayedToTheEnd) return;  // superseded, aborted or failed

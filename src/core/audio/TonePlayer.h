@@ -27,9 +27,15 @@ public:
     // Plays file; it repeats while the ring loop is raised. The empty path stops all playback.
     void PlayTone(const std::string& file);
     void StopTone();
-    void PlayDefaultTone();
-    void PlaySynthTone();
-    void PlayRecordedTone();
+    // A preview plays once; stopCommand is the window's command that ends it (PendingStop).
+    void Preview(const std::string& file, int stopCommand);
+    void PlayDefaultTone(int stopCommand);
+    void PlaySynthTone(int stopCommand);
+    void PlayRecordedTone(int stopCommand);
+    int PendingStop() const { return pendingStop_; }
+    // For the main loop: the stopping command of a preview that has played to its end, once;
+    // 0 while none has.
+    int TakeEndedPreview();
     // The device's notice for "play file notify".
     void OnPlaybackNotice(std::uintptr_t code);
 
@@ -57,6 +63,7 @@ private:
     bool ringLoop_ = false;
     bool isPlaying_ = false;
     bool playFinished_ = false;
+    int pendingStop_ = 0;
     // Apart from isPlaying_: a tone that failed to start lowers that, yet the device may still hold the alias.
     bool aliasOpen_ = false;
 };

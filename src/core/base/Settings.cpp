@@ -5,7 +5,8 @@
 namespace quill {
 
 std::string Settings::ReadIniFile(const std::string& file, const std::string& section, const std::string& key) {
-    std::string value = profile_.Read(shared_.ProgramFolder + file, section, key, kBufferChars);
+    auto stored = files_.Read(shared_.ProgramFolder + file, section, key);
+    std::string value = stored ? ProfileValue(*stored, kBufferChars) : std::string();
     CutAtNul(value);
     return value;
 }
@@ -24,7 +25,7 @@ std::string OneLine(std::string s) {
 
 void Settings::WriteIniFile(const std::string& file, const std::string& section, const std::string& key,
                             const std::string& value) {
-    profile_.Write(shared_.ProgramFolder + file, OneLine(section), OneLine(key), OneLine(value));
+    files_.Write(shared_.ProgramFolder + file, OneLine(section), OneLine(key), OneLine(value));
 }
 
 std::string Settings::ReadIni(const std::string& section, const std::string& key) {

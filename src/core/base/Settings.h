@@ -1,8 +1,11 @@
 #pragma once
 #include <string>
 
+#include "core/base/IniFiles.h"
+#include "core/base/Log.h"
 #include "core/base/Shared.h"
-#include "core/platform/Profile.h"
+#include "core/platform/Files.h"
+#include "core/platform/TextCodec.h"
 
 namespace quill {
 
@@ -12,7 +15,9 @@ public:
     static constexpr std::size_t kBufferChars = 512;
 
     // Files are named relative to shared.ProgramFolder; the current one is shared.IniName.
-    Settings(Profile& profile, const Shared& shared) : profile_(profile), shared_(shared) {}
+    // A save that fails is logged.
+    Settings(Files& files, TextCodec& codec, Log& log, const Shared& shared)
+        : files_(files, codec, log), shared_(shared) {}
 
     std::string ReadIniFile(const std::string& file, const std::string& section, const std::string& key);
     void WriteIniFile(const std::string& file, const std::string& section, const std::string& key,
@@ -22,8 +27,21 @@ public:
     void WriteIni(const std::string& section, const std::string& key, const std::string& value);
 
 private:
-    Profile& profile_;
+    friend class SettingsBatch;
+    IniFiles files_;
     const Shared& shared_;
+};
+
+// The writes made while one lives are saved together when the outermost one ends.
+class SettingsBatch {
+public:
+    explicit SettingsBatch(Settings& settings) : files_(settings.files_) { files_.BeginBatch(); }
+    ~SettingsBatch() { files_.EndBatch(); }
+    SettingsBatch(const SettingsBatch&) = delete;
+    SettingsBatch& operator=(const SettingsBatch&) = delete;
+
+private:
+    IniFiles& files_;
 };
 
 }  // namespace quill

@@ -6,6 +6,13 @@
 
 namespace quill {
 
+// Enough to tell that a file changed since it was last read.
+struct FileStamp {
+    std::uint64_t size = 0;
+    std::uint64_t lastWrite = 0;
+    bool operator==(const FileStamp&) const = default;
+};
+
 // Files and folders. Paths are Windows paths in UTF-8; contents are raw bytes.
 class Files {
 public:
@@ -22,6 +29,11 @@ public:
     virtual bool Write(const std::string& path, std::string_view bytes) = 0;
     // Creates when missing.
     virtual bool Append(const std::string& path, std::string_view bytes) = 0;
+    // nullopt: missing.
+    virtual std::optional<FileStamp> Stamp(const std::string& path) = 0;
+    // Creates or replaces in one step: whatever happens meanwhile, the file holds either its
+    // old bytes or all of the new ones. False leaves the old file as it was.
+    virtual bool ReplaceAtomically(const std::string& path, std::string_view bytes) = 0;
 };
 
 }  // namespace quill

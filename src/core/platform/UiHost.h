@@ -24,6 +24,8 @@ public:
     // Pops up a menu at the mouse position; the index of the chosen caption, or -1.
     virtual int PopupMenu(const std::vector<std::string>& captions) = 0;
     virtual int ScreenWidthTwips() = 0;
+    // A modal message with an exclamation icon and an OK button, owned by the options window.
+    virtual void Warn(const std::string& text, const std::string& title) = 0;
     // The options window is gone after this; the program's message loop ends.
     virtual void DestroyMainWindow() = 0;
 };

@@ -11,12 +11,13 @@
 #include "core/skype/Dispatcher.h"
 #include "core/skype/SkypeLink.h"
 #include "core/skype/WorkQueue.h"
+#include "core/ui/OptionsCommands.h"
 #include "core/ui/OptionsWindow.h"
 
 namespace quill {
 
 void MainLoop::Timer1Tick() {
-    Trapped([] { placeholders::WatchPreviewPlayback(); });
+    Trapped([&] { commands_.WatchPreviewPlayback(); });
     Trapped([] { placeholders::WatchRecording(); });
     bool ended = false;
     Trapped([&] { ended = WatchMarkers(); });

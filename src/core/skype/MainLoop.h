@@ -13,6 +13,7 @@ class WorkQueue;
 struct WorkItem;
 struct Shared;
 namespace ui {
+class OptionsCommands;
 struct OptionsWindow;
 }
 
@@ -20,9 +21,9 @@ struct OptionsWindow;
 class MainLoop {
 public:
     MainLoop(Log& log, Files& files, const Shared& shared, WorkQueue& queue, SkypeLink& link, Dispatcher& dispatcher,
-             ui::OptionsWindow& window, UiHost& ui, ProgramControl& program)
+             ui::OptionsWindow& window, ui::OptionsCommands& commands, UiHost& ui, ProgramControl& program)
         : log_(log), files_(files), shared_(shared), queue_(queue), link_(link), dispatcher_(dispatcher),
-          window_(window), ui_(ui), program_(program) {}
+          window_(window), commands_(commands), ui_(ui), program_(program) {}
 
     void Timer1Tick();
     void Timer2Tick();
@@ -41,6 +42,7 @@ private:
     SkypeLink& link_;
     Dispatcher& dispatcher_;
     ui::OptionsWindow& window_;
+    ui::OptionsCommands& commands_;
     UiHost& ui_;
     ProgramControl& program_;
 };

@@ -7,6 +7,7 @@
 #include "core/audio/TonePlayer.h"
 #include "core/skype/Dispatcher.h"
 #include "core/skype/SkypeNotice.h"
+#include "core/tones/ContactTones.h"
 #include "core/ui/OptionsWindow.h"
 
 namespace quill {
@@ -43,9 +44,7 @@ void Dispatcher::OnRinging() {
     if (!p_.shared.SoundOn) return;
     const auto& handles = p_.window.List3.Items();
     if (std::find(handles.begin(), handles.end(), CallerHandle) == handles.end()) CallerHandle = "unknown";
-    std::string file = Trim(p_.settings.ReadIni("contacts", CallerHandle + "_file"));
-    if (file.empty()) file = p_.shared.DefaultTone;
-    p_.player.RingTone(ResolvePath(p_.shared.ProgramFolder, file));
+    p_.player.RingTone(contact_tones::ToneFileOf(p_.settings, p_.shared, CallerHandle));
 }
 
 void Dispatcher::OnCallStatus(const std::string& status) {

@@ -30,6 +30,7 @@ public:
     std::string EventQueue() const;
 
 private:
+    // Its text and a little for the item itself, so a flood of empty texts is bounded too.
     static std::size_t Bytes(const WorkItem& item) { return item.text.size() + 16; }
 
     Log& log_;

@@ -40,4 +40,21 @@ void ListBox::Clear() {
     Changed(Prop::Items);
 }
 
+void OptionButton::SetValue(bool v) {
+    if (v == value_) return;
+    value_ = v;
+    Changed(Prop::Value);
+    if (v && OnClick) OnClick();
+}
+
+void TextBox::SetText(const std::string& utf8) {
+    // Counted in characters, never cutting one in half.
+    std::size_t chars = 0, end = 0;
+    for (; end < utf8.size(); ++end) {
+        if ((static_cast<unsigned char>(utf8[end]) & 0xC0) == 0x80) continue;
+        if (chars++ == maxLength_) break;
+    }
+    SetCaption(utf8.substr(0, end));
+}
+
 }  // namespace quill::ui

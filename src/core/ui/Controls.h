@@ -1,12 +1,13 @@
 #pragma once
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace quill::ui {
 
 // What changed on a control, so the adapter mirrors only that.
-enum class Prop { Visible, Enabled, Caption, Position, Items, Selection, WindowState };
+enum class Prop { Visible, Enabled, Caption, Position, Items, Selection, WindowState, Picture, ToolTip, Value, Focus };
 
 // A control as the program sees it. Geometry is in twips.
 class Control {
@@ -33,6 +34,9 @@ public:
     int Height() const { return height_; }
     void Move(int left, int top);
     void Resize(int width, int height);
+
+    // Asks the adapter to give the real control the keyboard focus.
+    void SetFocus() { Changed(Prop::Focus); }
 
     // The adapter listens; one listener per control.
     void SetListener(Listener l) { listener_ = std::move(l); }
@@ -76,6 +80,37 @@ private:
     int index_ = -1;
 };
 
+// A drop-down list: a list box whose list folds away.
+class ComboBox : public ListBox {
+public:
+    using ListBox::ListBox;
+};
+
+// An option button of a group; the group keeps one set.
+class OptionButton : public Control {
+public:
+    using Control::Control;
+    bool Value() const { return value_; }
+    // Setting it raises OnClick; setting the one already set raises nothing.
+    void SetValue(bool v);
+    std::function<void()> OnClick;
+
+private:
+    bool value_ = false;
+};
+
+// A text box; its text is its caption, cut to MaxLength characters.
+class TextBox : public Control {
+public:
+    TextBox(std::string name, std::size_t maxLength) : Control(std::move(name)), maxLength_(maxLength) {}
+    const std::string& Text() const { return Caption(); }
+    void SetText(const std::string& utf8);
+    std::size_t MaxLength() const { return maxLength_; }
+
+private:
+    std::size_t maxLength_;
+};
+
 class Timer : public Control {
 public:
     Timer(std::string name, int intervalMs, bool enabled) : Control(std::move(name)), interval_(intervalMs) {
@@ -85,6 +120,42 @@ public:
 
 private:
     int interval_;
+};
+
+// Part of an image strip, in the strip's pixels.
+struct StripSlice {
+    int left = 0, top = 0, width = 0, height = 0;
+    bool operator==(const StripSlice&) const = default;
+};
+
+// A small child window that shows an image and raises mouse events: a picture button's face.
+class PictureArea : public Control {
+public:
+    using Control::Control;
+
+    // The image file it shows by itself, its design picture; "" for none.
+    const std::string& Picture() const { return picture_; }
+    void SetPicture(const std::string& file) { Set(picture_, file, Prop::Picture); }
+    const std::string& ToolTipText() const { return toolTip_; }
+    void SetToolTipText(const std::string& v) { Set(toolTip_, v, Prop::ToolTip); }
+
+    // A slice of a strip stretched over the whole area, shown until the next painting.
+    struct Painting {
+        std::string strip;
+        StripSlice source;
+        bool operator==(const Painting&) const = default;
+    };
+    const std::optional<Painting>& Painted() const { return painted_; }
+    // Every call repaints, even with the same slice. nullopt leaves the area blank.
+    void Paint(std::optional<Painting> p) {
+        painted_ = std::move(p);
+        Changed(Prop::Picture);
+    }
+
+private:
+    std::string picture_;
+    std::string toolTip_;
+    std::optional<Painting> painted_;
 };
 
 enum class WindowState { Normal, Minimized };

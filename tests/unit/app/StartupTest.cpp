@@ -13,7 +13,7 @@ struct StartupTest : ::testing::Test, ProgramHarness {
 
 TEST_F(StartupTest, LogsTheStartAndQueuesTheAttach) {
     files.files[folder + "Quillares.log"] = "last run\r\n";
-    profile.Set(MainIni(), "window", "language", "");
+    ini.Set(MainIni(), "window", "language", "");
     Start();
     EXPECT_EQ(app->shared.ProgramFolder, folder);
     EXPECT_EQ(LogLines(), (std::vector<std::string>{"Quillares: START", "Quillares: user=",
@@ -48,14 +48,14 @@ TEST_F(StartupTest, ASecondStartLeavesAMarkerAndNothingElse) {
 
 TEST_F(StartupTest, WindowPositionFallsBackForMissingOrNonPositiveValues) {
     for (const char* top : {"0", "-5", "", "abc"}) {
-        profile.Set(MainIni(), "window", "top", top);
+        ini.Set(MainIni(), "window", "top", top);
         Make();
         Start();
         EXPECT_EQ(app->window.Form1.Top(), 1) << top;
         EXPECT_EQ(app->window.Form1.Left(), ui.screenWidthTwips - app->window.Form1.Width() - 30);
     }
-    profile.Set(MainIni(), "window", "top", "1200.6");
-    profile.Set(MainIni(), "window", "left", "2400");
+    ini.Set(MainIni(), "window", "top", "1200.6");
+    ini.Set(MainIni(), "window", "left", "2400");
     Make();
     Start();
     EXPECT_EQ(app->window.Form1.Top(), 1201);
@@ -63,23 +63,24 @@ TEST_F(StartupTest, WindowPositionFallsBackForMissingOrNonPositiveValues) {
 }
 
 TEST_F(StartupTest, AKnownHandleGetsItsOwnSettingsFileCopiedOnce) {
-    profile.Set(MainIni(), "window", "id", "  anna ");
-    profile.Set(folder + "anna.ini", "window", "language", "deutsch.txt");
-    profile.Set(folder + "anna.ini", "wav", "default", "wav\\anna.wav");
+    ini.Set(MainIni(), "window", "id", "  anna ");
+    ini.Set(MainIni(), "window", "language", "deutsch.txt");
     Start();
     EXPECT_TRUE(Logged("Quillares: user=anna"));
     EXPECT_EQ(app->shared.IniName, "anna.ini");
     EXPECT_EQ(files.files[folder + "anna.ini"], files.files[MainIni()]);
     EXPECT_EQ(app->shared.LangFile, "deutsch.txt");
-    EXPECT_EQ(app->shared.DefaultTone, "wav\\anna.wav");
 
-    files.files[folder + "anna.ini"] = "[window]\r\nid=anna\r\n";
+    // From then on the handle's own file counts, and it is not copied again.
+    ini.Set(folder + "anna.ini", "wav", "default", "wav\\anna.wav");
+    const std::string own = files.files[folder + "anna.ini"];
     Make();
     Start();
-    EXPECT_EQ(files.files[folder + "anna.ini"], "[window]\r\nid=anna\r\n");
+    EXPECT_EQ(app->shared.DefaultTone, "wav\\anna.wav");
+    EXPECT_EQ(files.files[folder + "anna.ini"], own);
 
     // A copy that fails leaves the run on the main file, and no half-made file behind.
-    profile.Set(MainIni(), "window", "id", "bob");
+    ini.Set(MainIni(), "window", "id", "bob");
     files.locked.insert(folder + "bob.ini");
     Make();
     Start();
@@ -89,7 +90,7 @@ TEST_F(StartupTest, AKnownHandleGetsItsOwnSettingsFileCopiedOnce) {
 }
 
 TEST_F(StartupTest, AHandleFromTheSettingsNeverNamesAFileOutsideTheFolder) {
-    profile.Set(MainIni(), "window", "id", "..\\evil");
+    ini.Set(MainIni(), "window", "id", "..\\evil");
     Start();
     EXPECT_EQ(app->shared.IniName, "..%5Cevil.ini");
     EXPECT_TRUE(files.Exists(folder + "..%5Cevil.ini"));
@@ -97,16 +98,15 @@ TEST_F(StartupTest, AHandleFromTheSettingsNeverNamesAFileOutsideTheFolder) {
 
 TEST_F(StartupTest, FirstRunWindowUnlessTheMainFileSaysSkip) {
     for (auto [value, shown] : {std::pair{"", true}, {"NO", true}, {"0", true}, {"yes", false}, {"1", false}}) {
-        profile.Set(MainIni(), "window", "skiphelp", value);
+        ini.Set(MainIni(), "window", "skiphelp", value);
         Make();
         Start();
         EXPECT_EQ(app->firstRun.Form7.Visible(), shown) << value;
     }
     // Only the main file counts, not the per-user one.
-    profile.Set(MainIni(), "window", "skiphelp", "");
-    profile.Set(MainIni(), "window", "id", "bob");
-    profile.Set(folder + "bob.ini", "window", "skiphelp", "yes");
-    files.files[folder + "bob.ini"] = "";
+    ini.Set(MainIni(), "window", "skiphelp", "");
+    ini.Set(MainIni(), "window", "id", "bob");
+    ini.Set(folder + "bob.ini", "window", "skiphelp", "yes");
     Make();
     Start();
     EXPECT_TRUE(app->firstRun.Form7.Visible());
@@ -115,15 +115,15 @@ TEST_F(StartupTest, FirstRunWindowUnlessTheMainFileSaysSkip) {
 struct ShutdownTest : StartupTest {};
 
 TEST_F(ShutdownTest, ExitSavesThePositionInTheCurrentFileAndEndsTheLog) {
-    profile.Set(MainIni(), "window", "id", "anna");
-    profile.Set(MainIni(), "window", "skiphelp", "");
+    ini.Set(MainIni(), "window", "id", "anna");
+    ini.Set(MainIni(), "window", "skiphelp", "");
     Start();
     app->window.Timer2.SetEnabled(true);
     app->OnFormMoved(3000, 450);
     ui.calls.clear();
     app->CloseOptionsWindow();
-    EXPECT_EQ(profile.Get(folder + "anna.ini", "window", "top"), "450");
-    EXPECT_EQ(profile.Get(folder + "anna.ini", "window", "left"), "3000");
+    EXPECT_EQ(ini.Get(folder + "anna.ini", "window", "top"), "450");
+    EXPECT_EQ(ini.Get(folder + "anna.ini", "window", "left"), "3000");
     EXPECT_EQ(LogLines().back(), "Quillares: END");
     EXPECT_THAT(ui.calls, ElementsAre("RestoreWindowProc", "DeleteTrayIcon 100", "DestroyMainWindow"));
     EXPECT_FALSE(app->window.Timer1.Enabled());
@@ -134,6 +134,13 @@ TEST_F(ShutdownTest, ExitSavesThePositionInTheCurrentFileAndEndsTheLog) {
     app->CloseOptionsWindow();
     app->OnTimer1();
     EXPECT_EQ(LogLines().size(), 4u);
+}
+
+TEST_F(ShutdownTest, ThePositionIsSavedInOneWrite) {
+    Start();
+    const int before = files.replacements;
+    app->CloseOptionsWindow();
+    EXPECT_EQ(files.replacements, before + 1);
 }
 
 TEST_F(ShutdownTest, TheCloseBoxOnlyHides) {

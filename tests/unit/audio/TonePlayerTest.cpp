@@ -113,7 +113,7 @@ TEST_F(TonePlayerTest, UpperCaseExtensionsArePlainFilesPlayedAsTheyAre) {
 
 TEST_F(TonePlayerTest, TheDefaultPreviewAlwaysTakesTheProgramFolder) {
     files.files[folder + "wav\\default.wav"] = "RIFF";
-    player().PlayDefaultTone();
+    player().PlayDefaultTone(1);
     EXPECT_EQ(mci.Texts()[0], Open(folder + "wav\\default.wav"));
 }
 

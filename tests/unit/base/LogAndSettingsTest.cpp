@@ -4,7 +4,9 @@
 #include "core/base/Settings.h"
 #include "fakes/FakeClock.h"
 #include "fakes/FakeFiles.h"
-#include "fakes/FakeProfile.h"
+#include "fakes/FakeSystem.h"
+#include "fakes/IniEditor.h"
+#include "tones/ReadWatchingFiles.h"
 
 namespace quill::test {
 
@@ -48,33 +50,91 @@ TEST(LogFile, StartDeletesTheLogAndTheNextLineStartsAFreshOne) {
 }
 
 struct SettingsTest : ::testing::Test {
-    FakeProfile profile;
+    ReadWatchingFiles files;
+    FakeClock clock;
+    FakeTextCodec codec;
+    IniEditor ini{files};
     Shared shared{.ProgramFolder = "C:\\Q\\", .IniName = "Quillares.ini"};
-    Settings settings{profile, shared};
+    Log log{files, clock, shared};
+    Settings settings{files, codec, log, shared};
 };
 
 TEST_F(SettingsTest, ReadsFollowTheCurrentFileAndMissingKeysAreEmpty) {
-    profile.Set("C:\\Q\\Quillares.ini", "wav", "default", "wav\\main.wav");
-    profile.Set("C:\\Q\\anna.ini", "wav", "default", "wav\\anna.wav");
+    ini.Set("C:\\Q\\Quillares.ini", "wav", "default", "wav\\main.wav");
+    ini.Set("C:\\Q\\anna.ini", "wav", "default", "wav\\anna.wav");
     EXPECT_EQ(settings.ReadIni("wav", "default"), "wav\\main.wav");
     shared.IniName = "anna.ini";
     EXPECT_EQ(settings.ReadIni("wav", "default"), "wav\\anna.wav");
     EXPECT_EQ(settings.ReadIni("wav", "nothing"), "");
     settings.WriteIni("window", "top", "300");
-    EXPECT_EQ(profile.Get("C:\\Q\\anna.ini", "window", "top"), "300");
+    EXPECT_EQ(ini.Get("C:\\Q\\anna.ini", "window", "top"), "300");
     EXPECT_EQ(settings.ReadIniFile("Quillares.ini", "wav", "default"), "wav\\main.wav");
 }
 
 TEST_F(SettingsTest, LongValuesAreCutToTheBufferAndAtTheirFirstZero) {
-    profile.Set("C:\\Q\\Quillares.ini", "window", "web", std::string(600, 'x'));
+    ini.Set("C:\\Q\\Quillares.ini", "window", "web", std::string(600, 'x'));
     EXPECT_EQ(settings.ReadIni("window", "web"), std::string(511, 'x'));
-    profile.Set("C:\\Q\\Quillares.ini", "window", "web", std::string("abc\0def", 7));
+    ini.Set("C:\\Q\\Quillares.ini", "window", "web", std::string("abc\0def", 7));
     EXPECT_EQ(settings.ReadIni("window", "web"), "abc");
+}
+
+TEST_F(SettingsTest, AFileIsParsedOnceAndAChangeOnDiskIsSeenAtTheNextRead) {
+    const std::string path = "C:\\Q\\Quillares.ini";
+    files.files[path] = "[window]\r\ntop=1\r\nleft=2\r\n";
+    EXPECT_EQ(settings.ReadIni("window", "top"), "1");
+    EXPECT_EQ(settings.ReadIni("window", "left"), "2");
+    settings.WriteIni("window", "top", "5");
+    EXPECT_EQ(settings.ReadIni("window", "top"), "5");
+    EXPECT_EQ(files.reads, 1);
+    files.files[path] = "[window]\r\ntop=9\r\n";  // the user, with a text editor
+    EXPECT_EQ(settings.ReadIni("window", "top"), "9");
+    EXPECT_EQ(settings.ReadIni("window", "left"), "");
+}
+
+TEST_F(SettingsTest, WritesInABatchAreSavedOnceAtItsEndAndASingleWriteAtOnce) {
+    const std::string path = "C:\\Q\\Quillares.ini";
+    settings.WriteIni("window", "top", "1");
+    EXPECT_EQ(files.replacements, 1);
+    {
+        SettingsBatch outer(settings);
+        settings.WriteIni("contacts", "anna_file", "a.wav");
+        {
+            SettingsBatch inner(settings);
+            settings.WriteIni("contacts", "anna_play", "1");
+        }
+        EXPECT_EQ(settings.ReadIni("contacts", "anna_file"), "a.wav");
+        EXPECT_EQ(files.files[path], "[window]\r\ntop=1\r\n");
+    }
+    EXPECT_EQ(files.replacements, 2);
+    EXPECT_EQ(files.files[path], "[window]\r\ntop=1\r\n[contacts]\r\nanna_file=a.wav\r\nanna_play=1\r\n");
+    settings.WriteIni("window", "top", "1");  // unchanged: nothing to save
+    EXPECT_EQ(files.replacements, 2);
+}
+
+TEST_F(SettingsTest, AFailedSaveIsLoggedAndTheOldFileStays) {
+    const std::string path = "C:\\Q\\Quillares.ini";
+    files.files[path] = "[window]\r\ntop=1\r\n";
+    files.locked.insert(path);
+    settings.WriteIni("window", "top", "2");
+    EXPECT_EQ(files.files[path], "[window]\r\ntop=1\r\n");
+    EXPECT_EQ(settings.ReadIni("window", "top"), "1");
+    EXPECT_NE(files.files["C:\\Q\\Quillares.log"].find("\tQuillares: settings not saved: " + path + "\r\n"),
+              std::string::npos);
+}
+
+TEST_F(SettingsTest, AnOversizedFileIsNeitherReadNorOverwritten) {
+    const std::string path = "C:\\Q\\Quillares.ini";
+    files.files[path] = "[window]\r\ntop=1\r\n" + std::string(IniFiles::kMaxBytes, ';');
+    EXPECT_EQ(settings.ReadIni("window", "top"), "");
+    settings.WriteIni("window", "top", "2");
+    EXPECT_EQ(files.files[path].size(), IniFiles::kMaxBytes + 17);
+    EXPECT_EQ(files.largestRead, 0u);
+    EXPECT_EQ(files.replacements, 0);
 }
 
 TEST_F(SettingsTest, ALineBreakInAValueCannotAddKeysOrSections) {
     settings.WriteIni("window", "id", "eve\r\n[contacts]\r\nanna_file=C:\\evil.wav");
-    EXPECT_EQ(profile.Get("C:\\Q\\Quillares.ini", "window", "id"), "eve  [contacts]  anna_file=C:\\evil.wav");
+    EXPECT_EQ(ini.Get("C:\\Q\\Quillares.ini", "window", "id"), "eve  [contacts]  anna_file=C:\\evil.wav");
 }
 
 }  // namespace quill::test

@@ -35,6 +35,9 @@ public:
         return menuChoice;
     }
     int ScreenWidthTwips() override { return screenWidthTwips; }
+    void Warn(const std::string& text, const std::string& title) override {
+        calls.push_back("Warn " + title + ": " + text);
+    }
     void DestroyMainWindow() override { calls.push_back("DestroyMainWindow"), destroyed = true; }
 };
 

@@ -6,7 +6,7 @@
 #include "core/app/Quillares.h"
 #include "fakes/FakeClock.h"
 #include "fakes/FakeFiles.h"
-#include "fakes/FakeProfile.h"
+#include "fakes/IniEditor.h"
 #include "fakes/FakeSkypeWire.h"
 #include "fakes/FakeSystem.h"
 #include "fakes/FakeUiHost.h"
@@ -21,7 +21,7 @@ struct ProgramHarness {
     const std::string folder = "C:\\Quillares\\";
 
     FakeFiles files;
-    FakeProfile profile;
+    IniEditor ini{files};
     FakeClock clock;
     FakeSkypeWire wire;
     FakeMultimedia mci;
@@ -36,7 +36,7 @@ struct ProgramHarness {
         Make();
     }
     void Make() {
-        app = std::make_unique<Quillares>(Ports{files, profile, clock, wire, mci, ui, shell, codec, process});
+        app = std::make_unique<Quillares>(Ports{files, clock, wire, mci, ui, shell, codec, process});
     }
 
     void Start() { app->Start(kMainWindow); }

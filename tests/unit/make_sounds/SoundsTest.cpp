@@ -1,7 +1,6 @@
 // What the end-to-end tests cannot hear: that the tones are clean and distinct, and that a
 // folder that cannot be written is reported. They do prove that the files play sample for sample.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cmath>
@@ -14,6 +13,7 @@
 #include "make-sounds/SoundFolder.h"
 #include "make-sounds/Synth.h"
 #include "make-sounds/Tones.h"
+#include "make_sounds/TempFolder.h"
 
 namespace quill::sounds {
 namespace {
@@ -100,8 +100,8 @@ TEST(Synth, SoundsAtTheRequestedPitch) {
 }
 
 TEST(SoundFolder, ReportsWhatCouldNotBeWrittenAndWritesTheRest) {
-    const auto dir = std::filesystem::temp_directory_path() / ("quill-sounds-" + std::to_string(::getpid()));
-    std::filesystem::remove_all(dir);
+    const test::TempFolder temp;
+    const auto& dir = temp.path();
     std::filesystem::create_directories(dir / "away.wav");
     std::ofstream(dir / "plain-file") << "x";
     std::ostringstream err;
@@ -113,7 +113,6 @@ TEST(SoundFolder, ReportsWhatCouldNotBeWrittenAndWritesTheRest) {
     EXPECT_NE(err.str().find("away.wav"), std::string::npos);
     EXPECT_TRUE(std::filesystem::is_regular_file(dir / "default.wav"));
     EXPECT_TRUE(std::filesystem::is_regular_file(dir / "message.wav"));
-    std::filesystem::remove_all(dir);
 }
 
 }  // namespace

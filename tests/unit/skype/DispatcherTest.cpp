@@ -18,7 +18,7 @@ struct DispatcherTest : ::testing::Test, ProgramHarness {
         files.files[folder + "wav\\fin.wav"] = "RIFF fin";
         files.files[folder + "wav\\msg.wav"] = "RIFF msg";
         files.files[folder + "wav\\away.wav"] = "RIFF away";
-        profile.Set(folder + "Quillares.ini", "window", "skiphelp", "yes");
+        ini.Set(folder + "Quillares.ini", "window", "skiphelp", "yes");
         Start();
         Ticks(2);
         Attach(0);
@@ -30,7 +30,7 @@ struct DispatcherTest : ::testing::Test, ProgramHarness {
         Drain();
     }
     void Set(const std::string& section, const std::string& key, const std::string& value) {
-        profile.Set(folder + app->shared.IniName, section, key, value);
+        ini.Set(folder + app->shared.IniName, section, key, value);
     }
     // The commands that start with prefix, in order.
     std::vector<std::string> Sent(const std::string& prefix) const {
@@ -202,9 +202,9 @@ TEST_F(DispatcherTest, TheOwnHandleSwitchesSettingsHidesTheWarningAndListsContac
     Notify("CURRENTUSERHANDLE  anna.k ");
     EXPECT_TRUE(Logged("user=anna.k"));
     EXPECT_EQ(app->shared.IniName, "anna.k.ini");
-    EXPECT_EQ(profile.Get(folder + "anna.k.ini", "window", "id"), "anna.k");
+    EXPECT_EQ(ini.Get(folder + "anna.k.ini", "window", "id"), "anna.k");
     // ...and in the main file, which the next start reads it from.
-    EXPECT_EQ(profile.Get(folder + "Quillares.ini", "window", "id"), "anna.k");
+    EXPECT_EQ(ini.Get(folder + "Quillares.ini", "window", "id"), "anna.k");
     EXPECT_FALSE(app->window.Frame1.Visible());
     Drain();
     EXPECT_THAT(wire.Commands(), ElementsAre("SEARCH FRIENDS"));

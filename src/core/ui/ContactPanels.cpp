@@ -1,0 +1,138 @@
+#include "core/ui/ContactPanels.h"
+
+#include "core/base/Settings.h"
+#include "core/base/Shared.h"
+#include "core/base/Text.h"
+#include "core/platform/Files.h"
+#include "core/tones/ContactTones.h"
+#include "core/tones/ToneFiles.h"
+#include "core/ui/OptionsWindow.h"
+#include "core/ui/ToneList.h"
+
+namespace quill::ui {
+
+namespace ct = contact_tones;
+
+namespace {
+
+// The stored "_file" as a path; empty stays empty.
+std::string StoredPath(Settings& settings, const Shared& shared, const std::string& handle) {
+    const std::string value = ct::StoredFile(settings, handle);
+    return value.empty() ? value : ResolvePath(shared.ProgramFolder, value);
+}
+
+}  // namespace
+
+void ContactPanels::Attach() {
+    s_.window.List1.OnClick = [this] { SelectContact(); };
+    for (int k = 0; k < OptionsWindow::kKinds; ++k) s_.window.optTone[k].OnClick = [this, k] { SwitchKind(k); };
+}
+
+void ContactPanels::SelectContact() {
+    auto& w = s_.window;
+    const int row = w.List1.ListIndex();
+    if (row < 0) return;
+    const std::string handle = w.List3.Item(row);
+    w.lblContactID.SetCaption(handle);
+    w.lblContactName.SetCaption(w.List1.Item(row));
+    const int kind = ct::KindOf(s_.settings, handle);
+    // Any other kind selects no option: the panel stays as it was.
+    if (kind < 0 || kind >= OptionsWindow::kKinds) return;
+    if (w.optTone[kind].Value()) {
+        SwitchKind(kind);
+        return;
+    }
+    w.SelectKind(kind);
+}
+
+void ContactPanels::SwitchKind(int kind) {
+    auto& w = s_.window;
+    if (w.List1.ListIndex() < 0 || kind < 0 || kind >= OptionsWindow::kKinds) return;
+    for (int k = 0; k < OptionsWindow::kKinds; ++k) w.Picture1[k].SetVisible(k == kind);
+    w.lblAttention.SetVisible(false);
+
+    const std::string handle = w.lblContactID.Caption();
+    const int contactKind = ct::KindOf(s_.settings, handle);
+    switch (kind) {
+        case 0:
+            w.Enable({1});
+            EnableApplyIfLinked();
+            break;
+        case 1:
+            ShowCatalogueTone(contactKind, handle);
+            break;
+        case 2:
+            ShowRecording(contactKind, handle);
+            break;
+        case 3:
+            ShowSynthesis(contactKind, handle);
+            break;
+    }
+}
+
+void ContactPanels::ShowCatalogueTone(int contactKind, const std::string& handle) {
+    auto& w = s_.window;
+    s_.toneList.FillToneList();
+    w.Enable({2, 3});
+    w.Disable({4});
+    if (w.List2.ListCount() == 0) {
+        w.Disable({11});
+        return;
+    }
+    w.List2.SetListIndex(0);
+    if (contactKind == 1) {
+        const std::string file = ct::StoredFile(s_.settings, handle);
+        const auto& files = w.List4.Items();
+        for (std::size_t i = 0; i < files.size(); ++i) {
+            if (files[i] != file) continue;
+            w.List2.SetListIndex(static_cast<int>(i));
+            break;
+        }
+    }
+    EnableApplyIfLinked();
+}
+
+void ContactPanels::ShowRecording(int contactKind, const std::string& handle) {
+    auto& w = s_.window;
+    w.Disable({6});
+    w.Enable({7});
+    if (contactKind == 2) {
+        s_.shared.RecordFile = StoredPath(s_.settings, s_.shared, handle);
+        if (!s_.shared.RecordFile.empty()) {
+            // A stored recording counts as applicable even before the link is up.
+            w.Enable({5, 11});
+        } else if (const std::string own = ct::RecordingFile(s_.shared, handle); s_.files.Exists(own)) {
+            s_.shared.RecordFile = own;
+            w.Enable({5});
+            EnableApplyIfLinked();
+        } else {
+            w.Disable({5, 11});
+        }
+    } else {
+        // RecordFile stays: Record sets it anew.
+        w.Disable({5, 11});
+    }
+    w.lblProgress.Resize(30, w.lblProgress.Height());
+    w.lblProgress2.SetCaption("0:00");
+}
+
+void ContactPanels::ShowSynthesis(int contactKind, const std::string& handle) {
+    auto& w = s_.window;
+    w.Enable({8});
+    w.Disable({10});
+    s_.shared.SynthFile = contactKind == 3 ? StoredPath(s_.settings, s_.shared, handle) : "";
+    w.txtSyn.SetText("");
+    if (s_.shared.SynthFile.empty() || !s_.files.Exists(s_.shared.SynthFile)) {
+        w.Disable({9, 11});
+        return;
+    }
+    if (auto text = s_.tones.ReadContainerText(s_.shared.SynthFile)) w.txtSyn.SetText(*text);
+    w.Enable({9});
+    EnableApplyIfLinked();
+}
+
+void ContactPanels::EnableApplyIfLinked() {
+    if (!s_.window.Frame1.Visible()) s_.window.Enable({11});
+}
+
+}  // namespace quill::ui

@@ -1,0 +1,69 @@
+#pragma once
+
+namespace quill {
+class Files;
+class Log;
+class ProgramControl;
+class Settings;
+class Shell;
+class TonePlayer;
+class UiHost;
+struct LanguageTexts;
+struct Shared;
+}  // namespace quill
+
+namespace quill::ui {
+
+class ToneList;
+struct OptionsWindow;
+
+// The options window's fifteen picture-button commands, the events of their pictures and
+// blind buttons, and the watch that ends a preview.
+class OptionsCommands {
+public:
+    struct Services {
+        OptionsWindow& window;
+        TonePlayer& player;
+        ToneList& toneList;
+        Log& log;
+        Files& files;
+        Shared& shared;
+        Settings& settings;
+        const LanguageTexts& texts;
+        UiHost& ui;
+        Shell& shell;
+        ProgramControl& program;
+    };
+    explicit OptionsCommands(Services s) : s_(s) {}
+
+    // Carries out command num (1 to 15) and leaves no button highlighted.
+    void RunCommand(int num);
+
+    // Every tick of the main loop: a preview that played to its end runs its stop command; a
+    // preview whose panel is hidden stops, its buttons left as they are.
+    void WatchPreviewPlayback();
+
+    // Events of picture button index i (number i + 1). Points are in twips.
+    void BlindButtonClick(int i);
+    void BlindButtonGotFocus(int i);
+    void BlindButtonLostFocus(int i);
+    void PictureMouseDown(int i);
+    void PictureMouseMove(int i);
+    void PictureMouseUp(int i, int xTwips, int yTwips);
+    // The mouse over the window's background, a panel, the top bar or a label under a button.
+    void BackgroundMouseMove();
+
+    // lnk4: the page of the Skype tones.
+    void OpenSkypeTonesPage();
+
+private:
+    // false when the command ended the program.
+    bool Carry(int num);
+    // false when the program ended.
+    bool Generate();
+    void Record();
+
+    Services s_;
+};
+
+}  // namespace quill::ui

@@ -1,0 +1,36 @@
+#include "core/ui/ToneList.h"
+
+#include <algorithm>
+
+#include "core/audio/TonePlayer.h"
+#include "core/base/Log.h"
+#include "core/base/Settings.h"
+#include "core/base/Text.h"
+#include "core/platform/Files.h"
+#include "core/ui/OptionsWindow.h"
+
+namespace quill::ui {
+
+void ToneList::FillToneList() {
+    const double stored = Val(settings_.ReadIni("tones", "number"));
+    const int n = RoundToInt(stored);
+    window_.List4.Clear();
+    window_.List2.Clear();
+    for (int i = 1; i <= std::min(n, kMaxEntries); ++i) {
+        const std::string file = Trim(settings_.ReadIni("tones", "file" + std::to_string(i)));
+        if (file.empty() || !files_.Exists(file)) continue;
+        window_.List4.AddItem(file);
+        std::string title = Trim(settings_.ReadIni("tones", "tone" + std::to_string(i)));
+        window_.List2.AddItem(title.empty() ? NamePart(file) : title);
+    }
+    if (n >= 1 && window_.List2.ListCount() > 0) window_.List2.SetListIndex(0);
+    log_.WriteLog("Quillares: " + std::to_string(n) + " tones available");
+}
+
+void ToneList::PlaySelectedTone(int stopCommand) {
+    const int row = window_.List2.ListIndex();
+    if (row < 0) return;
+    player_.Preview(window_.List4.Item(row), stopCommand);
+}
+
+}  // namespace quill::ui

@@ -1,0 +1,36 @@
+#pragma once
+
+namespace quill {
+class Files;
+class Log;
+class Settings;
+class TonePlayer;
+}  // namespace quill
+
+namespace quill::ui {
+
+struct OptionsWindow;
+
+// The catalogue panel's lists: List2 the titles, List4 the files, one row per stored entry
+// (section tones) whose file still exists.
+class ToneList {
+public:
+    // Rows read are bounded, whatever "number" claims.
+    static constexpr int kMaxEntries = 10000;
+
+    ToneList(OptionsWindow& window, Settings& settings, Files& files, Log& log, TonePlayer& player)
+        : window_(window), settings_(settings), files_(files), log_(log), player_(player) {}
+
+    void FillToneList();
+    // Previews the selected row's file; stopCommand ends the preview.
+    void PlaySelectedTone(int stopCommand);
+
+private:
+    OptionsWindow& window_;
+    Settings& settings_;
+    Files& files_;
+    Log& log_;
+    TonePlayer& player_;
+};
+
+}  // namespace quill::ui

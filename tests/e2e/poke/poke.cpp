@@ -1,0 +1,101 @@
+// poke.exe: what other programs on the desktop may do to the add-on, for the end-to-end tests.
+//   poke broadcast <registered message name | number>
+//   poke delete-icon <window title> <icon id>
+//   poke dump <window title>: one line per child window, UTF-8, fields split by "|":
+//     class|visible|checked|left,top,right,bottom (screen)|text|list items split by TAB
+#include <windows.h>
+#include <shellapi.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+int Broadcast(const char* what) {
+    char* end = nullptr;
+    unsigned long number = std::strtoul(what, &end, 0);
+    UINT message = *end == '\0' ? static_cast<UINT>(number) : RegisterWindowMessageA(what);
+    DWORD_PTR result = 0;
+    SendMessageTimeoutA(HWND_BROADCAST, message, 0, 0, SMTO_ABORTIFHUNG, 5000, &result);
+    std::printf("broadcast %s (0x%X)\n", what, message);
+    return 0;
+}
+
+int DeleteIcon(const char* title, const char* id) {
+    HWND window = FindWindowA(nullptr, title);
+    if (!window) {
+        std::printf("no window titled %s\n", title);
+        return 1;
+    }
+    NOTIFYICONDATAA data{};
+    data.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    data.hWnd = window;
+    data.uID = static_cast<UINT>(std::strtoul(id, nullptr, 0));
+    BOOL ok = Shell_NotifyIconA(NIM_DELETE, &data);
+    std::printf("delete-icon %s %s -> %d\n", title, id, ok);
+    return ok ? 0 : 1;
+}
+
+std::string Utf8(const std::wstring& w) {
+    if (w.empty()) return {};
+    int n = WideCharToMultiByte(CP_UTF8, 0, w.data(), static_cast<int>(w.size()), nullptr, 0, nullptr, nullptr);
+    std::string out(static_cast<std::size_t>(n), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, w.data(), static_cast<int>(w.size()), out.data(), n, nullptr, nullptr);
+    return out;
+}
+
+// Through messages: another process's controls answer them; the wide calls arrive unmangled.
+std::wstring TextOf(HWND h) {
+    wchar_t buffer[1024] = {};
+    SendMessageTimeoutW(h, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(buffer), SMTO_ABORTIFHUNG, 2000, nullptr);
+    return buffer;
+}
+
+std::string ItemsOf(HWND h, const std::wstring& cls) {
+    const bool list = lstrcmpiW(cls.c_str(), L"ListBox") == 0;
+    if (!list && lstrcmpiW(cls.c_str(), L"ComboBox") != 0) return {};
+    const LRESULT count = SendMessageW(h, list ? LB_GETCOUNT : CB_GETCOUNT, 0, 0);
+    std::string out;
+    for (LRESULT i = 0; i < count && i < 200; ++i) {
+        wchar_t item[512] = {};
+        if (SendMessageW(h, list ? LB_GETTEXTLEN : CB_GETLBTEXTLEN, i, 0) >= 512) continue;
+        SendMessageW(h, list ? LB_GETTEXT : CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(item));
+        out += (i ? "\t" : "") + Utf8(item);
+    }
+    return out;
+}
+
+BOOL CALLBACK DumpOne(HWND h, LPARAM) {
+    wchar_t cls[64] = {};
+    GetClassNameW(h, cls, 64);
+    RECT r{};
+    GetWindowRect(h, &r);
+    const bool button = lstrcmpiW(cls, L"Button") == 0;
+    const LRESULT checked = button ? SendMessageW(h, BM_GETCHECK, 0, 0) : 0;
+    std::printf("%s|%d|%d|%ld,%ld,%ld,%ld|%s|%s\n", Utf8(cls).c_str(), IsWindowVisible(h) ? 1 : 0,
+                checked == BST_CHECKED ? 1 : 0, r.left, r.top, r.right, r.bottom, Utf8(TextOf(h)).c_str(),
+                ItemsOf(h, cls).c_str());
+    return TRUE;
+}
+
+int Dump(const char* title) {
+    HWND window = FindWindowA(nullptr, title);
+    if (!window) {
+        std::printf("no window titled %s\n", title);
+        return 1;
+    }
+    EnumChildWindows(window, DumpOne, 0);
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::string verb = argc > 1 ? argv[1] : "";
+    if (verb == "broadcast" && argc == 3) return Broadcast(argv[2]);
+    if (verb == "delete-icon" && argc == 4) return DeleteIcon(argv[2], argv[3]);
+    if (verb == "dump" && argc == 3) return Dump(argv[2]);
+    std::fprintf(stderr, "usage: poke broadcast <name|number> | poke delete-icon <title> <id> | poke dump <title>\n");
+    return 2;
+}

@@ -1,0 +1,101 @@
+"""The options window as a user meets it: opened from the tray, contacts, tone kinds, top bar."""
+import os
+import subprocess
+import time
+
+import test_link
+from harness import DIST, E2E, wait_until
+
+TITLE = "Quill Test Options"
+SCENARIO = """
+me tester
+contact anna Anna Andersson
+contact bob Bob Builder
+attach success
+"""
+
+
+class Control:
+    def __init__(self, line):
+        cls, visible, checked, rect, text, items = line.split("|", 5)
+        self.cls, self.visible, self.checked, self.text = cls, visible == "1", checked == "1", text
+        self.left, self.top, self.right, self.bottom = (int(v) for v in rect.split(","))
+        self.items = items.split("\t") if items else []
+
+    def centre(self):
+        return (self.left + self.right) // 2, (self.top + self.bottom) // 2
+
+
+class OptionsWindowTest(E2E):
+    xdotool = test_link.TrayTest.xdotool
+    click_icon = test_link.TrayTest.click_icon
+
+    def dump(self):
+        out = subprocess.run(["wine", os.path.join(DIST, "tools", "poke.exe"), "dump", TITLE],
+                             env=self.case.session.env, capture_output=True, text=True, timeout=60).stdout
+        return [Control(l) for l in out.splitlines() if l.count("|") >= 5]
+
+    def shown(self, cls=None):
+        return [c for c in self.dump() if c.visible and (cls is None or c.cls == cls)]
+
+    def checked_kind(self):
+        return [c.text for c in self.shown("Button") if c.checked]
+
+    def click(self, control):
+        x, y = control.centre()
+        self.xdotool("mousemove", str(x), str(y), "click", "1")
+
+    def top_bar_buttons(self):
+        # Apply, Skype events, Help, Minimize, Exit from left to right, above every panel's buttons.
+        pictures = sorted(self.shown("QuillaresPicture"), key=lambda c: (c.top, c.left))
+        return pictures[:5]
+
+    def window_shown(self):
+        return self.xdotool("search", "--onlyvisible", "--name", f"^{TITLE}$").strip()
+
+    def open_window(self):
+        self.click_icon("--repeat", "2", "--delay", "80", "1")
+        wait_until(self.window_shown, what="the options window")
+        window = self.window_shown().split()[0]
+        self.xdotool("windowactivate", "--sync", window)
+        time.sleep(0.5)
+
+    def test_contacts_kinds_minimize_and_exit(self):
+        c = self.case
+        c.set_ini("window", "skiphelp", "yes")
+        c.set_ini("window", "language", "test.txt")
+        c.set_ini("contacts", "bob_play", "2")
+        c.set_ini("contacts", "bob_file", c.path("wav\\default.wav").replace("/", "\\"))
+        with open(c.path("test.txt"), "w", encoding="cp1252", newline="") as f:
+            f.write(f"caption={TITLE}\r\nbuttonclose=Minimize to tray\r\nframe3=Your own voice\r\n")
+        c.start_sim(SCENARIO)
+        app = c.start_app()
+        c.wait_log("Skype: USER bob FULLNAME Bob Builder")
+        self.open_window()
+
+        lists = [l for l in self.shown("ListBox") if l.items]
+        self.assertEqual(lists[0].items, ["Anna Andersson", "Bob Builder"])
+        self.assertEqual(self.checked_kind(), ["Default Skype\u2122 ringtone"])
+        self.assertIn("Play the default Skype\u2122 ringtone", [s.text for s in self.shown("Static")])
+        self.assertIn("Minimize", [s.text for s in self.shown("Static")])
+
+        # Bob, the second row, records his own tone.
+        contacts = lists[0]
+        self.xdotool("mousemove", str(contacts.left + 30), str(contacts.top + 24), "click", "1")
+        wait_until(lambda: self.checked_kind() == ["Record your own ringtone"], 20, what="Bob's kind")
+        statics = [s.text for s in self.shown("Static")]
+        self.assertIn("Your own voice", statics)
+        self.assertIn("bob", statics)
+        self.assertNotIn("Play the default Skype\u2122 ringtone", statics)
+        shot = os.path.join(DIST, "..", "options-window.png")
+        subprocess.run(["import", "-window", "root", shot], env=c.session.env, timeout=60)
+
+        apply_, events, help_, minimize, exit_ = self.top_bar_buttons()
+        self.click(minimize)
+        wait_until(lambda: not self.window_shown(), 20, what="the window to hide")
+        self.assertIsNone(app.poll())
+
+        self.open_window()
+        self.click(self.top_bar_buttons()[4])
+        c.wait_log("Quillares: END")
+        self.assertEqual(app.wait(30), 0)

@@ -1,0 +1,68 @@
+"""The settings engine under Wine: held against the system's profile functions, and killed
+in the middle of saving thousands of keys."""
+import os
+import random
+import subprocess
+import time
+
+import harness
+
+PROGRAMS = os.path.join(harness.DIST, "tests")
+CONTACTS = 4000
+
+
+def read_ini(path):
+    """{(section, key): value} in lower case, the first of duplicates kept, and the number of key lines."""
+    values, lines, section = {}, 0, None
+    for line in open(path, encoding="cp1252", newline="").read().split("\r\n"):
+        s = line.strip()
+        if s.startswith("[") and s.endswith("]"):
+            section = s[1:-1].lower()
+        elif "=" in s:
+            k, v = s.split("=", 1)
+            values.setdefault((section, k.strip().lower()), v.strip())
+            lines += 1
+    return values, lines
+
+
+class SettingsEngine(harness.E2E):
+    def wine(self, program, *args):
+        return subprocess.Popen(["wine", os.path.join(PROGRAMS, program)] + list(args), cwd=self.case.dir,
+                                env=self.case.session.env, stdout=subprocess.PIPE, stderr=subprocess.STDOUT,
+                                stdin=subprocess.DEVNULL, text=True, errors="replace")
+
+    def test_reads_and_files_match_the_system_over_many_cases(self):
+        work = os.path.join(self.case.dir, "differential")
+        os.makedirs(work)
+        p = self.wine("settings_differential.exe", harness.winpath(work), "150")
+        out, _ = p.communicate(timeout=600)
+        self.assertEqual(p.returncode, 0, out[-4000:])
+        self.assertRegex(out, r"differential: \d+ cases, \d+ reads, \d+ file comparisons, 0 mismatches")
+
+    def test_a_kill_during_a_batch_leaves_every_key_old_or_new(self):
+        ini = self.case.path("Quillares.ini")
+        marker = self.case.path("writer.started")
+        shipped, _ = read_ini(ini)
+        rng = random.Random(4000)
+        last = 0
+        for kill in range(100):
+            if os.path.exists(marker):
+                os.remove(marker)
+            p = self.wine("settings_kill_writer.exe", harness.winpath(self.case.folder), str(CONTACTS), "60")
+            try:
+                harness.wait_until(lambda: os.path.exists(marker), 60, "the writer's first batch")
+                time.sleep(rng.uniform(0, 0.3))
+            finally:
+                p.kill()  # the Windows process itself, as a crash or Task Manager would end it
+                p.wait(30)
+            values, lines = read_ini(ini)
+            generation = int(values[("window", "generation")])
+            self.assertGreaterEqual(generation, max(last, 1), f"kill {kill}")
+            self.assertEqual(lines, len(shipped) + 1 + 2 * CONTACTS, f"kill {kill}")
+            for (section, key), value in shipped.items():
+                self.assertEqual(values[(section, key)], value, f"kill {kill}: {section}/{key}")
+            wrong = [i for i in range(CONTACTS)
+                     if values.get(("contacts", f"contact{i}_file")) != f"tones\\{generation}.wav"
+                     or values.get(("contacts", f"contact{i}_play")) != str(generation)]
+            self.assertEqual(wrong, [], f"kill {kill}: contacts not of generation {generation}")
+            last = generation

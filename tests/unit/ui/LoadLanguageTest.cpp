@@ -1,0 +1,54 @@
+#include "ui/OptionsFixture.h"
+
+namespace quill::test {
+namespace {
+
+using LoadLanguageTest = OptionsFixture;
+
+TEST_F(LoadLanguageTest, FillsCaptionsTipsAndTextsFromTheFile) {
+    StartWith(" caption  = Quill =x\r\nlist=Kontakte\r\ntone3=Rec\r\nframe4=Speak\r\nbuttonexit=Leave now\r\n"
+              "buttonplay=Play it\r\nmenu2=Quit\r\nTone1=ignored\r\nnotext=Type!\r\nlist=Leute\r\n");
+    auto& w = app->window;
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {w.Form1.Caption(), " Quill =x"},
+        {app->texts.caption, " Quill =x"},
+        {app->texts.notext, "Type!"},
+        {w.Label1.Caption(), "Leute"},
+        {w.optTone[2].Caption(), "Rec"},
+        {w.optTone[0].Caption(), "Default Skype\u2122 ringtone"},
+        {w.lblframe[3].Caption(), "Speak"},
+        {w.lblBut[0].Caption(), "Leave"},
+        {w.lblBut[1].Caption(), "Minimize"},
+        {w.pbut1[13].ToolTipText(), "Leave now"},
+        {w.pbut1[8].ToolTipText(), "Play it"},
+        {w.BlindButton[4].Caption(), "Play it"},
+        {w.pbut1[3].ToolTipText(), ""},
+        {w.MenuCaptions[2], "Quit"},
+    };
+    for (std::size_t i = 0; i < cases.size(); ++i) EXPECT_EQ(cases[i].first, cases[i].second) << "case " << i;
+}
+
+TEST_F(LoadLanguageTest, WithoutAFileTheDesignCaptionsStayAndTheButtonsAreStillMade) {
+    Start();
+    auto& w = app->window;
+    EXPECT_EQ(w.Form1.Caption(), " Audio Quillares Options");
+    EXPECT_EQ(w.lblBut[3].Caption(), "Skype\u2122 events");
+    EXPECT_EQ(app->texts.caption, "");
+    for (int num = 1; num <= 15; ++num) {
+        const bool off = num == 4 || num == 5 || num == 6 || num == 9 || num == 10 || num == 11;
+        EXPECT_EQ(State(num), off ? D : -1) << num;
+        const auto& pic = w.pbut1[num - 1];
+        // Undrawn buttons still show their own strip's left slice.
+        EXPECT_EQ(pic.Picture(), off ? "" : folder + "buttons\\pbut" + std::to_string(num) + ".bmp") << num;
+    }
+}
+
+TEST_F(LoadLanguageTest, ShutdownReleasesThePictureButtons) {
+    Start();
+    app->commands.RunCommand(14);
+    EXPECT_EQ(app->window.buttons, nullptr);
+    EXPECT_TRUE(Logged("Quillares: END"));
+}
+
+}  // namespace
+}  // namespace quill::test

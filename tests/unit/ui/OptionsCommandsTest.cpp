@@ -1,0 +1,149 @@
+#include <gmock/gmock.h>
+
+#include "ui/OptionsFixture.h"
+
+namespace quill::test {
+namespace {
+
+struct OptionsCommandsTest : OptionsFixture {
+    void SetUp() override {
+        OptionsFixture::SetUp();
+        StartWith("notext=Type some text first.\r\n");
+        Contacts({{"anna", "Anna"}});
+        Catalogue({"a.wav"});
+        files.files[folder + "wav\\rec_anna.wav"] = "RIFF";
+        files.files[folder + "wav\\empty.wav"] = "RIFF";
+        app->window.List1.SetListIndex(0);
+    }
+    void Kind(int k) { app->window.SelectKind(k); }
+    void Run(int num) { app->commands.RunCommand(num); }
+    void PlayedToTheEnd() { app->player.OnPlaybackNotice(TonePlayer::kPlayedToTheEnd); }
+};
+
+TEST_F(OptionsCommandsTest, EachPanelsCommandsLeaveItsButtonMachineInTheNextState) {
+    struct Case {
+        int kind;
+        std::vector<int> commands;
+        std::map<int, int> states;
+        bool attention;
+    };
+    const std::vector<Case> cases = {
+        {0, {}, {{1, E}}, false},
+        {0, {1}, {{1, D}}, false},
+        {1, {}, {{2, E}, {3, E}, {4, D}, {11, E}}, false},
+        {1, {3}, {{2, E}, {3, D}, {4, E}}, false},
+        {1, {3, 4}, {{2, E}, {3, E}, {4, D}}, false},
+        {1, {2}, {{2, E}, {3, E}, {11, E}}, false},
+        {2, {}, {{5, D}, {6, D}, {7, E}, {11, D}}, false},
+        {2, {7}, {{5, D}, {6, E}, {7, D}, {11, D}}, false},
+        {2, {7, 6}, {{5, E}, {6, D}, {7, E}, {11, E}}, false},
+        {2, {7, 6, 5}, {{5, D}, {6, E}, {7, D}}, true},
+        {2, {7, 6, 5, 6}, {{5, E}, {6, D}, {7, E}, {11, E}}, false},
+        {3, {}, {{8, E}, {9, D}, {10, D}, {11, D}}, false},
+        {3, {9}, {{8, D}, {9, D}, {10, E}}, true},
+        {3, {9, 10}, {{8, E}, {9, E}, {10, D}}, false},
+    };
+    for (const auto& c : cases) {
+        Kind(c.kind == 0 ? 1 : 0);
+        Kind(c.kind);
+        for (int num : c.commands) Run(num);
+        EXPECT_EQ(States(c.states), c.states) << "kind " << c.kind << ", commands " << c.commands.size();
+        EXPECT_EQ(app->window.lblAttention.Visible(), c.attention) << "kind " << c.kind;
+    }
+}
+
+TEST_F(OptionsCommandsTest, GenerateWithTextButNoVoiceLeavesEightToElevenDisabled) {
+    Kind(3);
+    app->window.txtSyn.SetText("hello");
+    Run(8);
+    EXPECT_EQ(States({{8, 0}, {9, 0}, {10, 0}, {11, 0}}), (std::map<int, int>{{8, D}, {9, D}, {10, D}, {11, D}}));
+}
+
+TEST_F(OptionsCommandsTest, GenerateWithOnlyBlanksWarnsAndChangesNothing) {
+    Kind(3);
+    app->window.txtSyn.SetText("   ");
+    Run(8);
+    EXPECT_EQ(ui.calls.back(), "Warn AudioQuillares: Type some text first.");
+    EXPECT_EQ(State(8), E);
+    EXPECT_EQ(State(11), D);
+}
+
+TEST_F(OptionsCommandsTest, ThePlayButtonComesBackWithinOneTickOfThePreviewsEnd) {
+    Run(1);
+    EXPECT_EQ(mci.Texts().back(), "play file notify");
+    Ticks(1);
+    EXPECT_EQ(State(1), D);
+    PlayedToTheEnd();
+    Ticks(1);
+    EXPECT_EQ(State(1), E);
+}
+
+TEST_F(OptionsCommandsTest, HidingThePreviewsPanelStopsItAndLeavesItsButtons) {
+    Kind(1);
+    Run(3);
+    Kind(0);
+    mci.commands.clear();
+    Ticks(1);
+    EXPECT_THAT(mci.Texts(), ::testing::Contains("close all"));
+    EXPECT_EQ(State(4), E);
+}
+
+TEST_F(OptionsCommandsTest, ARingReplacesThePreviewWithoutRunningItsStop) {
+    Kind(1);
+    Run(3);
+    app->player.RingTone(folder + "wav\\default.wav");
+    PlayedToTheEnd();
+    Ticks(1);
+    EXPECT_EQ(State(4), E);
+}
+
+TEST_F(OptionsCommandsTest, RecordNamesTheFileAfterTheSelectedHandleMadeSafe) {
+    auto& w = app->window;
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"anna", "rec_anna.wav"}, {"live:bo", "rec_live%3Abo.wav"}, {"", "rec_unknown.wav"}};
+    for (auto& [handle, name] : cases) {
+        w.List3.Clear();
+        w.List1.Clear();
+        if (!handle.empty()) Contacts({{handle.c_str(), "X"}});
+        w.List1.SetListIndex(handle.empty() ? -1 : 0);
+        Run(7);
+        EXPECT_EQ(app->shared.RecordFile, folder + "wav\\" + name);
+    }
+    EXPECT_FALSE(files.Exists(folder + "wav\\rec_anna.wav"));
+}
+
+TEST_F(OptionsCommandsTest, TopBarCommands) {
+    Run(11);
+    EXPECT_TRUE(Logged("Quillares: apply tone"));
+    app->window.Form1.SetVisible(true);
+    Run(13);
+    EXPECT_FALSE(app->window.Form1.Visible());
+    EXPECT_FALSE(app->Ended());
+    Run(14);
+    EXPECT_TRUE(app->Ended());
+}
+
+TEST_F(OptionsCommandsTest, PicturesClickOnReleaseInsideAndBlindButtonsOnlyWhenHighlighted) {
+    auto& c = app->commands;
+    auto& w = app->window;
+    w.Form1.SetVisible(true);
+    c.PictureMouseDown(12);
+    c.PictureMouseUp(12, -1, 10);
+    EXPECT_TRUE(w.Form1.Visible());
+    EXPECT_EQ(State(13), E);
+    c.PictureMouseDown(12);
+    c.PictureMouseUp(12, 480, 480);
+    EXPECT_FALSE(w.Form1.Visible());
+
+    w.Form1.SetVisible(true);
+    c.BlindButtonGotFocus(12);
+    EXPECT_EQ(State(13), 1);
+    c.BlindButtonClick(12);
+    EXPECT_FALSE(w.Form1.Visible());
+    w.Form1.SetVisible(true);
+    c.BlindButtonClick(12);  // the command took the highlight away
+    EXPECT_TRUE(w.Form1.Visible());
+}
+
+}  // namespace
+}  // namespace quill::test

@@ -1,0 +1,54 @@
+#pragma once
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+
+#include "fakes/ProgramHarness.h"
+
+namespace quill::test {
+
+// The program started with its options window, contacts listed and the user known.
+struct OptionsFixture : ::testing::Test, ProgramHarness {
+    void SetUp() override {
+        files.files[folder + "wav\\default.wav"] = "RIFF default";
+        ini.Set(folder + "Quillares.ini", "window", "skiphelp", "yes");
+    }
+    void StartWith(const std::string& language = "") {
+        files.files[folder + "english.txt"] = language;
+        Start();
+    }
+    // Contacts as the dispatcher lists them; the user is known, so the warning frame is hidden.
+    void Contacts(std::initializer_list<std::pair<const char*, const char*>> handlesAndNames) {
+        auto& w = app->window;
+        w.Frame1.SetVisible(false);
+        for (auto& [handle, name] : handlesAndNames) {
+            w.List3.AddItem(handle);
+            w.List1.AddItem(name);
+        }
+    }
+    void Set(const std::string& key, const std::string& value, const std::string& section = "contacts") {
+        ini.Set(folder + app->shared.IniName, section, key, value);
+    }
+    void Catalogue(std::initializer_list<const char*> names) {
+        int i = 0;
+        for (const char* name : names) {
+            const std::string file = folder + "tones\\" + name;
+            files.files[file] = "RIFF";
+            Set("file" + std::to_string(++i), file, "tones");
+            Set("tone" + std::to_string(i), name, "tones");
+        }
+        Set("number", std::to_string(i), "tones");
+    }
+    int State(int num) const { return app->window.ButtonState(num); }
+    // Only the listed buttons are compared.
+    std::map<int, int> States(const std::map<int, int>& expected) const {
+        std::map<int, int> got;
+        for (auto& [num, state] : expected) got[num] = State(num);
+        return got;
+    }
+};
+
+constexpr int E = 0, D = 3;
+
+}  // namespace quill::test

@@ -1,0 +1,176 @@
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cmath>
+#include <cstring>
+#include <future>
+
+#include "core/server/RequestCode.h"
+#include "servercore/InfoFile.h"
+#include "tests/RunningServer.h"
+
+namespace quill::toneserver::test {
+namespace {
+
+const std::string kSixty = "Hello Anna, your friend is calling you now. Pick up: caf\xE9~ok";
+
+std::string InfoPath(const std::string& item) { return std::string(kInfoPath) + "?Item=" + item; }
+std::string SpeechPath(const std::string& item) { return std::string(kSpeechPath) + "?Item=" + item; }
+
+std::string SpeechItem(const std::string& voice, const std::string& text) {
+    return EncodeRequest(RequestText(4, {voice, RateForVoice(voice), text}));
+}
+
+std::vector<std::string> Lines(const std::string& body) {
+    std::vector<std::string> lines;
+    std::size_t at = 0;
+    for (std::size_t end; (end = body.find("\r\n", at)) != std::string::npos; at = end + 2)
+        lines.push_back(body.substr(at, end - at));
+    EXPECT_EQ(at, body.size()) << "the last line must end in CR LF";
+    return lines;
+}
+
+std::uint32_t Le(const std::string& b, std::size_t at, int bytes) {
+    std::uint32_t v = 0;
+    for (int i = bytes - 1; i >= 0; --i) v = v << 8 | static_cast<unsigned char>(b[at + i]);
+    return v;
+}
+
+class ToneServerTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { server = new RunningServer(); }
+    static void TearDownTestSuite() { delete server; }
+
+    static std::vector<std::string> Info(const httplib::Headers& headers = {}) {
+        auto res = server->Client().Get(InfoPath(EncodeRequest(RequestText(7, {"anna", "GetHeader"}))).c_str(), headers);
+        EXPECT_TRUE(res && res->status == 200);
+        return res ? Lines(res->body) : std::vector<std::string>{};
+    }
+
+    static RunningServer* server;
+};
+RunningServer* ToneServerTest::server = nullptr;
+
+TEST_F(ToneServerTest, InformationFileOffersRealVoicesAndAddressesTheClientCanReach) {
+    const auto lines = Info({{"Host", "tones.lan:8000"}});
+    ASSERT_GE(lines.size(), 12u);
+    EXPECT_EQ(lines[0], "2.1");
+    EXPECT_EQ(lines[1], "no");
+    EXPECT_EQ(lines[3], "http://tones.lan:8000/util/speech.php?Item=");
+    const std::size_t n = std::stoul(lines[5]);
+    ASSERT_GE(n, 2u);
+    ASSERT_EQ(lines.size(), 12 + 2 * n);
+    for (std::size_t i = 0; i < n; ++i) {
+        const std::string& name = lines[6 + 2 * i];
+        const std::string& id = lines[7 + 2 * i];
+        EXPECT_NE(name.find(RateForVoice(id) + " kHz"), std::string::npos) << name << " / " << id;
+    }
+    // Every page it names is served here.
+    for (std::size_t line : {6 + 2 * n, 7 + 2 * n, 9 + 2 * n, 11 + 2 * n}) {
+        const std::string prefix = "http://tones.lan:8000/";
+        ASSERT_EQ(lines[line].rfind(prefix, 0), 0u) << lines[line];
+        auto page = server->Client().Get(("/" + lines[line].substr(prefix.size())).c_str());
+        ASSERT_TRUE(page);
+        EXPECT_EQ(page->status, 200) << lines[line];
+        EXPECT_NE(page->body.find("<h1>"), std::string::npos);
+    }
+    // A host that cannot be an address gives way to the one the request came in on.
+    EXPECT_EQ(Info({{"Host", "bad host/x"}})[3],
+              "http://127.0.0.1:" + std::to_string(server->Port()) + "/util/speech.php?Item=");
+}
+
+TEST_F(ToneServerTest, BadRequestsGetAShortPlainTextAndALogLine) {
+    const std::string voice = Info()[7];
+    const std::string good = SpeechItem(voice, "Hi");
+    struct Case {
+        std::string path;
+        int status;
+        std::string text;
+    } cases[] = {
+        {kSpeechPath, 400, "Bad request: no Item."},
+        {SpeechPath(good.substr(1)), 400, "Bad request: odd number of code letters."},
+        {SpeechPath("AB" + good.substr(2)), 400, "Bad request: a letter outside the code."},
+        {SpeechPath(EncodeRequest("QTAG-" + voice + "~8~Hi~")), 400, "Bad request: no request tag."},
+        {SpeechPath(EncodeRequest("QTAG~" + voice + "~8~Hi")), 400, "Bad request: the last field is not closed."},
+        {SpeechPath(EncodeRequest("QTAG~Hi~")), 400, "Bad request: too few fields."},
+        {SpeechPath(std::string(kMaxItemLetters + 2, 'K')), 400, "Bad request: too long."},
+        {SpeechPath(SpeechItem("xx-16", "Hi")), 404, "Unknown voice."},
+        {SpeechPath(EncodeRequest(RequestText(0, {voice, "22", "Hi"}))), 400, "Bad request: the rate must be 8 or 16."},
+        {SpeechPath(SpeechItem(voice, "  \r\n ")), 400, "No text to speak."},
+        {SpeechPath(SpeechItem(voice, std::string(kMaxTextBytes + 1, 'a'))), 400,
+         "The text is too long: at most 512 characters."},
+        {InfoPath(EncodeRequest(RequestText(0, {"anna", "GetAll"}))), 400, "Unknown command."},
+        {InfoPath("KK"), 400, "Bad request: no request tag."},
+        {"/util/other.php", 404, "Not found."},
+    };
+    for (const auto& c : cases) {
+        auto res = server->Client().Get(c.path.c_str());
+        ASSERT_TRUE(res) << c.path;
+        EXPECT_EQ(res->status, c.status) << c.text;
+        EXPECT_EQ(res->body, c.text);
+        EXPECT_LT(res->body.size(), kErrorTextLimit);
+        EXPECT_EQ(res->get_header_value("Content-Type"), "text/plain");
+    }
+    // Workers log after answering, so the lines may come late and in any order.
+    for (const auto& c : cases) {
+        const std::string line = " " + std::to_string(c.status) + " " + std::to_string(c.text.size()) + " bytes \"" +
+                                 c.text + "\"";
+        EXPECT_TRUE(server->WaitForLogLine(line)) << line;
+    }
+}
+
+TEST_F(ToneServerTest, SpeechIsAVoicedWaveAtTheAskedRate) {
+    const auto lines = Info();
+    for (const std::string& voice : {lines[7], lines[9]}) {
+        auto res = server->Client().Get(SpeechPath(SpeechItem(voice, kSixty)).c_str());
+        ASSERT_TRUE(res);
+        ASSERT_EQ(res->status, 200) << res->body;
+        const std::string& w = res->body;
+        ASSERT_GT(w.size(), 44u);
+        EXPECT_EQ(w.substr(0, 4), "RIFF");
+        EXPECT_EQ(Le(w, 4, 4), w.size() - 8);
+        EXPECT_EQ(w.substr(8, 8), "WAVEfmt ");
+        EXPECT_EQ(Le(w, 20, 2), 1u);  // PCM
+        EXPECT_EQ(Le(w, 22, 2), 1u);  // mono
+        const std::uint32_t rate = RateForVoice(voice) == "16" ? 16000 : 8000;
+        EXPECT_EQ(Le(w, 24, 4), rate) << voice;
+        EXPECT_EQ(Le(w, 34, 2), 16u);
+        EXPECT_EQ(w.substr(36, 4), "data");
+        ASSERT_EQ(Le(w, 40, 4), w.size() - 44);
+        const double seconds = (w.size() - 44) / 2.0 / rate;
+        EXPECT_GT(seconds, 2.0);
+        EXPECT_LT(seconds, 10.0);
+        double energy = 0;
+        for (std::size_t i = 44; i + 1 < w.size(); i += 2) {
+            const double s = static_cast<std::int16_t>(Le(w, i, 2));
+            energy += s * s;
+        }
+        EXPECT_GT(std::sqrt(energy / ((w.size() - 44) / 2)), 500.0) << "near silence";
+    }
+}
+
+TEST_F(ToneServerTest, ConcurrentRequestsAllGetTheirAnswerInBoundedTime) {
+    const auto lines = Info();
+    const auto start = std::chrono::steady_clock::now();
+    std::vector<std::future<int>> answers;
+    for (int i = 0; i < 24; ++i)
+        answers.push_back(std::async(std::launch::async, [&, i] {
+            auto res = server->Client().Get(SpeechPath(SpeechItem(lines[7 + 2 * (i % 4)], kSixty)).c_str());
+            return res && res->body.substr(0, 4) == "RIFF" ? res->status : -1;
+        }));
+    for (auto& a : answers) EXPECT_EQ(a.get(), 200);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(20));
+}
+
+TEST(ToneServerSlow, TrickledAnswerArrivesWholeButLate) {
+    RunningServer slow(300, "2.2");
+    const auto start = std::chrono::steady_clock::now();
+    auto res = slow.Client().Get(InfoPath(EncodeRequest(RequestText(0, {"anna", "GetHeader"}))).c_str());
+    ASSERT_TRUE(res);
+    EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(300));
+    EXPECT_EQ(res->body.substr(0, 5), "2.2\r\n");
+    EXPECT_EQ(res->get_header_value("Content-Length"), std::to_string(res->body.size()));
+}
+
+}  // namespace
+}  // namespace quill::toneserver::test
