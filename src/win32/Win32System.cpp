@@ -44,6 +44,23 @@ unsigned Win32Multimedia::Send(const std::string& command, bool notify) {
     return mciSendStringW(Wide(command).c_str(), MciReply, 128, notify ? notifyWindow_ : nullptr);
 }
 
+Win32FolderWatch::~Win32FolderWatch() {
+    if (notification_ != INVALID_HANDLE_VALUE) FindCloseChangeNotification(notification_);
+}
+
+bool Win32FolderWatch::Watch(const std::string& folder) {
+    notification_ = FindFirstChangeNotificationW(Wide(folder).c_str(), FALSE, FILE_NOTIFY_CHANGE_FILE_NAME);
+    return notification_ != INVALID_HANDLE_VALUE;
+}
+
+bool Win32FolderWatch::Changed() {
+    if (WaitForSingleObject(notification_, 0) == WAIT_TIMEOUT) return false;
+    // Armed again before the caller looks, so a file that comes after the look signals anew.
+    // Should that fail, the handle stays signalled and every call says "changed".
+    FindNextChangeNotification(notification_);
+    return true;
+}
+
 Win32Process::~Win32Process() {
     if (mutex_) CloseHandle(mutex_);
 }

@@ -4,6 +4,7 @@
 #include "win32/Utf.h"
 
 #include "core/platform/Clock.h"
+#include "core/platform/FolderWatch.h"
 #include "core/platform/Multimedia.h"
 #include "core/platform/Process.h"
 #include "core/platform/Shell.h"
@@ -42,6 +43,16 @@ public:
 
 private:
     HANDLE mutex_ = nullptr;
+};
+
+class Win32FolderWatch : public FolderWatch {
+public:
+    ~Win32FolderWatch() override;
+    bool Watch(const std::string& folder) override;
+    bool Changed() override;
+
+private:
+    HANDLE notification_ = INVALID_HANDLE_VALUE;
 };
 
 class Win32Shell : public Shell {

@@ -12,7 +12,7 @@ Quillares::Quillares(Ports p)
       player(ports.mci, ports.files, log, tones, shared),
       dispatcher({log, queue, ports.codec, link, window, settings, shared, ports.files, player, *this}),
       tray(ports.ui, queue, window),
-      loop(log, ports.files, shared, queue, link, dispatcher, window, ports.ui, *this),
+      loop(log, ports.files, ports.folderWatch, shared, queue, link, dispatcher, window, ports.ui, *this),
       proc(log, queue, link, dispatcher, tray) {
     proc.onPlaybackNotice = [this](std::uintptr_t code) { player.OnPlaybackNotice(code); };
 }

@@ -5,6 +5,7 @@ namespace quill {
 
 class Dispatcher;
 class Files;
+class FolderWatch;
 class Log;
 class ProgramControl;
 class SkypeLink;
@@ -19,10 +20,10 @@ struct OptionsWindow;
 // Timer1 (every 50 ms) takes one work item per tick; Timer2 (every 5 s) keeps the link alive.
 class MainLoop {
 public:
-    MainLoop(Log& log, Files& files, const Shared& shared, WorkQueue& queue, SkypeLink& link, Dispatcher& dispatcher,
-             ui::OptionsWindow& window, UiHost& ui, ProgramControl& program)
-        : log_(log), files_(files), shared_(shared), queue_(queue), link_(link), dispatcher_(dispatcher),
-          window_(window), ui_(ui), program_(program) {}
+    MainLoop(Log& log, Files& files, FolderWatch& folderWatch, const Shared& shared, WorkQueue& queue,
+             SkypeLink& link, Dispatcher& dispatcher, ui::OptionsWindow& window, UiHost& ui, ProgramControl& program)
+        : log_(log), files_(files), folderWatch_(folderWatch), shared_(shared), queue_(queue), link_(link),
+          dispatcher_(dispatcher), window_(window), ui_(ui), program_(program) {}
 
     void Timer1Tick();
     void Timer2Tick();
@@ -36,6 +37,10 @@ private:
 
     Log& log_;
     Files& files_;
+    FolderWatch& folderWatch_;
+    // Unknown until the first tick, when the program folder is known.
+    enum class Markers { Unwatched, Watched, LookEveryTick } markers_ = Markers::Unwatched;
+    bool lookAgain_ = false;
     const Shared& shared_;
     WorkQueue& queue_;
     SkypeLink& link_;
