@@ -1,9 +1,13 @@
 #pragma once
 #include <windows.h>
 
+#include <atomic>
+#include <thread>
+
 #include "win32/Utf.h"
 
 #include "core/platform/Clock.h"
+#include "core/platform/FolderWatch.h"
 #include "core/platform/Multimedia.h"
 #include "core/platform/Process.h"
 #include "core/platform/Shell.h"
@@ -42,6 +46,21 @@ public:
 
 private:
     HANDLE mutex_ = nullptr;
+};
+
+class Win32FolderWatch : public FolderWatch {
+public:
+    ~Win32FolderWatch() override;
+    bool Watch(const std::string& folder) override;
+    bool Changed() override { return broken_ || changed_.exchange(false); }
+
+private:
+    void Wait();
+
+    HANDLE notification_ = INVALID_HANDLE_VALUE;
+    HANDLE stop_ = nullptr;
+    std::atomic<bool> changed_{false}, broken_{false};
+    std::thread waiter_;
 };
 
 class Win32Shell : public Shell {

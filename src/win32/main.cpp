@@ -97,7 +97,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     Win32Shell shell;
     Win32TextCodec codec;
     Win32Process process;
-    Quillares app(Ports{files, clock, wire, mci, ui, shell, codec, process});
+    Win32FolderWatch folderWatch;
+    Quillares app(Ports{files, clock, wire, mci, ui, shell, codec, process, folderWatch});
     g_app = &app;
     g_ui = &ui;
     g_view = &view;

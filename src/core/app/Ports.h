@@ -1,6 +1,7 @@
 #pragma once
 #include "core/platform/Clock.h"
 #include "core/platform/Files.h"
+#include "core/platform/FolderWatch.h"
 #include "core/platform/Multimedia.h"
 #include "core/platform/Process.h"
 #include "core/platform/Shell.h"
@@ -20,6 +21,7 @@ struct Ports {
     Shell& shell;
     TextCodec& codec;
     Process& process;
+    FolderWatch& folderWatch;
 };
 
 }  // namespace quill

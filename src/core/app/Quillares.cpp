@@ -15,7 +15,7 @@ Quillares::Quillares(Ports p)
       commands({window, player, toneList, log, ports.files, shared, settings, texts, ports.ui, ports.shell, *this}),
       dispatcher({log, queue, ports.codec, link, window, settings, shared, ports.files, player, *this}),
       tray(ports.ui, queue, window),
-      loop(log, ports.files, shared, queue, link, dispatcher, window, commands, ports.ui, *this),
+      loop(log, ports.files, ports.folderWatch, shared, queue, link, dispatcher, window, commands, ports.ui, *this),
       proc(log, queue, link, dispatcher, tray) {
     proc.onPlaybackNotice = [this](std::uintptr_t code) { player.OnPlaybackNotice(code); };
     panels.Attach();

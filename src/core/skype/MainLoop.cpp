@@ -7,6 +7,7 @@
 #include "core/base/Shared.h"
 #include "core/placeholders/NotYetBuilt.h"
 #include "core/platform/Files.h"
+#include "core/platform/FolderWatch.h"
 #include "core/platform/UiHost.h"
 #include "core/skype/Dispatcher.h"
 #include "core/skype/SkypeLink.h"
@@ -34,6 +35,16 @@ void MainLoop::Timer2Tick() {
 }
 
 bool MainLoop::WatchMarkers() {
+    // Two file lookups every tick are most of an idle tick's cost; the folder watch says when a
+    // look can find anything. The first tick looks anyway (a marker may be older than the watch).
+    if (markers_ == Markers::Unwatched)
+        markers_ = folderWatch_.Watch(shared_.ProgramFolder) ? Markers::Watched : Markers::LookEveryTick;
+    else if (markers_ == Markers::Watched && !folderWatch_.Changed() && !lookAgain_ &&
+             ++ticksSinceLook_ < kLookAtLeastEveryTicks)
+        return false;
+    ticksSinceLook_ = 0;
+    // A marker that could not be deleted is acted on again next tick, as when looking every tick.
+    lookAgain_ = true;
     const std::string install = shared_.ProgramFolder + "install.ini";
     const std::string newInstance = shared_.ProgramFolder + "newinst.ini";
     if (files_.Exists(install)) {
@@ -44,7 +55,9 @@ bool MainLoop::WatchMarkers() {
     if (files_.Exists(newInstance)) {
         files_.Delete(newInstance);
         program_.ShowFirstRunWindow();
+        return false;
     }
+    lookAgain_ = false;
     return false;
 }
 

@@ -5,6 +5,7 @@ namespace quill {
 
 class Dispatcher;
 class Files;
+class FolderWatch;
 class Log;
 class ProgramControl;
 class SkypeLink;
@@ -20,10 +21,11 @@ struct OptionsWindow;
 // Timer1 (every 50 ms) takes one work item per tick; Timer2 (every 5 s) keeps the link alive.
 class MainLoop {
 public:
-    MainLoop(Log& log, Files& files, const Shared& shared, WorkQueue& queue, SkypeLink& link, Dispatcher& dispatcher,
-             ui::OptionsWindow& window, ui::OptionsCommands& commands, UiHost& ui, ProgramControl& program)
-        : log_(log), files_(files), shared_(shared), queue_(queue), link_(link), dispatcher_(dispatcher),
-          window_(window), commands_(commands), ui_(ui), program_(program) {}
+    MainLoop(Log& log, Files& files, FolderWatch& folderWatch, const Shared& shared, WorkQueue& queue,
+             SkypeLink& link, Dispatcher& dispatcher, ui::OptionsWindow& window, ui::OptionsCommands& commands,
+             UiHost& ui, ProgramControl& program)
+        : log_(log), files_(files), folderWatch_(folderWatch), shared_(shared), queue_(queue), link_(link),
+          dispatcher_(dispatcher), window_(window), commands_(commands), ui_(ui), program_(program) {}
 
     void Timer1Tick();
     void Timer2Tick();
@@ -37,6 +39,13 @@ private:
 
     Log& log_;
     Files& files_;
+    FolderWatch& folderWatch_;
+    // Unknown until the first tick, when the program folder is known.
+    enum class Markers { Unwatched, Watched, LookEveryTick } markers_ = Markers::Unwatched;
+    // A notification that silently never fires must not hide a marker for good: look once a second anyway.
+    static constexpr int kLookAtLeastEveryTicks = 20;
+    bool lookAgain_ = false;
+    int ticksSinceLook_ = 0;
     const Shared& shared_;
     WorkQueue& queue_;
     SkypeLink& link_;

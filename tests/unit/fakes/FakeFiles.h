@@ -14,7 +14,11 @@ public:
     std::map<std::string, std::string> files;
     std::set<std::string> locked;  // paths that refuse writes and deletes (open elsewhere)
 
-    bool Exists(const std::string& path) override { return files.count(path) > 0; }
+    int lookups = 0;
+    bool Exists(const std::string& path) override {
+        ++lookups;
+        return files.count(path) > 0;
+    }
     bool Delete(const std::string& path) override {
         if (locked.count(path)) return false;
         return files.erase(path) > 0;

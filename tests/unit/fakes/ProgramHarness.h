@@ -6,6 +6,7 @@
 #include "core/app/Quillares.h"
 #include "fakes/FakeClock.h"
 #include "fakes/FakeFiles.h"
+#include "fakes/FakeFolderWatch.h"
 #include "fakes/IniEditor.h"
 #include "fakes/FakeSkypeWire.h"
 #include "fakes/FakeSystem.h"
@@ -29,6 +30,7 @@ struct ProgramHarness {
     FakeShell shell;
     FakeTextCodec codec;
     FakeProcess process;
+    FakeFolderWatch folderWatch{files};
     std::unique_ptr<Quillares> app;
 
     ProgramHarness() {
@@ -36,7 +38,7 @@ struct ProgramHarness {
         Make();
     }
     void Make() {
-        app = std::make_unique<Quillares>(Ports{files, clock, wire, mci, ui, shell, codec, process});
+        app = std::make_unique<Quillares>(Ports{files, clock, wire, mci, ui, shell, codec, process, folderWatch});
     }
 
     void Start() { app->Start(kMainWindow); }

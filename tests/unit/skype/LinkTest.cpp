@@ -141,6 +141,41 @@ TEST_F(LinkTest, MarkerFilesEndTheProgramOrShowTheFirstRunWindow) {
     EXPECT_EQ(LogLines().back(), "Quillares: END");
 }
 
+// The markers are looked for only when the folder watch saw a file name change, and on the
+// tick after a marker that could not be deleted, just as when looking every tick.
+TEST_F(LinkTest, MarkersAreLookedForWhenTheFolderChanged) {
+    ini.Set(folder + "Quillares.ini", "window", "skiphelp", "yes");
+    Start();
+    Drain();
+    // Unchanged, the folder is looked at once a second (two lookups), in case the watch never fires.
+    files.lookups = 0;
+    Ticks(20);
+    EXPECT_EQ(files.lookups, 2);
+
+    files.files[folder + "newinst.ini"] = "";
+    files.locked.insert(folder + "newinst.ini");
+    Ticks(1);
+    EXPECT_TRUE(app->firstRun.Form7.Visible());
+    app->firstRun.Form7.SetVisible(false);
+    Ticks(1);
+    EXPECT_TRUE(app->firstRun.Form7.Visible());
+    files.locked.clear();
+    Ticks(2);
+    EXPECT_FALSE(files.Exists(folder + "newinst.ini"));
+    files.lookups = 0;
+    Ticks(5);
+    EXPECT_EQ(files.lookups, 0);
+}
+
+TEST_F(LinkTest, WithoutAFolderWatchMarkersAreLookedForEveryTick) {
+    folderWatch.available = false;
+    Start();
+    Ticks(3);
+    files.files[folder + "install.ini"] = "";
+    Ticks(1);
+    EXPECT_TRUE(app->Ended());
+}
+
 // Chat topics, names and moods are written by other users; none may command the program.
 TEST_F(LinkTest, TextFromOtherUsersNeverBecomesWorkNorLogLines) {
     Attached();

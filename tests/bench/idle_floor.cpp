@@ -1,0 +1,70 @@
+// The floor of the idle benchmark: a bare program with the add-on's two timers and its link
+// to Skype (discover, attach, PING every 5 s), and nothing else.
+#include <windows.h>
+
+namespace {
+
+UINT g_discover = 0, g_attach = 0;
+HWND g_skype = nullptr;
+
+constexpr UINT_PTR kTick = 1, kKeepAlive = 2;
+
+void Discover(HWND self) {
+    DWORD_PTR result = 0;
+    SendMessageTimeoutA(HWND_BROADCAST, g_discover, reinterpret_cast<WPARAM>(self), 0,
+                        SMTO_NORMAL | SMTO_ABORTIFHUNG, 5000, &result);
+}
+
+void Ping(HWND self) {
+    char text[] = "PING";
+    COPYDATASTRUCT record{0, sizeof text, text};
+    DWORD_PTR result = 0;
+    if (!SendMessageTimeoutA(g_skype, WM_COPYDATA, reinterpret_cast<WPARAM>(self),
+                             reinterpret_cast<LPARAM>(&record), SMTO_NORMAL, 10000, &result))
+        g_skype = nullptr;
+}
+
+LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == g_attach && g_attach != 0) {
+        if (lParam == 0 && wParam != 0) g_skype = reinterpret_cast<HWND>(wParam);
+        return 1;
+    }
+    switch (msg) {
+        case WM_TIMER:
+            if (wParam == kKeepAlive) {
+                if (g_skype)
+                    Ping(hwnd);
+                else
+                    Discover(hwnd);
+            }
+            return 0;
+        case WM_COPYDATA:
+            return 1;
+        case WM_DESTROY:
+            PostQuitMessage(0);
+            return 0;
+        default:
+            return DefWindowProcA(hwnd, msg, wParam, lParam);
+    }
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+    g_discover = RegisterWindowMessageA("SkypeControlAPIDiscover");
+    g_attach = RegisterWindowMessageA("SkypeControlAPIAttach");
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = Proc;
+    wc.hInstance = instance;
+    wc.lpszClassName = "IdleFloor";
+    if (!RegisterClassA(&wc)) return 1;
+    HWND hwnd = CreateWindowA("IdleFloor", "IdleFloor", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr, nullptr,
+                              instance, nullptr);
+    if (!hwnd) return 1;
+    SetTimer(hwnd, kTick, 50, nullptr);
+    SetTimer(hwnd, kKeepAlive, 5000, nullptr);
+    Discover(hwnd);
+    MSG msg;
+    while (GetMessageA(&msg, nullptr, 0, 0) > 0) DispatchMessageA(&msg);
+    return 0;
+}
