@@ -3,6 +3,7 @@ import os
 import subprocess
 import time
 
+import sound
 import test_link
 from harness import DIST, E2E, wait_until
 
@@ -30,8 +31,8 @@ class OptionsWindowTest(E2E):
     xdotool = test_link.TrayTest.xdotool
     click_icon = test_link.TrayTest.click_icon
 
-    def dump(self):
-        out = subprocess.run(["wine", os.path.join(DIST, "tools", "poke.exe"), "dump", TITLE],
+    def dump(self, title=TITLE):
+        out = subprocess.run(["wine", os.path.join(DIST, "tools", "poke.exe"), "dump", title],
                              env=self.case.session.env, capture_output=True, text=True, timeout=60).stdout
         return [Control(l) for l in out.splitlines() if l.count("|") >= 5]
 
@@ -45,10 +46,32 @@ class OptionsWindowTest(E2E):
         x, y = control.centre()
         self.xdotool("mousemove", str(x), str(y), "click", "1")
 
-    def top_bar_buttons(self):
+    def pictures(self):
         # Apply, Skype events, Help, Minimize, Exit from left to right, above every panel's buttons.
-        pictures = sorted(self.shown("QuillaresPicture"), key=lambda c: (c.top, c.left))
-        return pictures[:5]
+        return sorted(self.shown("QuillaresPicture"), key=lambda c: (c.top, c.left))
+
+    def top_bar_buttons(self):
+        return self.pictures()[:5]
+
+    def panel_buttons(self):
+        return self.pictures()[5:]
+
+    def face(self, picture, number):
+        """Which slice of button number's strip the screen shows: 0 normal, 1 highlighted, 2 pressed, 3 disabled."""
+        w, h = picture.right - picture.left, picture.bottom - picture.top
+        seen = subprocess.run(["import", "-window", "root", "-crop", f"{w}x{h}+{picture.left}+{picture.top}",
+                               "-depth", "8", "rgb:-"], env=self.case.session.env, capture_output=True).stdout
+        strip = subprocess.run(["convert", self.case.path(f"buttons/pbut{number}.bmp"), "-resize", f"{4 * w}x{h}!",
+                                "rgb:-"], capture_output=True).stdout
+        row = 3 * w  # each line of the strip holds one line of every slice
+        slices = [b"".join(strip[(4 * y + k) * row:(4 * y + k + 1) * row] for y in range(h)) for k in range(4)]
+        return min(range(4), key=lambda k: sum(abs(a - b) for a, b in zip(seen, slices[k])))
+
+    def heard(self):
+        return sound.heard(self.case.session.sound)
+
+    def default_tone(self):
+        return sound.pcm_of_file(self.case.path("wav/default.wav"))
 
     def window_shown(self):
         return self.xdotool("search", "--onlyvisible", "--name", f"^{TITLE}$").strip()
@@ -57,21 +80,28 @@ class OptionsWindowTest(E2E):
         self.click_icon("--repeat", "2", "--delay", "80", "1")
         wait_until(self.window_shown, what="the options window")
         window = self.window_shown().split()[0]
-        self.xdotool("windowactivate", "--sync", window)
-        time.sleep(0.5)
+        # No window manager runs to activate it; the first click's menu has twenty ticks to show.
+        self.xdotool("windowfocus", "--sync", window)
+        time.sleep(1)
 
-    def test_contacts_kinds_minimize_and_exit(self):
+    def start(self):
         c = self.case
         c.set_ini("window", "skiphelp", "yes")
         c.set_ini("window", "language", "test.txt")
-        c.set_ini("contacts", "bob_play", "2")
-        c.set_ini("contacts", "bob_file", c.path("wav\\default.wav").replace("/", "\\"))
         with open(c.path("test.txt"), "w", encoding="cp1252", newline="") as f:
-            f.write(f"caption={TITLE}\r\nbuttonclose=Minimize to tray\r\nframe3=Your own voice\r\n")
+            f.write(f"caption={TITLE}\r\nbuttonclose=Minimize to tray\r\nframe3=Your own voice\r\n"
+                    "notext=Type some words first.\r\n")
         c.start_sim(SCENARIO)
         app = c.start_app()
         c.wait_log("Skype: USER bob FULLNAME Bob Builder")
         self.open_window()
+        return app
+
+    def test_contacts_kinds_minimize_and_exit(self):
+        c = self.case
+        c.set_ini("contacts", "bob_play", "2")
+        c.set_ini("contacts", "bob_file", c.path("wav\\default.wav").replace("/", "\\"))
+        app = self.start()
 
         lists = [l for l in self.shown("ListBox") if l.items]
         self.assertEqual(lists[0].items, ["Anna Andersson", "Bob Builder"])
@@ -99,3 +129,49 @@ class OptionsWindowTest(E2E):
         self.click(self.top_bar_buttons()[4])
         c.wait_log("Quillares: END")
         self.assertEqual(app.wait(30), 0)
+
+    def test_a_press_moved_off_before_the_release_runs_nothing(self):
+        self.start()
+        play = self.panel_buttons()[0]
+        x, y = play.centre()
+        self.xdotool("mousemove", str(x), str(y), "mousedown", "1", "sleep", "0.3",
+                     "mousemove", str(x - 80), str(y), "sleep", "0.3", "mouseup", "1")
+        time.sleep(1.5)
+        self.assertEqual(self.heard(), b"")
+        self.assertEqual(self.face(play, 1), 0)
+        self.click(play)
+        wait_until(lambda: self.heard() == self.default_tone(), 20, what="the default tone")
+
+    def test_tab_highlights_a_picture_button_and_space_runs_it(self):
+        self.start()
+        play = self.panel_buttons()[0]
+        self.click([b for b in self.shown("Button") if b.checked][0])
+        # Somewhere past the kinds, the panel's blind button takes the focus.
+        for _ in range(12):
+            self.xdotool("key", "Tab")
+            time.sleep(0.2)
+            if self.face(play, 1) == 1:
+                break
+        self.assertEqual(self.face(play, 1), 1)
+        self.xdotool("key", "space")
+        wait_until(lambda: self.heard() == self.default_tone(), 20, what="the default tone")
+
+    def test_play_comes_back_when_the_default_tone_ends(self):
+        self.start()
+        play = self.panel_buttons()[0]
+        self.click(play)
+        wait_until(lambda: self.heard() == self.default_tone(), 20, what="the default tone")
+        wait_until(lambda: self.face(play, 1) != 3, 20, what="Play enabled again")
+        self.click(play)
+        wait_until(lambda: self.heard() == self.default_tone() * 2, 20, what="the default tone again")
+
+    def test_generate_with_only_blanks_asks_for_the_text(self):
+        self.start()
+        self.click([b for b in self.shown("Button") if b.text == "Synthesize a new ringtone"][0])
+        self.click(self.shown("Edit")[0])
+        self.xdotool("type", "   ")
+        generate = self.panel_buttons()[0]
+        self.click(generate)
+        wait_until(lambda: "Type some words first." in [m.text for m in self.dump("AudioQuillares")], 20,
+                   what="the message")
+        self.assertNotEqual(self.face(generate, 8), 3)
