@@ -6,47 +6,38 @@
 #include "fakes/FakeFiles.h"
 #include "fakes/FakeSystem.h"
 #include "fakes/IniEditor.h"
+#include "fakes/LogOnFakeDisk.h"
 #include "tones/ReadWatchingFiles.h"
 
 namespace quill::test {
 
-TEST(LogFile, LinesCarryDateTimeTabAndCrLf) {
-    FakeFiles files;
-    FakeClock clock;
-    Shared shared{.ProgramFolder = "C:\\Q\\"};
-    Log log(files, clock, shared);
+using LogFile = LogOnFakeDisk;
+
+TEST_F(LogFile, LinesCarryDateTimeTabAndCrLf) {
     clock.now = {2006, 5, 7, 4, 3, 2};
     log.WriteLog("Quillares: START");
     clock.now = {2026, 12, 31, 23, 59, 59};
     log.WriteLog("Skype: PONG x");
-    EXPECT_EQ(files.files["C:\\Q\\Quillares.log"],
+    EXPECT_EQ(LogText(),
               "05-07-2006 04:03:02\tQuillares: START\r\n12-31-2026 23:59:59\tSkype: PONG x\r\n");
 }
 
-TEST(LogFile, ARunThatLogsTooMuchStartsTheLogOver) {
-    FakeFiles files;
-    FakeClock clock;
-    Shared shared{.ProgramFolder = "C:\\Q\\"};
-    Log log(files, clock, shared);
+TEST_F(LogFile, ARunThatLogsTooMuchStartsTheLogOver) {
     const std::string text(1000, 'x');
     const auto line = Log::FormatLine(clock.now, text).size();
     for (std::uint64_t i = 0; i <= Log::kMaxBytes / line; ++i) log.WriteLog(text);
-    const std::string& file = files.files["C:\\Q\\Quillares.log"];
+    const std::string& file = LogText();
     EXPECT_LE(file.size(), Log::kMaxBytes);
     EXPECT_EQ(file.substr(20, file.find('\r') - 20), "Quillares: log started over, it had reached 8388608 bytes");
     EXPECT_EQ(file.size(), Log::FormatLine(clock.now, "Quillares: log started over, it had reached 8388608 bytes").size() + line);
 }
 
-TEST(LogFile, StartDeletesTheLogAndTheNextLineStartsAFreshOne) {
-    FakeFiles files;
-    FakeClock clock;
-    Shared shared{.ProgramFolder = "C:\\Q\\"};
-    Log log(files, clock, shared);
-    files.files["C:\\Q\\Quillares.log"] = "old run\r\n";
+TEST_F(LogFile, StartDeletesTheLogAndTheNextLineStartsAFreshOne) {
+    LogText() = "old run\r\n";
     log.WriteLog("START");
     EXPECT_FALSE(files.Exists("C:\\Q\\Quillares.log"));
     log.WriteLog("START ");  // only the exact text deletes
-    EXPECT_NE(files.files["C:\\Q\\Quillares.log"].find("\tSTART \r\n"), std::string::npos);
+    EXPECT_NE(LogText().find("\tSTART \r\n"), std::string::npos);
 }
 
 struct SettingsTest : ::testing::Test {

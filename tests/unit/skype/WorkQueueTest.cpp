@@ -1,18 +1,14 @@
 #include <gtest/gtest.h>
 
-#include "core/base/Log.h"
 #include "core/skype/WorkQueue.h"
-#include "fakes/FakeClock.h"
-#include "fakes/FakeFiles.h"
+#include "fakes/LogOnFakeDisk.h"
 
 namespace quill::test {
 
+using WorkQueueTest = LogOnFakeDisk;
+
 // A flood of Skype's traffic fills the queue; the program's own items still get through.
-TEST(WorkQueue, AFullQueueDropsOnlyNotificationsAndSaysHowMany) {
-    FakeFiles files;
-    FakeClock clock;
-    Shared shared{.ProgramFolder = "C:\\Q\\"};
-    Log log(files, clock, shared);
+TEST_F(WorkQueueTest, AFullQueueDropsOnlyNotificationsAndSaysHowMany) {
     WorkQueue queue(log);
     const std::string big(WorkQueue::kMaxBytes / 4 - 16, 'x');  // four fill the queue
     for (int i = 0; i < 6; ++i) queue.QueueItem(i % 2 ? WorkItem::Command(big) : WorkItem::Notification(big));
@@ -21,7 +17,7 @@ TEST(WorkQueue, AFullQueueDropsOnlyNotificationsAndSaysHowMany) {
     EXPECT_TRUE(queue.Holds(WorkItem::Kind::Unload));
     EXPECT_TRUE(queue.Holds(WorkItem::Kind::Form1));
     EXPECT_LE(queue.EventQueue().size(), WorkQueue::kMaxBytes);
-    EXPECT_NE(files.files["C:\\Q\\Quillares.log"].find("\tQuillares: work queue full, dropped 2 notifications\r\n"),
+    EXPECT_NE(LogText().find("\tQuillares: work queue full, dropped 2 notifications\r\n"),
               std::string::npos);
 
     // Taken, the items free their room; the first is the empty item.
