@@ -64,6 +64,8 @@ void Apply(ui::Control& model, HWND hwnd, ui::Prop p) {
         case ui::Prop::Value:
             if (auto* option = dynamic_cast<ui::OptionButton*>(&model))
                 SendMessageW(hwnd, BM_SETCHECK, option->Value() ? BST_CHECKED : BST_UNCHECKED, 0);
+            else if (auto* box = dynamic_cast<ui::CheckBox*>(&model))
+                SendMessageW(hwnd, BM_SETCHECK, box->Value() ? BST_CHECKED : BST_UNCHECKED, 0);
             break;
         case ui::Prop::Focus:
             SetFocus(hwnd);

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "win32/ControlMirror.h"
+#include "win32/Fonts.h"
 #include "win32/Twips.h"
 
 namespace quill::win32 {
@@ -102,16 +103,10 @@ LRESULT CALLBACK OptionsWindowView::PanelProc(HWND hwnd, UINT msg, WPARAM wParam
 }
 
 void OptionsWindowView::MakeFonts() {
-    NONCLIENTMETRICSW metrics{};
-    metrics.cbSize = sizeof metrics;
-    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
-    LOGFONTW face = metrics.lfMessageFont;
-    font_ = CreateFontIndirectW(&face);
-    face.lfWeight = FW_BOLD;
-    bold_ = CreateFontIndirectW(&face);
-    face.lfWeight = FW_NORMAL;
-    face.lfUnderline = TRUE;
-    link_ = CreateFontIndirectW(&face);
+    const auto& fonts = MessageFonts();
+    font_ = fonts.plain;
+    bold_ = fonts.bold;
+    link_ = fonts.link;
     bar_ = CreateSolidBrush(RGB(51, 122, 214));
 }
 

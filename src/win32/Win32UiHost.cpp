@@ -70,6 +70,10 @@ void Win32UiHost::Warn(const std::string& text, const std::string& title) {
     MessageBoxW(window_, Wide(text).c_str(), Wide(title).c_str(), MB_OK | MB_ICONEXCLAMATION);
 }
 
+bool Win32UiHost::AskYesNo(const std::string& text, const std::string& title) {
+    return MessageBoxW(window_, Wide(text).c_str(), Wide(title).c_str(), MB_YESNO | MB_ICONEXCLAMATION) == IDYES;
+}
+
 void Win32UiHost::DestroyMainWindow() {
     // Later, from the message loop: the caller may still be inside one of the window's handlers.
     PostMessageW(window_, kDestroyMessage, 0, 0);

@@ -2,13 +2,15 @@
 #include <windows.h>
 
 #include "core/platform/UiHost.h"
+#include "win32/DialogWindows.h"
 
 namespace quill::win32 {
 
 class Win32UiHost : public UiHost {
 public:
     // hook: the program's procedure put in front of the window's own.
-    Win32UiHost(HWND& window, WNDPROC hook) : window_(window), hook_(hook) {}
+    Win32UiHost(HINSTANCE instance, HWND& window, WNDPROC hook)
+        : window_(window), hook_(hook), dialogs_(instance, window) {}
 
     void InstallWindowProc() override;
     void RestoreWindowProc() override;
@@ -18,7 +20,13 @@ public:
     int PopupMenu(const std::vector<std::string>& captions) override;
     int ScreenWidthTwips() override;
     void Warn(const std::string& text, const std::string& title) override;
+    bool AskYesNo(const std::string& text, const std::string& title) override;
+    void ShowModal(ui::Dialog& dialog) override { dialogs_.ShowModal(dialog); }
+    void ShowModeless(ui::Dialog& dialog) override { dialogs_.ShowModeless(dialog); }
+    void DoEvents() override { dialogs_.DoEvents(); }
     void DestroyMainWindow() override;
+    // The message loop's share of the dialogs: their keyboard navigation.
+    bool PreTranslate(MSG& msg) { return dialogs_.PreTranslate(msg); }
 
     // OldWindowProc
     WNDPROC OldWindowProc() const { return old_; }
@@ -29,6 +37,7 @@ private:
     HWND& window_;
     WNDPROC hook_;
     WNDPROC old_ = nullptr;
+    DialogWindows dialogs_;
 };
 
 }  // namespace quill::win32

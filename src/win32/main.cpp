@@ -93,7 +93,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     Win32Clock clock;
     Win32SkypeWire wire;
     Win32Multimedia mci(view.main);
-    Win32UiHost ui(view.main, HookProc);
+    Win32UiHost ui(instance, view.main, HookProc);
     Win32Shell shell;
     Win32TextCodec codec;
     Win32Process process;
@@ -113,7 +113,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     MSG msg;
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
         // Tab, space and access keys reach the controls, the blind buttons among them.
-        if (IsDialogMessageW(view.main, &msg)) continue;
+        if (ui.PreTranslate(msg) || IsDialogMessageW(view.main, &msg)) continue;
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
     }

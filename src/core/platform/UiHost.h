@@ -4,6 +4,10 @@
 
 namespace quill {
 
+namespace ui {
+class Dialog;
+}
+
 struct TrayIconData {
     unsigned id = 0;
     unsigned flags = 0;
@@ -26,6 +30,16 @@ public:
     virtual int ScreenWidthTwips() = 0;
     // A modal message with an exclamation icon and an OK button, owned by the options window.
     virtual void Warn(const std::string& text, const std::string& title) = 0;
+    // A question with Yes and No buttons and an exclamation icon, owned by the options window;
+    // true for Yes.
+    virtual bool AskYesNo(const std::string& text, const std::string& title) = 0;
+    // Shows the dialog owned by the options window and returns once it has unloaded.
+    virtual void ShowModal(ui::Dialog& dialog) = 0;
+    // Shows the dialog and returns at once; it lives until it unloads.
+    virtual void ShowModeless(ui::Dialog& dialog) = 0;
+    // Lets the windows handle the events waiting for them, so a long piece of work on the
+    // window's thread keeps the program responsive.
+    virtual void DoEvents() = 0;
     // The options window is gone after this; the program's message loop ends.
     virtual void DestroyMainWindow() = 0;
 };

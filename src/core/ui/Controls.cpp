@@ -47,6 +47,13 @@ void OptionButton::SetValue(bool v) {
     if (v && OnClick) OnClick();
 }
 
+void CheckBox::SetValue(bool v) {
+    if (v == value_) return;
+    value_ = v;
+    Changed(Prop::Value);
+    if (OnClick) OnClick();
+}
+
 void TextBox::SetText(const std::string& utf8) {
     // Counted in characters, never cutting one in half.
     std::size_t chars = 0, end = 0;

@@ -99,6 +99,29 @@ private:
     bool value_ = false;
 };
 
+// A push button, or a link label when Link() is set (underlined, opens a page).
+class Button : public Control {
+public:
+    Button(std::string name, bool link = false) : Control(std::move(name)), link_(link) {}
+    bool Link() const { return link_; }
+    std::function<void()> OnClick;
+
+private:
+    bool link_;
+};
+
+// A check box. Setting its value from code raises OnClick too, as a click would.
+class CheckBox : public Control {
+public:
+    using Control::Control;
+    bool Value() const { return value_; }
+    void SetValue(bool v);
+    std::function<void()> OnClick;
+
+private:
+    bool value_ = false;
+};
+
 // A text box; its text is its caption, cut to MaxLength characters.
 class TextBox : public Control {
 public:
@@ -117,6 +140,8 @@ public:
         SetEnabled(enabled);
     }
     int Interval() const { return interval_; }
+    // Raised by the adapter for a timer of a dialog; the options window's timers go their own way.
+    std::function<void()> OnTick;
 
 private:
     int interval_;

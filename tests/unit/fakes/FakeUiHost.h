@@ -1,8 +1,10 @@
 #pragma once
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "core/platform/UiHost.h"
+#include "core/ui/Dialog.h"
 
 namespace quill::test {
 
@@ -14,6 +16,12 @@ public:
     int menuChoice = -1;
     std::vector<std::string> menuShown;
     int screenWidthTwips = 1024 * 15;
+    bool answerYes = true;
+    // The user at a modal dialog: runs once it has loaded. A dialog still loaded afterwards
+    // gets the close box.
+    std::function<void(ui::Dialog&)> whileModal;
+    std::function<void()> onDoEvents;
+    int doEvents = 0;
 
     void InstallWindowProc() override { calls.push_back("InstallWindowProc"); }
     void RestoreWindowProc() override { calls.push_back("RestoreWindowProc"); }
@@ -37,6 +45,25 @@ public:
     int ScreenWidthTwips() override { return screenWidthTwips; }
     void Warn(const std::string& text, const std::string& title) override {
         calls.push_back("Warn " + title + ": " + text);
+    }
+    bool AskYesNo(const std::string& text, const std::string& title) override {
+        calls.push_back("Ask " + title + ": " + text);
+        return answerYes;
+    }
+    void ShowModal(ui::Dialog& d) override {
+        calls.push_back("ShowModal " + d.form.Name());
+        d.Load();
+        if (d.Loaded() && whileModal) whileModal(d);
+        if (d.Loaded()) d.CloseBox();
+        if (d.Loaded()) d.Unload();
+    }
+    void ShowModeless(ui::Dialog& d) override {
+        calls.push_back("ShowModeless " + d.form.Name());
+        d.Load();
+    }
+    void DoEvents() override {
+        ++doEvents;
+        if (onDoEvents) onDoEvents();
     }
     void DestroyMainWindow() override { calls.push_back("DestroyMainWindow"), destroyed = true; }
 };
