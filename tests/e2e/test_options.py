@@ -84,14 +84,14 @@ class OptionsWindowTest(E2E):
         self.xdotool("windowfocus", "--sync", window)
         time.sleep(1)
 
-    def start(self):
+    def start(self, scenario=SCENARIO):
         c = self.case
         c.set_ini("window", "skiphelp", "yes")
         c.set_ini("window", "language", "test.txt")
         with open(c.path("test.txt"), "w", encoding="cp1252", newline="") as f:
             f.write(f"caption={TITLE}\r\nbuttonclose=Minimize to tray\r\nframe3=Your own voice\r\n"
                     "notext=Type some words first.\r\n")
-        c.start_sim(SCENARIO)
+        c.start_sim(scenario)
         app = c.start_app()
         c.wait_log("Skype: USER bob FULLNAME Bob Builder")
         self.open_window()
@@ -175,3 +175,27 @@ class OptionsWindowTest(E2E):
         wait_until(lambda: "Type some words first." in [m.text for m in self.dump("AudioQuillares")], 20,
                    what="the message")
         self.assertNotEqual(self.face(generate, 8), 3)
+
+    def test_the_events_dialog_turns_the_message_tone_off(self):
+        c = self.case
+        app = self.start(SCENARIO.replace("attach success", "message 5 anna\nattach success\n"
+                                          "expect GET USER bob FULLNAME\nwait 25000\n"
+                                          "send CHATMESSAGE 5 STATUS RECEIVED\nexpect GET MESSAGE 5\n"
+                                          "wait 1500\nunload"))
+        self.click(self.top_bar_buttons()[1])
+        title = "Quillares - Skype Events"
+        wait_until(lambda: any(b.text == "&OK" for b in self.dump(title)), 20, what="the events dialog")
+        boxes = {b.text: b for b in self.dump(title) if b.cls == "Button"}
+        self.assertTrue(boxes["Incoming chat message"].checked)
+        subprocess.run(["import", "-window", "root", os.path.join(DIST, "..", "events-dialog.png")],
+                       env=c.session.env, timeout=60)
+        self.click(boxes["Incoming chat message"])
+        self.click(boxes["&OK"])
+        c.wait_log("Quillares: save events")
+        self.assertEqual(c.read_ini("wav", "user_msg_play", file="tester.ini"), "0")
+        c.wait_log("Quillares: END", timeout=60)
+        self.assertEqual(app.wait(30), 0)
+        lines = c.log_lines()
+        self.assertBefore(lines, "Quillares: save events", "Skype: CHATMESSAGE 5 STATUS RECEIVED")
+        self.assertNotIn("Quillares: message.wav", lines)
+        self.assertEqual(self.heard(), b"")

@@ -1,7 +1,9 @@
 #pragma once
+#include <array>
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace quill::ui {
@@ -194,5 +196,18 @@ public:
 private:
     WindowState state_ = WindowState::Normal;
 };
+
+namespace detail {
+template <class T, std::size_t... I>
+std::array<T, sizeof...(I)> NamedArray(const std::string& name, std::index_sequence<I...>) {
+    return {T(name + "(" + std::to_string(I) + ")")...};
+}
+}  // namespace detail
+
+// A control array: name(0), name(1) and so on.
+template <class T, std::size_t N>
+std::array<T, N> Named(const std::string& name) {
+    return detail::NamedArray<T>(name, std::make_index_sequence<N>());
+}
 
 }  // namespace quill::ui

@@ -15,6 +15,7 @@
 #include "core/server/ProgramVersion.h"
 #include "core/tones/ContactTones.h"
 #include "core/ui/OptionsWindow.h"
+#include "core/ui/SkypeEventsDialog.h"
 #include "core/ui/ToneList.h"
 
 namespace quill::ui {
@@ -109,8 +110,11 @@ bool OptionsCommands::Carry(int num) {
             s_.program.CloseOptionsWindow();
             return false;
         case 15:
-            placeholders::ShowSkypeEventsDialog();
+        {
+            SkypeEventsDialog events({s_.settings, s_.player, s_.files, s_.codec, s_.log, s_.shared, s_.texts});
+            s_.ui.ShowModal(events);
             break;
+        }
         default:
             break;
     }

@@ -6,6 +6,7 @@ class Log;
 class ProgramControl;
 class Settings;
 class Shell;
+class TextCodec;
 class TonePlayer;
 class UiHost;
 struct LanguageTexts;
@@ -33,6 +34,7 @@ public:
         UiHost& ui;
         Shell& shell;
         ProgramControl& program;
+        TextCodec& codec;
     };
     explicit OptionsCommands(Services s) : s_(s) {}
 

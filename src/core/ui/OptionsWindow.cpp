@@ -4,15 +4,6 @@ namespace quill::ui {
 
 namespace {
 
-template <class T, std::size_t... I>
-std::array<T, sizeof...(I)> NamedArray(const std::string& name, std::index_sequence<I...>) {
-    return {T(name + "(" + std::to_string(I) + ")")...};
-}
-template <class T, std::size_t N>
-std::array<T, N> Named(const std::string& name) {
-    return NamedArray<T>(name, std::make_index_sequence<N>());
-}
-
 // The layout, in twips (15 to a pixel at 96 DPI).
 constexpr int kClientWidth = 8400;
 constexpr int kBarHeight = 1080;

@@ -1,0 +1,103 @@
+#include "core/ui/SkypeEventsDialog.h"
+
+#include "core/audio/TonePlayer.h"
+#include "core/base/LanguageTexts.h"
+#include "core/base/Log.h"
+#include "core/base/Settings.h"
+#include "core/base/Shared.h"
+#include "core/base/Text.h"
+#include "core/base/Trapped.h"
+#include "core/ui/LanguageFile.h"
+
+namespace quill::ui {
+
+namespace {
+
+constexpr const char* kCaptions[SkypeEventsDialog::kEvents] = {
+    "You are online",     "You are away",          "You are not available", "Do not disturb",
+    "You are invisible",  "You are logged out",    "Incoming chat message", "Conversation finished"};
+
+std::string SwitchKey(int i) { return std::string("user_") + SkypeEventsDialog::EventNames[i] + "_play"; }
+
+}  // namespace
+
+SkypeEventsDialog::SkypeEventsDialog(Services s)
+    : Dialog("frmEvents"), chkEvent(Named<CheckBox, kEvents>("chkEvent")), s_(s) {
+    form.SetCaption("Quillares - Skype Events");
+    form.Resize(4500, 4350);
+    Label1.SetCaption("Skype events to be announced:");
+    Label1.Move(240, 180);
+    Label1.Resize(3900, 255);
+    controls.push_back(&Label1);
+    for (int i = 0; i < kEvents; ++i) {
+        auto& box = chkEvent[i];
+        box.SetCaption(kCaptions[i]);
+        box.Move(360, 540 + i * 360);
+        box.Resize(3780, 300);
+        box.OnClick = [this, i] { BoxClicked(i); };
+        controls.push_back(&box);
+    }
+    Command1.SetCaption("&OK");
+    Command2.SetCaption("&Cancel");
+    Command1.Move(1320, 3480);
+    Command2.Move(2820, 3480);
+    for (auto* b : {&Command1, &Command2}) {
+        b->Resize(1335, 375);
+        controls.push_back(b);
+    }
+    Command1.OnClick = [this] { Save(); };
+    Command2.OnClick = [this] { Unload(); };
+    defaultButton = &Command1;
+    cancelButton = &Command2;
+    OnLoad = [this] { Fill(); };
+}
+
+bool SkypeEventsDialog::SwitchOn(const std::string& value) {
+    const std::string v = LowerAscii(Trim(value));
+    return v == "1" || v == "y" || v == "yes";
+}
+
+void SkypeEventsDialog::Fill() {
+    Trapped([&] {
+        for (const auto& [key, value] : LanguageFile::Read(s_.files, s_.codec, s_.log,
+                                                           s_.shared.ProgramFolder + s_.shared.LangFile)
+                                            .Lines()) {
+            if (key == "events") {
+                form.SetCaption(value);
+            } else if (StartsWith(key, "event")) {
+                const char last = key.back();
+                const int d = last >= '1' && last <= '9' ? last - '0' : 0;
+                if (d == 0)
+                    Label1.SetCaption(value);
+                else if (d <= kEvents)
+                    chkEvent[d - 1].SetCaption(value);
+            }
+        }
+    });
+    if (!s_.texts.ok.empty()) Command1.SetCaption(s_.texts.ok);
+    if (!s_.texts.cancel.empty()) Command2.SetCaption(s_.texts.cancel);
+    Loading = true;
+    for (int i = 0; i < kEvents; ++i)
+        Trapped([&] { chkEvent[i].SetValue(SwitchOn(s_.settings.ReadIni("wav", SwitchKey(i)))); });
+    Loading = false;
+}
+
+void SkypeEventsDialog::BoxClicked(int i) {
+    if (!chkEvent[i].Value() || Loading) return;
+    Trapped([&] {
+        const std::string tone = s_.settings.ReadIni("wav", std::string("user_") + EventNames[i]);
+        s_.player.Preview(ResolvePath(s_.shared.ProgramFolder, tone), 0);
+    });
+}
+
+void SkypeEventsDialog::Save() {
+    {
+        SettingsBatch batch(s_.settings);
+        for (int i = 0; i < kEvents; ++i)
+            Trapped([&] { s_.settings.WriteIni("wav", SwitchKey(i), chkEvent[i].Value() ? "1" : "0"); });
+    }
+    s_.log.WriteLog("Quillares: save events");
+    Unload();
+}
+
+}  // namespace quill::ui

@@ -1,0 +1,56 @@
+#pragma once
+#include <array>
+#include <string>
+
+#include "core/ui/Dialog.h"
+
+namespace quill {
+class Files;
+class Log;
+class Settings;
+class TextCodec;
+class TonePlayer;
+struct LanguageTexts;
+struct Shared;
+}  // namespace quill
+
+namespace quill::ui {
+
+// Which Skype events are announced with a tone: the six changes of the own status, a chat
+// message and a finished call. A checked box previews its tone; OK stores the switches.
+class SkypeEventsDialog : public Dialog {
+public:
+    static constexpr int kEvents = 8;
+    // In box order; "user_" + word is the tone key, that + "_play" the switch key.
+    static constexpr std::array<const char*, kEvents> EventNames = {
+        "online", "away", "na", "dnd", "invisible", "loggedout", "msg", "finished"};
+
+    struct Services {
+        Settings& settings;
+        TonePlayer& player;
+        Files& files;
+        TextCodec& codec;
+        Log& log;
+        const Shared& shared;
+        const LanguageTexts& texts;
+    };
+    explicit SkypeEventsDialog(Services s);
+
+    // "1", "y" or "yes", blanks and letter case aside.
+    static bool SwitchOn(const std::string& value);
+
+    std::array<CheckBox, kEvents> chkEvent;
+    Control Label1{"Label1"};
+    Button Command1{"Command1"};  // OK
+    Button Command2{"Command2"};  // Cancel
+
+private:
+    void Fill();
+    void BoxClicked(int i);
+    void Save();
+
+    Services s_;
+    bool Loading = false;
+};
+
+}  // namespace quill::ui
