@@ -40,6 +40,10 @@ bool Win32Files::Copy(const std::string& from, const std::string& to) {
     return CopyFileW(Wide(from).c_str(), Wide(to).c_str(), FALSE) != 0;
 }
 
+bool Win32Files::Rename(const std::string& from, const std::string& to) {
+    return MoveFileW(Wide(from).c_str(), Wide(to).c_str()) != 0;
+}
+
 std::optional<std::uint64_t> Win32Files::Size(const std::string& path) {
     auto stamp = Stamp(path);
     if (!stamp) return std::nullopt;

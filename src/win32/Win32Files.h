@@ -8,6 +8,7 @@ public:
     bool Exists(const std::string& path) override;
     bool Delete(const std::string& path) override;
     bool Copy(const std::string& from, const std::string& to) override;
+    bool Rename(const std::string& from, const std::string& to) override;
     std::optional<std::uint64_t> Size(const std::string& path) override;
     std::optional<std::string> Read(const std::string& path, std::uint64_t offset, std::size_t maxBytes) override;
     bool Write(const std::string& path, std::string_view bytes) override;

@@ -12,7 +12,7 @@ Quillares::Quillares(Ports p)
       player(ports.mci, ports.files, log, tones, shared),
       toneList(window, settings, ports.files, log, player),
       panels({window, settings, ports.files, shared, tones, toneList}),
-      commands({window, player, toneList, log, ports.files, shared, settings, texts, ports.ui, ports.shell, *this, ports.codec}),
+      commands({window, player, toneList, log, ports.files, shared, settings, texts, ports.ui, ports.shell, *this, ports.codec, tones, ports.clock}),
       dispatcher({log, queue, ports.codec, link, window, settings, shared, ports.files, player, *this}),
       tray(ports.ui, queue, window),
       loop(log, ports.files, ports.folderWatch, shared, queue, link, dispatcher, window, commands, ports.ui, *this),

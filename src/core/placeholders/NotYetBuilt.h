@@ -29,10 +29,6 @@ inline void RecordSave() {}
 // Generate: the synthesis of txtSyn in the chosen voice into SynthFile.
 inline void SynthesizeTone() {}
 
-// Apply: the apply dialog, modal; its result ApplyMode is -1 when cancelled.
-inline int ShowApplyDialog() { return -1; }
-inline void ApplyToneToContacts(int /*kind*/) {}
-
 // The help window, modal.
 inline void ShowHelpWindow() {}
 

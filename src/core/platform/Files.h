@@ -21,6 +21,8 @@ public:
     virtual bool Delete(const std::string& path) = 0;
     // Overwrites an existing target.
     virtual bool Copy(const std::string& from, const std::string& to) = 0;
+    // Moves a file to a name that is not taken yet.
+    virtual bool Rename(const std::string& from, const std::string& to) = 0;
     virtual std::optional<std::uint64_t> Size(const std::string& path) = 0;
     // At most maxBytes from offset; fewer at the end of the file. nullopt: cannot open.
     virtual std::optional<std::string> Read(const std::string& path, std::uint64_t offset,

@@ -1,5 +1,7 @@
 #include "core/ui/OptionsCommands.h"
 
+#include <random>
+
 #include "core/audio/TonePlayer.h"
 #include "core/base/LanguageTexts.h"
 #include "core/base/Log.h"
@@ -9,11 +11,14 @@
 #include "core/base/Text.h"
 #include "core/base/Trapped.h"
 #include "core/placeholders/NotYetBuilt.h"
+#include "core/platform/Clock.h"
 #include "core/platform/Files.h"
 #include "core/platform/Shell.h"
 #include "core/platform/UiHost.h"
 #include "core/server/ProgramVersion.h"
 #include "core/tones/ContactTones.h"
+#include "core/ui/ApplyDialog.h"
+#include "core/ui/ApplyTones.h"
 #include "core/ui/OptionsWindow.h"
 #include "core/ui/SkypeEventsDialog.h"
 #include "core/ui/ToneList.h"
@@ -94,12 +99,9 @@ bool OptionsCommands::Carry(int num) {
             w.lblAttention.SetVisible(false);
             player.StopTone();
             break;
-        case 11: {
-            s_.log.WriteLog("Quillares: apply tone");
-            const int kind = w.ChosenKind();
-            if (placeholders::ShowApplyDialog() >= 0) placeholders::ApplyToneToContacts(kind);
+        case 11:
+            Apply();
             break;
-        }
         case 12:
             placeholders::ShowHelpWindow();
             break;
@@ -119,6 +121,20 @@ bool OptionsCommands::Carry(int num) {
             break;
     }
     return true;
+}
+
+void OptionsCommands::Apply() {
+    s_.log.WriteLog("Quillares: apply tone");
+    const int kind = s_.window.ChosenKind();
+    ApplyDialog dialog({s_.files, s_.codec, s_.log, s_.shared, s_.texts, s_.ui});
+    s_.ui.ShowModal(dialog);
+    if (dialog.ApplyMode < 0) return;
+    // Seeded from the time of day, as each Apply asks for new names.
+    const LocalTime now = s_.clock.Now();
+    std::minstd_rand random(static_cast<unsigned>(now.hour * 3600 + now.minute * 60 + now.second) + 1u);
+    ApplyToneToContacts({s_.window, s_.settings, s_.files, s_.shared, s_.tones, s_.log, [&] { return random(); },
+                         nullptr},
+                        kind, dialog.ApplyMode);
 }
 
 void OptionsCommands::Record() {

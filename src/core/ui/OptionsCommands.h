@@ -1,12 +1,14 @@
 #pragma once
 
 namespace quill {
+class Clock;
 class Files;
 class Log;
 class ProgramControl;
 class Settings;
 class Shell;
 class TextCodec;
+class ToneFiles;
 class TonePlayer;
 class UiHost;
 struct LanguageTexts;
@@ -35,6 +37,8 @@ public:
         Shell& shell;
         ProgramControl& program;
         TextCodec& codec;
+        ToneFiles& tones;
+        Clock& clock;
     };
     explicit OptionsCommands(Services s) : s_(s) {}
 
@@ -64,6 +68,7 @@ private:
     // false when the program ended.
     bool Generate();
     void Record();
+    void Apply();
 
     Services s_;
 };

@@ -29,6 +29,13 @@ public:
         files[to] = it->second;
         return true;
     }
+    bool Rename(const std::string& from, const std::string& to) override {
+        auto it = files.find(from);
+        if (it == files.end() || files.count(to) || locked.count(from)) return false;
+        files[to] = std::move(it->second);
+        files.erase(it);
+        return true;
+    }
     std::optional<std::uint64_t> Size(const std::string& path) override {
         auto it = files.find(path);
         if (it == files.end()) return std::nullopt;

@@ -1,0 +1,70 @@
+#include "core/ui/ApplyDialog.h"
+
+#include "core/base/LanguageTexts.h"
+#include "core/base/Shared.h"
+#include "core/base/Text.h"
+#include "core/base/Trapped.h"
+#include "core/platform/UiHost.h"
+#include "core/ui/LanguageFile.h"
+
+namespace quill::ui {
+
+ApplyDialog::ApplyDialog(Services s) : Dialog("frmApply"), Option1(Named<OptionButton, 3>("Option1")), s_(s) {
+    form.SetCaption("Apply ringtone");
+    form.Resize(5100, 2550);
+    const char* captions[] = {"Apply to &current contact", "Apply to &all contacts",
+                              "Apply to contacts with &default ringtone"};
+    for (int i = 0; i < 3; ++i) {
+        Option1[i].SetCaption(captions[i]);
+        Option1[i].Move(240, 180 + i * 390);
+        Option1[i].Resize(4560, 330);
+        controls.push_back(&Option1[i]);
+    }
+    Option1[0].SetValue(true);
+    Command1.SetCaption("&OK");
+    Command2.SetCaption("&Cancel");
+    Command1.Move(2040, 1560);
+    Command2.Move(3480, 1560);
+    for (auto* b : {&Command1, &Command2}) {
+        b->Resize(1335, 375);
+        controls.push_back(b);
+    }
+    Command1.OnClick = [this] { Ok(); };
+    Command2.OnClick = [this] {
+        ApplyMode = -1;
+        Unload();
+    };
+    defaultButton = &Command1;
+    cancelButton = &Command2;
+    OnLoad = [this] { ReadLanguage(); };
+}
+
+void ApplyDialog::ReadLanguage() {
+    Trapped([&] {
+        for (const auto& [key, value] : LanguageFile::Read(s_.files, s_.codec, s_.log,
+                                                           s_.shared.ProgramFolder + s_.shared.LangFile)
+                                            .Lines()) {
+            if (key == "applytone") {
+                form.SetCaption(value);
+            } else if (key == "confirmapplyall") {
+                confirmAll_ = value;
+            } else if (StartsWith(key, "apply")) {
+                const int n = static_cast<int>(Val(key.substr(key.size() - 1)));
+                if (n >= 1 && n <= 3) Option1[n - 1].SetCaption(value);
+            }
+        }
+    });
+    if (!s_.texts.ok.empty()) Command1.SetCaption(s_.texts.ok);
+    if (!s_.texts.cancel.empty()) Command2.SetCaption(s_.texts.cancel);
+}
+
+void ApplyDialog::Ok() {
+    int chosen = 0;
+    for (int i = 2; i >= 0; --i)
+        if (Option1[i].Value()) chosen = i;
+    if (chosen == 1 && !s_.ui.AskYesNo(confirmAll_, form.Caption())) return;
+    ApplyMode = chosen;
+    Unload();
+}
+
+}  // namespace quill::ui

@@ -1,0 +1,45 @@
+#pragma once
+#include <array>
+#include <string>
+
+#include "core/ui/Dialog.h"
+
+namespace quill {
+class Files;
+class Log;
+class TextCodec;
+class UiHost;
+struct LanguageTexts;
+struct Shared;
+}  // namespace quill
+
+namespace quill::ui {
+
+// Whom a prepared tone is for: the selected contact, all contacts, or those still on the
+// default ringtone. ApplyMode is -1 unless OK chose one.
+class ApplyDialog : public Dialog {
+public:
+    struct Services {
+        Files& files;
+        TextCodec& codec;
+        Log& log;
+        const Shared& shared;
+        const LanguageTexts& texts;
+        UiHost& ui;
+    };
+    explicit ApplyDialog(Services s);
+
+    std::array<OptionButton, 3> Option1;
+    Button Command1{"Command1"};  // OK
+    Button Command2{"Command2"};  // Cancel
+    int ApplyMode = -1;
+
+private:
+    void ReadLanguage();
+    void Ok();
+
+    Services s_;
+    std::string confirmAll_;
+};
+
+}  // namespace quill::ui

@@ -1,0 +1,98 @@
+#include "core/ui/ApplyTones.h"
+
+#include "core/base/Log.h"
+#include "core/base/SafeFileName.h"
+#include "core/base/Settings.h"
+#include "core/base/Shared.h"
+#include "core/base/Text.h"
+#include "core/base/Trapped.h"
+#include "core/platform/Files.h"
+#include "core/tones/ToneFiles.h"
+#include "core/ui/OptionsWindow.h"
+
+namespace quill::ui {
+
+namespace {
+
+constexpr int kTriesPerRange = 1000;
+
+// The file the contacts get for kinds 0 to 2.
+std::string PreparedTone(const ApplyServices& s, int kind) {
+    auto& w = s.window;
+    switch (kind) {
+        case 1:
+            return w.List2.ListIndex() >= 0 ? w.List4.Item(w.List2.ListIndex()) : s.shared.DefaultTone;
+        case 2:
+            return s.shared.RecordFile;
+        default:
+            return s.shared.DefaultTone;
+    }
+}
+
+void Assign(const ApplyServices& s, const std::string& handle, int kind, const std::string& file) {
+    SettingsBatch together(s.settings);
+    Trapped([&] { s.settings.WriteIni("contacts", handle + "_play", std::to_string(kind)); });
+    Trapped([&] { s.settings.WriteIni("contacts", handle + "_file", file); });
+}
+
+}  // namespace
+
+std::optional<std::string> FreeToneName(Files& files, const std::string& folder, const std::string& stem,
+                                        const std::function<unsigned()>& draw) {
+    // The wider numbers never collide with the short ones, so a full first range is left behind.
+    for (unsigned range : {100000u, 1000000000u}) {
+        const unsigned offset = range == 100000u ? 0 : 100000u;
+        for (int t = 0; t < kTriesPerRange; ++t) {
+            const std::string name = stem + std::to_string(offset + draw() % (range - offset)) + ".quilar";
+            if (!files.Exists(folder + name)) return name;
+        }
+    }
+    return std::nullopt;
+}
+
+void ApplyToneToContacts(const ApplyServices& s, int kind, int mode) {
+    auto& w = s.window;
+    const std::string tones = s.shared.ProgramFolder + "tones\\";
+    std::string file = PreparedTone(s, kind);
+    bool personal = false;
+    if (kind == 3) {
+        const std::string stem = SafeFileName(w.lblContactID.Caption());
+        auto name = FreeToneName(s.files, tones, stem, s.draw);
+        if (!name) {
+            s.log.WriteLog("Quillares: no free tone name for " + stem + ", nothing applied");
+            return;
+        }
+        file = tones + *name;
+        Trapped([&] { s.files.Rename(s.shared.SynthFile, file); });
+        s.shared.SynthFile = file;
+        personal = Contains(w.txtSyn.Text(), "CONTACT");
+    }
+
+    if (mode == 0) {
+        const int row = w.List1.ListIndex();
+        if (row >= 0) Assign(s, w.List3.Item(row), kind, file);
+        return;
+    }
+    for (int row = 0; row < w.List1.ListCount(); ++row) {
+        const std::string handle = w.List3.Item(row);
+        if (mode == 2 && Val(s.settings.ReadIni("contacts", handle + "_play")) != 0) continue;
+        if (kind == 3 && personal) {
+            auto name = FreeToneName(s.files, tones, SafeFileName(handle), s.draw);
+            if (!name) {
+                s.log.WriteLog("Quillares: no free tone name for " + SafeFileName(handle) + ", apply stopped");
+                return;
+            }
+            file = tones + *name;
+            auto spoken = s.synthesizeFor ? s.synthesizeFor(row, *name) : std::nullopt;
+            if (!spoken) {
+                s.files.Delete(file);
+                return;
+            }
+            Trapped([&] { s.tones.WrapToneFile(file, *spoken); });
+            if (row == w.List1.ListIndex()) s.shared.SynthFile = file;
+        }
+        Assign(s, handle, kind, file);
+    }
+}
+
+}  // namespace quill::ui

@@ -1,0 +1,138 @@
+#include <gmock/gmock.h>
+
+#include "core/ui/ApplyDialog.h"
+#include "core/ui/ApplyTones.h"
+#include "ui/OptionsFixture.h"
+
+namespace quill::test {
+namespace {
+
+using ui::ApplyDialog;
+
+struct ApplyTest : OptionsFixture {
+    std::vector<unsigned> draws;  // handed out in turn, the last one for ever
+    std::size_t drawn = 0;
+    int failAtRow = -1;
+    std::vector<int> synthesised;
+
+    void SetUp() override {
+        OptionsFixture::SetUp();
+        StartWith("applytone=Whom for?\r\napply2=Everyone\r\nconfirmapplyall=Really all?\r\n");
+        Contacts({{"ann", "Ann"}, {"bob", "Bob"}, {"cy", "Cy"}, {"dee", "Dee"}, {"eve", "Eve"}});
+        app->window.List1.SetListIndex(1);
+    }
+    ui::ApplyServices Services() {
+        return {app->window, app->settings, files, app->shared, app->tones, app->log,
+                [this] { return draws.empty() ? 7u : draws[std::min(drawn++, draws.size() - 1)]; },
+                [this](int row, const std::string& name) -> std::optional<std::string> {
+                    synthesised.push_back(row);
+                    files.files[folder + "tones\\" + name] = "RIFF" + std::string(3000, 'w');
+                    if (row == failAtRow) return std::nullopt;
+                    return "Hello " + app->window.List1.Item(row);
+                }};
+    }
+    void Apply(int kind, int mode) { ui::ApplyToneToContacts(Services(), kind, mode); }
+    std::string Key(const std::string& key) { return ini.Get(folder + app->shared.IniName, "contacts", key); }
+    std::string Tones(const std::string& name) { return folder + "tones\\" + name; }
+    void Preview() {
+        app->shared.SynthFile = Tones("tmp.quilar");
+        files.files[app->shared.SynthFile] = "preview";
+    }
+};
+
+TEST_F(ApplyTest, TheDialogReadsItsTextsCancelsAndAsksBeforeAllContacts) {
+    ui.answerYes = false;
+    ui.whileModal = [&](ui::Dialog& d) {
+        auto& a = dynamic_cast<ApplyDialog&>(d);
+        EXPECT_EQ(a.form.Caption(), "Whom for?");
+        EXPECT_EQ(a.Option1[1].Caption(), "Everyone");
+        EXPECT_TRUE(a.Option1[0].Value());
+        a.Click(a.Option1[1]);
+        a.Click(a.Command1);
+        EXPECT_TRUE(a.Loaded()) << "No keeps the dialog open";
+        EXPECT_TRUE(a.Option1[1].Value());
+        a.Click(a.Command2);
+    };
+    const std::string before = files.files[folder + app->shared.IniName];
+    app->commands.RunCommand(11);
+    EXPECT_EQ(ui.calls.back(), "Ask Whom for?: Really all?");
+    EXPECT_EQ(files.files[folder + app->shared.IniName], before);
+    EXPECT_TRUE(Logged("Quillares: apply tone"));
+
+    ui.answerYes = true;
+    ui.whileModal = [&](ui::Dialog& d) {
+        auto& a = dynamic_cast<ApplyDialog&>(d);
+        a.Click(a.Option1[1]);
+        a.Click(a.Command1);
+    };
+    app->commands.RunCommand(11);
+    for (auto h : {"ann", "eve"}) EXPECT_EQ(Key(std::string(h) + "_play"), "0") << h;
+}
+
+TEST_F(ApplyTest, KindsAndModesChooseTheFileAndTheContacts) {
+    // Kind 1 with no catalogue row selected gives the default ringtone.
+    Apply(1, 0);
+    EXPECT_EQ(Key("bob_play"), "1");
+    EXPECT_EQ(Key("bob_file"), app->shared.DefaultTone);
+    EXPECT_EQ(Key("ann_play"), "<missing>");
+
+    // Mode 2 takes only those whose kind reads as 0.
+    Set("ann_play", "3");
+    Set("cy_play", "x");
+    app->shared.RecordFile = folder + "wav\\rec_bob.wav";
+    Apply(2, 2);
+    EXPECT_EQ(Key("ann_play"), "3");
+    EXPECT_EQ(Key("bob_play"), "1");
+    for (auto h : {"cy", "dee", "eve"}) EXPECT_EQ(Key(std::string(h) + "_file"), app->shared.RecordFile) << h;
+}
+
+TEST_F(ApplyTest, ASynthesisedToneMovesToAFreshNameEachApplyAndIsSharedWithoutThePlaceholder) {
+    draws = {42, 42, 43};
+    Preview();
+    app->window.txtSyn.SetText("Hello you");
+    Apply(3, 1);
+    EXPECT_FALSE(files.Exists(Tones("tmp.quilar")));
+    EXPECT_EQ(app->shared.SynthFile, Tones("bob42.quilar"));
+    for (auto h : {"ann", "cy", "eve"}) EXPECT_EQ(Key(std::string(h) + "_file"), Tones("bob42.quilar")) << h;
+    EXPECT_TRUE(synthesised.empty());
+
+    Apply(3, 0);  // 42 is taken now, so the next draw names it
+    EXPECT_EQ(Key("bob_file"), Tones("bob43.quilar"));
+    EXPECT_TRUE(files.Exists(Tones("bob43.quilar")));
+    EXPECT_FALSE(files.Exists(Tones("bob42.quilar")));
+}
+
+TEST_F(ApplyTest, APersonalToneIsMadePerContactAndAFailureKeepsTheRestAsTheyWere) {
+    Preview();
+    app->window.txtSyn.SetText("Hello CONTACT");
+    Set("cy_file", "old.wav");
+    failAtRow = 2;
+    draws = {1, 2, 3, 4, 5, 6};
+    Apply(3, 1);
+    EXPECT_EQ(synthesised, (std::vector<int>{0, 1, 2}));
+    EXPECT_EQ(Key("ann_file"), Tones("ann2.quilar"));
+    EXPECT_EQ(app->tones.ReadToneTitle(Tones("ann2.quilar")), "Hello Ann");
+    EXPECT_EQ(app->tones.ReadToneTitle(Tones("bob3.quilar")), "Hello Bob");
+    EXPECT_EQ(app->shared.SynthFile, Tones("bob3.quilar")) << "the selected contact's own tone is shown";
+    EXPECT_FALSE(files.Exists(Tones("cy4.quilar"))) << "the partial file goes";
+    EXPECT_EQ(Key("cy_file"), "old.wav");
+    EXPECT_EQ(Key("dee_play"), "<missing>");
+}
+
+TEST_F(ApplyTest, EmptyListsAndExhaustedNamesWriteNothing) {
+    app->window.List1.Clear();
+    app->window.List3.Clear();
+    Preview();
+    const std::string before = files.files[folder + app->shared.IniName];
+    Apply(3, 1);
+    EXPECT_EQ(files.files[folder + app->shared.IniName], before);
+    EXPECT_EQ(app->shared.SynthFile, Tones("bob7.quilar")) << "the preview still moves";
+
+    // Every draw names a taken file, in both ranges: the search gives up instead of spinning.
+    files.files[Tones("x7.quilar")] = files.files[Tones("x100007.quilar")] = "taken";
+    EXPECT_EQ(ui::FreeToneName(files, Tones(""), "x", [] { return 7u; }), std::nullopt);
+    EXPECT_EQ(ui::FreeToneName(files, Tones(""), "y", [] { return 7u; }), "y7.quilar");
+}
+
+}  // namespace
+}  // namespace quill::test
