@@ -5,7 +5,7 @@ import time
 
 import sound
 import test_link
-from harness import DIST, E2E, wait_until
+from harness import DIST, E2E, wait_until, winpath
 
 TITLE = "Quill Test Options"
 SCENARIO = """
@@ -199,3 +199,32 @@ class OptionsWindowTest(E2E):
         self.assertBefore(lines, "Quillares: save events", "Skype: CHATMESSAGE 5 STATUS RECEIVED")
         self.assertNotIn("Quillares: message.wav", lines)
         self.assertEqual(self.heard(), b"")
+
+    def test_a_catalogue_tone_applied_to_all_contacts_rings_for_each(self):
+        c = self.case
+        bell = sound.wave_bytes(880, 0.4)
+        open(c.path("wav/bell.wav"), "wb").write(bell)
+        for key, value in (("number", "1"), ("tone1", "Bell"), ("file1", winpath(c.path("wav/bell.wav")))):
+            c.set_ini("tones", key, value)
+        app = self.start(SCENARIO.replace("attach success", "call 7 INCOMING_P2P bob\nattach success\n"
+                                          "expect GET USER bob FULLNAME\nwait 30000\nsend CALL 7 STATUS RINGING\n"
+                                          "expect GET CALL 7 PARTNER_HANDLE\nwait 2500\nsend CALL 7 STATUS MISSED\n"
+                                          "wait 1500\nunload"))
+        self.click([b for b in self.shown("Button") if b.text == "Other available ringtones"][0])
+        wait_until(lambda: any("Bell" in l.items for l in self.shown("ListBox")), 20, what="the catalogue")
+        self.click(self.top_bar_buttons()[0])
+        title = "Apply ringtone"
+        wait_until(lambda: any(b.text == "Apply to &all contacts" for b in self.dump(title)), 20, what="the dialog")
+        buttons = {b.text: b for b in self.dump(title)}
+        self.click(buttons["Apply to &all contacts"])
+        self.click(buttons["&OK"])
+        # The question comes up in front, Yes its default button.
+        wait_until(lambda: len(self.xdotool("search", "--onlyvisible", "--name", f"^{title}$").split()) == 2, 20,
+                   what="the question")
+        self.xdotool("key", "Return")
+        wait_until(lambda: c.read_ini("contacts", "anna_play", file="tester.ini") == "1", 20, what="the keys")
+        self.assertEqual(c.read_ini("contacts", "bob_file", file="tester.ini"), c.read_ini("tones", "file1"))
+        c.wait_log("Quillares: END", timeout=90)
+        self.assertEqual(app.wait(30), 0)
+        self.assertBefore(c.log_lines(), "Quillares: Call from bob", "Quillares: bell.wav")
+        self.assertTrue(self.heard().startswith(sound.pcm(bell)))
