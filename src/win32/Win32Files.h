@@ -7,6 +7,7 @@ class Win32Files : public Files {
 public:
     bool Exists(const std::string& path) override;
     bool Delete(const std::string& path) override;
+    bool ClearAttributes(const std::string& path) override;
     bool Copy(const std::string& from, const std::string& to) override;
     std::optional<std::uint64_t> Size(const std::string& path) override;
     std::optional<std::string> Read(const std::string& path, std::uint64_t offset, std::size_t maxBytes) override;

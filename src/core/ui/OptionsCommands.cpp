@@ -16,6 +16,7 @@
 #include "core/tones/ContactTones.h"
 #include "core/ui/OptionsWindow.h"
 #include "core/ui/ToneList.h"
+#include "core/ui/ToneSynthesis.h"
 
 namespace quill::ui {
 
@@ -135,12 +136,12 @@ bool OptionsCommands::Generate() {
         return true;
     }
     w.Disable({8, 9, 10, 11});
-    if (placeholders::ReadServerDB()) {
+    if (s_.synthesis.ReadServerDB()) {
         s_.program.CloseOptionsWindow();
         return false;
     }
     // Without a voice the buttons wait for the kind to be chosen again.
-    if (w.cmdGender.ListCount() > 0) placeholders::SynthesizeTone();
+    if (w.cmdGender.ListCount() > 0) s_.synthesis.SynthesizeTone();
     return true;
 }
 

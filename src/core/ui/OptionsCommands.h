@@ -15,6 +15,7 @@ struct Shared;
 namespace quill::ui {
 
 class ToneList;
+class ToneSynthesis;
 struct OptionsWindow;
 
 // The options window's fifteen picture-button commands, the events of their pictures and
@@ -33,6 +34,7 @@ public:
         UiHost& ui;
         Shell& shell;
         ProgramControl& program;
+        ToneSynthesis& synthesis;
     };
     explicit OptionsCommands(Services s) : s_(s) {}
 
