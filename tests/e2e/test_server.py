@@ -10,13 +10,15 @@ import test_link
 import test_options
 from harness import DIST, E2E, wait_until
 
-TITLE = "Quill Server Options"
+TITLE = test_options.TITLE  # the helpers borrowed below look for it
 SCENARIO = """
 me tester
 contact anna Anna Andersson
 attach success
 """
 ERROR_PREFIX = "ERROR: "
+LANGUAGE = {"caption": TITLE, "downloading": "Fetching the tone", "dowloaded": "Ready.", "ok": "&OK",
+            "cancel": "&Cancel", "updaterequired": "Update now, please."}
 
 
 class ServerTest(E2E):
@@ -46,16 +48,14 @@ class ServerTest(E2E):
             server.wait(10)
 
     def start(self, *server_options):
-        c = self.case
         server = self.start_server(*server_options)
-        c.set_ini("window", "skiphelp", "yes")
-        c.set_ini("window", "language", "test.txt")
+        c = self.case
+        for key, value in (("skiphelp", "yes"), ("language", "test.txt")):
+            c.set_ini("window", key, value)
         with open(c.path("test.txt"), "w", encoding="cp1252", newline="") as f:
-            f.write(f"caption={TITLE}\r\ndownloading=Fetching the tone\r\ndowloaded=Ready.\r\nok=&OK\r\n"
-                    "cancel=&Cancel\r\nupdaterequired=Update now, please.\r\n")
+            f.write("".join(f"{key}={value}\r\n" for key, value in LANGUAGE.items()))
         c.start_sim(SCENARIO)
-        app = c.start_app()
-        return server, app
+        return server, c.start_app()
 
     def generate(self, text):
         """Opens the window, types text into the synthesis panel and presses Generate."""
@@ -64,7 +64,8 @@ class ServerTest(E2E):
         self.click([b for b in self.shown("Button") if b.text == "Synthesize a new ringtone"][0])
         self.click(self.shown("Edit")[0])
         self.xdotool("type", text)
-        self.click(self.panel_buttons()[0])
+        generate = wait_until(lambda: self.panel_buttons()[:1], 20, what="the synthesis panel")[0]
+        self.click(generate)
 
     def progress(self):
         return [c for c in self.dump("Fetching the tone") if c.visible]
