@@ -27,20 +27,6 @@ std::string File(const Lines& lines) {
     return text;
 }
 
-TEST(ServerInfoFile, VoicesSitBetweenTheCountAndTheLinks) {
-    const auto info = ReadServerInfo(File({"2.1", "YES", "note", "http://h/speech?Item=", "-", "2", "Anna", "en16",
-                                           "Bert", "de8", "http://h/", "http://h/update", "-", "http://h/guide", "-",
-                                           "http://h/ringtones"}));
-    EXPECT_EQ(info.updateRequired, "yes");
-    EXPECT_EQ(info.synthUrl, "http://h/speech?Item=");
-    ASSERT_EQ(info.voices.size(), 2u);
-    EXPECT_EQ(info.voices[1].name + "/" + info.voices[1].id, "Bert/de8");
-    EXPECT_EQ(info.web, "http://h/");
-    EXPECT_EQ(info.webupdate, "http://h/update");
-    EXPECT_EQ(info.webguide, "http://h/guide");
-    EXPECT_EQ(info.skypetones, "http://h/ringtones");
-}
-
 TEST(ServerInfoFile, MissingLinesAreAbsentNotEmpty) {
     const auto info = ReadServerInfo("2.1\r\nno\r\nnote");
     EXPECT_EQ(info.note, "note");

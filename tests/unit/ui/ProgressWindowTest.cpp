@@ -34,33 +34,28 @@ struct ProgressWindowTest : ServerFixture {
 };
 
 TEST_F(ProgressWindowTest, MoreThan1000BytesIsAToneLessIsTheServersErrorText) {
+    const std::string opening = "Error opening file: The attempt to connect to the server failed.";
     const struct {
-        std::string body;
+        FakeInternet::Answer answer;
         bool done;
         std::string label, logged;
     } cases[] = {
-        {std::string(1001, 'w'), true, "Ready.", "Quillares: end of synthesis"},
-        {std::string(1000, 'e'), false, "ERROR: " + std::string(1000, 'e'), std::string(1000, 'e')},
-        {"", false, "ERROR: Server connection failed.", "Server connection failed."},
+        {{std::string(1001, 'w')}, true, "Ready.", "Quillares: end of synthesis"},
+        {{std::string(1000, 'e')}, false, "ERROR: " + std::string(1000, 'e'), std::string(1000, 'e')},
+        {{""}, false, "ERROR: Server connection failed.", "Server connection failed."},
+        {{"", 12029}, false, "ERROR: " + opening, opening},
     };
     for (const auto& c : cases) {
         app->synthesis.SynthesisDone = !c.done;
         std::string name = "t.quilar";
-        net.answers[speech] = {c.body};
+        net.answers[speech] = c.answer;
         EXPECT_EQ(app->synthesis.RunProgressWindow(false, "", name), c.done) << c.label;
         EXPECT_EQ(name, folder + "tones\\t.quilar");
         EXPECT_EQ(label, c.label);
         EXPECT_EQ(stillUp, !c.done) << "an error waits for OK";
         EXPECT_TRUE(Logged(c.logged)) << c.logged;
     }
-    EXPECT_EQ(Speeches(), 3);
-}
-
-TEST_F(ProgressWindowTest, ConnectFailureShowsTheErrorText) {
-    net.answers[speech] = {"", 12029};
-    std::string name = "t.quilar";
-    EXPECT_FALSE(app->synthesis.RunProgressWindow(true, "Anna", name));
-    EXPECT_EQ(label, "ERROR: Error opening file: The attempt to connect to the server failed.");
+    EXPECT_EQ(Speeches(), 4);
 }
 
 TEST_F(ProgressWindowTest, CancelDuringTheDownloadStopsItAndLowersTheResult) {
