@@ -36,6 +36,10 @@ bool Win32Files::Exists(const std::string& path) {
 
 bool Win32Files::Delete(const std::string& path) { return DeleteFileW(Wide(path).c_str()) != 0; }
 
+bool Win32Files::ClearAttributes(const std::string& path) {
+    return SetFileAttributesW(Wide(path).c_str(), FILE_ATTRIBUTE_NORMAL) != 0;
+}
+
 bool Win32Files::Copy(const std::string& from, const std::string& to) {
     return CopyFileW(Wide(from).c_str(), Wide(to).c_str(), FALSE) != 0;
 }

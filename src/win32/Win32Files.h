@@ -7,6 +7,7 @@ class Win32Files : public Files {
 public:
     bool Exists(const std::string& path) override;
     bool Delete(const std::string& path) override;
+    bool ClearAttributes(const std::string& path) override;
     bool Copy(const std::string& from, const std::string& to) override;
     bool Rename(const std::string& from, const std::string& to) override;
     std::optional<std::uint64_t> Size(const std::string& path) override;

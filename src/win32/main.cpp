@@ -7,6 +7,7 @@
 #include "win32/OptionsWindowView.h"
 #include "win32/Twips.h"
 #include "win32/Win32Files.h"
+#include "win32/Win32Internet.h"
 #include "win32/Win32System.h"
 #include "win32/Win32UiHost.h"
 
@@ -98,7 +99,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     Win32TextCodec codec;
     Win32Process process;
     Win32FolderWatch folderWatch;
-    Quillares app(Ports{files, clock, wire, mci, ui, shell, codec, process, folderWatch});
+    Win32Internet net;
+    Quillares app(Ports{files, clock, wire, mci, ui, shell, codec, process, folderWatch, net});
     g_app = &app;
     g_ui = &ui;
     g_view = &view;

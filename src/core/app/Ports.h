@@ -2,6 +2,7 @@
 #include "core/platform/Clock.h"
 #include "core/platform/Files.h"
 #include "core/platform/FolderWatch.h"
+#include "core/platform/Internet.h"
 #include "core/platform/Multimedia.h"
 #include "core/platform/Process.h"
 #include "core/platform/Shell.h"
@@ -22,6 +23,7 @@ struct Ports {
     TextCodec& codec;
     Process& process;
     FolderWatch& folderWatch;
+    Internet& net;
 };
 
 }  // namespace quill

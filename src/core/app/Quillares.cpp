@@ -12,8 +12,10 @@ Quillares::Quillares(Ports p)
       player(ports.mci, ports.files, log, tones, shared),
       toneList(window, settings, ports.files, log, player),
       panels({window, settings, ports.files, shared, tones, toneList}),
-      commands({window, player, toneList, log, ports.files, shared, settings, texts, ports.ui, ports.shell, *this, ports.codec, tones, ports.clock}),
-      dispatcher({log, queue, ports.codec, link, window, settings, shared, ports.files, player, *this}),
+      synthesis({window, ports.files, settings, log, ports.ui, ports.shell, texts, shared, tones, ports.codec, server_}),
+      commands({window, player, toneList, log, ports.files, shared, settings, texts, ports.ui, ports.shell, *this,
+                ports.codec, tones, ports.clock, synthesis}),
+      dispatcher({log, queue, ports.codec, link, window, settings, shared, ports.files, player, *this, synthesis}),
       tray(ports.ui, queue, window),
       loop(log, ports.files, ports.folderWatch, shared, queue, link, dispatcher, window, commands, ports.ui, *this),
       proc(log, queue, link, dispatcher, tray) {

@@ -12,7 +12,7 @@
 #include "core/audio/TonePlayer.h"
 #include "core/tones/ToneFiles.h"
 #include "core/base/Trapped.h"
-#include "core/placeholders/NotYetBuilt.h"
+#include "core/server/clsHTTP.h"
 #include "core/skype/Dispatcher.h"
 #include "core/skype/MainLoop.h"
 #include "core/skype/SkypeLink.h"
@@ -23,6 +23,7 @@
 #include "core/ui/OptionsCommands.h"
 #include "core/ui/OptionsWindow.h"
 #include "core/ui/ToneList.h"
+#include "core/ui/ToneSynthesis.h"
 
 namespace quill {
 
@@ -68,6 +69,7 @@ public:
     LanguageTexts texts;
     ui::ToneList toneList;
     ui::ContactPanels panels;
+    ui::ToneSynthesis synthesis;
     ui::OptionsCommands commands;
     Dispatcher dispatcher;
     Tray tray;
@@ -82,7 +84,7 @@ private:
     void ReadWindowPosition();
     void LoadLanguage();
 
-    std::unique_ptr<placeholders::clsHTTP> server_;
+    std::unique_ptr<clsHTTP> server_;
     bool ended_ = false;
 };
 

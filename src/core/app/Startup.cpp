@@ -3,6 +3,7 @@
 #include "core/base/Text.h"
 #include "core/base/Trapped.h"
 #include "core/base/UserSettings.h"
+#include "core/placeholders/NotYetBuilt.h"
 #include "core/ui/LoadLanguage.h"
 
 namespace quill {
@@ -34,7 +35,7 @@ Quillares::StartResult Quillares::Start(WindowHandle mainWindow) {
         if (shared.DefaultTone.empty()) shared.DefaultTone = "wav\\default.wav";
         log.WriteLog("Quillares: interface=" + shared.LangFile);
     });
-    Trapped([&] { server_ = std::make_unique<placeholders::clsHTTP>(); });
+    Trapped([&] { server_ = std::make_unique<clsHTTP>(ports.net, ports.files, ports.ui, ports.clock, ports.codec); });
     Trapped([&] { LoadLanguage(); });
     Trapped([&] {
         std::string skip = LowerAscii(settings.ReadIniFile("Quillares.ini", "window", "skiphelp"));

@@ -5,13 +5,6 @@
 
 namespace quill::placeholders {
 
-// The tone server's client object (clsHTTP): created at start, released at shutdown.
-struct clsHTTP {};
-
-// The server check run when the own handle arrives or before a synthesis; true would demand
-// an update and quit.
-inline bool ReadServerDB() { return false; }
-
 // A new per-user settings file gets its tone catalogue counted.
 inline void CountToneCatalogue() {}
 
@@ -25,9 +18,6 @@ inline void ShowToneSearchWindow() {}
 inline bool IsRecording() { return false; }
 inline void RecordStart() {}
 inline void RecordSave() {}
-
-// Generate: the synthesis of txtSyn in the chosen voice into SynthFile.
-inline void SynthesizeTone() {}
 
 // The help window, modal.
 inline void ShowHelpWindow() {}

@@ -19,6 +19,8 @@ public:
     virtual ~Files() = default;
     virtual bool Exists(const std::string& path) = 0;
     virtual bool Delete(const std::string& path) = 0;
+    // Makes an existing file a normal one (not read-only, hidden or system), so it can be replaced.
+    virtual bool ClearAttributes(const std::string& path) { return Exists(path); }
     // Overwrites an existing target.
     virtual bool Copy(const std::string& from, const std::string& to) = 0;
     // Moves a file to a name that is not taken yet.

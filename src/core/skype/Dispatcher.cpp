@@ -15,6 +15,7 @@
 #include "core/skype/WireText.h"
 #include "core/skype/WorkQueue.h"
 #include "core/ui/OptionsWindow.h"
+#include "core/ui/ToneSynthesis.h"
 
 namespace quill {
 
@@ -114,7 +115,7 @@ bool Dispatcher::OnCurrentUser(const std::string& text) {
     // own file early enough for its window position, language and default tone.
     p_.settings.WriteIniFile("Quillares.ini", "window", "id", p_.shared.UserId);
     p_.window.Frame1.SetVisible(false);
-    if (placeholders::ReadServerDB())
+    if (p_.synthesis.ReadServerDB())
         p_.program.CloseOptionsWindow();
     else
         p_.queue.QueueItem(WorkItem::Command("SEARCH FRIENDS"));

@@ -15,6 +15,7 @@ class WorkQueue;
 struct Shared;
 namespace ui {
 struct OptionsWindow;
+class ToneSynthesis;
 }
 
 // Gives Skype's notifications their meaning: first in the window procedure (record, ask,
@@ -38,6 +39,7 @@ public:
         Files& files;
         TonePlayer& player;
         ProgramControl& program;
+        ui::ToneSynthesis& synthesis;
     };
     explicit Dispatcher(Services services) : p_(services) {}
 

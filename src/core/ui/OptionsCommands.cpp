@@ -22,6 +22,7 @@
 #include "core/ui/OptionsWindow.h"
 #include "core/ui/SkypeEventsDialog.h"
 #include "core/ui/ToneList.h"
+#include "core/ui/ToneSynthesis.h"
 
 namespace quill::ui {
 
@@ -132,8 +133,16 @@ void OptionsCommands::Apply() {
     // Seeded from the time of day, as each Apply asks for new names.
     const LocalTime now = s_.clock.Now();
     std::minstd_rand random(static_cast<unsigned>(now.hour * 3600 + now.minute * 60 + now.second) + 1u);
+    auto synthesizeFor = [&](int row, const std::string& name) -> std::optional<std::string> {
+        auto& synthesis = s_.synthesis;
+        synthesis.SynthesisDone = false;
+        synthesis.MakeSynText(row);
+        std::string file = name;
+        if (!synthesis.RunProgressWindow(true, s_.window.List1.Item(row), file)) return std::nullopt;
+        return synthesis.SynthText;
+    };
     ApplyToneToContacts({s_.window, s_.settings, s_.files, s_.shared, s_.tones, s_.log, [&] { return random(); },
-                         nullptr},
+                         synthesizeFor},
                         kind, dialog.ApplyMode);
 }
 
@@ -155,12 +164,12 @@ bool OptionsCommands::Generate() {
         return true;
     }
     w.Disable({8, 9, 10, 11});
-    if (placeholders::ReadServerDB()) {
+    if (s_.synthesis.ReadServerDB()) {
         s_.program.CloseOptionsWindow();
         return false;
     }
     // Without a voice the buttons wait for the kind to be chosen again.
-    if (w.cmdGender.ListCount() > 0) placeholders::SynthesizeTone();
+    if (w.cmdGender.ListCount() > 0) s_.synthesis.SynthesizeTone();
     return true;
 }
 

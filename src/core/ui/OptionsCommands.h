@@ -18,6 +18,7 @@ struct Shared;
 namespace quill::ui {
 
 class ToneList;
+class ToneSynthesis;
 struct OptionsWindow;
 
 // The options window's fifteen picture-button commands, the events of their pictures and
@@ -39,6 +40,7 @@ public:
         TextCodec& codec;
         ToneFiles& tones;
         Clock& clock;
+        ToneSynthesis& synthesis;
     };
     explicit OptionsCommands(Services s) : s_(s) {}
 

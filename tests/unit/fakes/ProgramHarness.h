@@ -7,6 +7,7 @@
 #include "fakes/FakeClock.h"
 #include "fakes/FakeFiles.h"
 #include "fakes/FakeFolderWatch.h"
+#include "fakes/FakeInternet.h"
 #include "fakes/IniEditor.h"
 #include "fakes/FakeSkypeWire.h"
 #include "fakes/FakeSystem.h"
@@ -31,6 +32,7 @@ struct ProgramHarness {
     FakeTextCodec codec;
     FakeProcess process;
     FakeFolderWatch folderWatch{files};
+    FakeInternet net;
     std::unique_ptr<Quillares> app;
 
     ProgramHarness() {
@@ -38,7 +40,7 @@ struct ProgramHarness {
         Make();
     }
     void Make() {
-        app = std::make_unique<Quillares>(Ports{files, clock, wire, mci, ui, shell, codec, process, folderWatch});
+        app = std::make_unique<Quillares>(Ports{files, clock, wire, mci, ui, shell, codec, process, folderWatch, net});
     }
 
     void Start() { app->Start(kMainWindow); }

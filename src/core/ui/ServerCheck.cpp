@@ -1,0 +1,121 @@
+#include <cstddef>
+
+#include "core/base/LanguageTexts.h"
+#include "core/base/Log.h"
+#include "core/base/Settings.h"
+#include "core/base/Shared.h"
+#include "core/base/Text.h"
+#include "core/base/Trapped.h"
+#include "core/platform/Files.h"
+#include "core/platform/Shell.h"
+#include "core/platform/TextCodec.h"
+#include "core/platform/UiHost.h"
+#include "core/server/ProgramVersion.h"
+#include "core/server/ServerInfoFile.h"
+#include "core/server/WebAddress.h"
+#include "core/server/clsHTTP.h"
+#include "core/ui/OptionsWindow.h"
+#include "core/ui/ToneSynthesis.h"
+
+namespace quill::ui {
+
+namespace {
+// Far above any real information file; the rest of a larger one is not read.
+constexpr std::size_t kMaxInfoBytes = 1 << 20;
+}  // namespace
+
+bool ToneSynthesis::ReadServerDB() {
+    if (ServerBusy) return false;
+    ServerBusy = true;
+    bool mustClose = false;
+    Trapped([&] { mustClose = CheckServer(); });
+    // Lowered on every way out: a server that failed once is asked again next time.
+    ServerBusy = false;
+    return mustClose;
+}
+
+bool ToneSynthesis::CheckServer() {
+    const std::string folder = s_.shared.ProgramFolder + "tones";
+    const std::string infoFile = folder + "\\tmp.txt";
+    s_.files.Delete(infoFile);
+    const bool fillVoices = s_.window.cmdGender.ListCount() == 0;
+    if (!s_.http) return false;
+    const std::string error = s_.http->DbRequest(folder, "tmp.txt", InfoAddress(), s_.shared.UserId, "GetHeader");
+    if (!error.empty()) {
+        // A transfer cut short leaves half a file: reading it would pass for the server's word.
+        s_.log.WriteLog("Quillares: server request failed: " + error);
+        s_.files.Delete(infoFile);
+        return false;
+    }
+    const auto bytes = s_.files.Read(infoFile, 0, kMaxInfoBytes);
+    if (!bytes) return false;
+    const ServerInfo info = ReadServerInfo(s_.codec.AnsiToUtf8(*bytes));
+    if (!info.version || info.version->empty()) {
+        s_.log.WriteLog("Quillares: server request failed");
+        s_.ui.Warn(s_.texts.noserverconnection, kFileDescription);
+        return true;
+    }
+    if (info.synthUrl) {
+        if (IsWebAddress(*info.synthUrl))
+            SynthUrl = *info.synthUrl;
+        else
+            s_.log.WriteLog("Quillares: ignored speech address " + *info.synthUrl);
+    }
+    auto& voices = s_.window.cmdGender;
+    if (fillVoices) {
+        VoiceIds.clear();
+        for (const auto& v : info.voices) {
+            voices.AddItem(v.name);
+            VoiceIds.push_back(v.id);
+        }
+    }
+    ApplyLinks(info);
+    s_.log.WriteLog("Quillares: server request OK " + info.note.value_or(""));
+
+    bool mustClose = false;
+    if (Val(*info.version) > Val(OwnVersionText())) {
+        if (info.updateRequired == "yes") {
+            s_.ui.Warn(s_.texts.updaterequired, kFileDescription);
+            OpenUpdatePage();
+            mustClose = true;
+        } else if (s_.ui.AskYesNo(s_.texts.updaterecommended, kFileDescription)) {
+            OpenUpdatePage();
+        }
+    }
+    if (!mustClose && fillVoices && voices.ListCount() > 0) voices.SetListIndex(0);
+    return mustClose;
+}
+
+void ToneSynthesis::ApplyLinks(const ServerInfo& info) {
+    SettingsBatch batch(s_.settings);
+    const auto write = [this](const char* key, const std::optional<std::string>& value) {
+        if (!value) return;
+        if (!value->empty() && !IsWebAddress(*value)) {
+            s_.log.WriteLog(std::string("Quillares: ignored server address for ") + key + ": " + *value);
+            return;
+        }
+        s_.settings.WriteIni("window", key, *value);
+    };
+    write("web", info.web);
+    write("webupdate", info.webupdate);
+    write("webguide", info.webguide);
+    write("skypetones", info.skypetones);
+}
+
+void ToneSynthesis::OpenUpdatePage() {
+    const std::string page = s_.settings.ReadIni("window", "webupdate");
+    if (page.empty()) return;
+    if (IsWebAddress(page))
+        s_.shell.Open("Open", page, "", "");
+    else
+        s_.log.WriteLog("Quillares: ignored update page " + page);
+}
+
+std::string ToneSynthesis::InfoAddress() {
+    std::string host = Trim(s_.settings.ReadIni("window", "server"));
+    // A user file made before the setting existed lacks it; the main file has it.
+    if (host.empty()) host = Trim(s_.settings.ReadIniFile("Quillares.ini", "window", "server"));
+    return "http://" + host + "/util/skypething.php?Item=";
+}
+
+}  // namespace quill::ui

@@ -1,0 +1,62 @@
+#include "core/ui/ToneSynthesis.h"
+
+#include "core/base/Shared.h"
+#include "core/platform/Files.h"
+#include "core/platform/UiHost.h"
+#include "core/tones/ToneFiles.h"
+#include "core/ui/OptionsWindow.h"
+#include "core/ui/ProgressWindow.h"
+
+namespace quill::ui {
+
+namespace {
+
+// Each match is replaced once: a replacement that holds the pattern is not searched again.
+void ReplaceAll(std::string& text, const std::string& pattern, const std::string& with) {
+    for (auto at = text.find(pattern); at != std::string::npos; at = text.find(pattern, at + with.size()))
+        text.replace(at, pattern.size(), with);
+}
+
+}  // namespace
+
+void ToneSynthesis::MakeSynText(int num) {
+    const auto& w = s_.window;
+    const std::string name = num == -1 ? w.lblContactName.Caption() : w.List1.Item(num);
+    SynthText = w.txtSyn.Text();
+    ReplaceAll(SynthText, "CONTACT", name);
+    ReplaceAll(SynthText, "\r\n", " ");
+}
+
+bool ToneSynthesis::RunProgressWindow(bool isApplying, const std::string& applyingTo, std::string& fileName) {
+    ProgressWindow window(*this);
+    window.isApplying = isApplying;
+    window.ApplyingTo = applyingTo;
+    window.FileName = fileName;
+    s_.ui.ShowModal(window);
+    fileName = window.FileName;
+    return SynthesisDone;
+}
+
+void ToneSynthesis::SynthesizeTone() {
+    auto& synthFile = s_.shared.SynthFile;
+    const std::string tones = s_.shared.ProgramFolder + "tones\\";
+    synthFile = "tmp.quilar";
+    s_.files.Delete(tones + synthFile);
+    SynthesisDone = false;
+    MakeSynText(-1);
+    std::string name = synthFile;
+    RunProgressWindow(false, "", name);
+    if (synthFile.find('\\') == std::string::npos) synthFile = tones + synthFile;
+    // An answer that is no wave cannot be played: it goes the way of a failed one.
+    if (SynthesisDone && s_.tones.WrapToneFile(synthFile, SynthText)) {
+        s_.window.Enable({9});
+        s_.window.Disable({10});
+        s_.window.Enable({11});
+    } else {
+        s_.files.Delete(synthFile);
+        synthFile.clear();
+    }
+    s_.window.Enable({8});
+}
+
+}  // namespace quill::ui

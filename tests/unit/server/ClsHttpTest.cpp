@@ -1,0 +1,101 @@
+#include <gtest/gtest.h>
+
+#include "core/server/InternetErrorText.h"
+#include "core/server/RequestCode.h"
+#include "core/server/clsHTTP.h"
+#include "fakes/FakeClock.h"
+#include "fakes/FakeFiles.h"
+#include "fakes/FakeInternet.h"
+#include "fakes/FakeSystem.h"
+#include "fakes/FakeUiHost.h"
+
+namespace quill::test {
+namespace {
+
+const std::string kBase = "http://127.0.0.1:8421/util/speech.php?Item=";
+const std::string kTarget = "C:\\Q\\tones\\a.wav";
+
+struct ClsHttpTest : ::testing::Test {
+    FakeInternet net;
+    FakeFiles files;
+    FakeUiHost ui;
+    FakeClock clock;
+    FakeTextCodec codec;
+    clsHTTP http{net, files, ui, clock, codec};
+
+    std::string Speak(const std::string& body, const std::string& folder = "C:\\Q\\tones") {
+        net.answers[kBase] = {body};
+        return http.GenerateWave(folder, "a.wav", kBase, "en-us16", "Hi CONTACT");
+    }
+};
+
+TEST_F(ClsHttpTest, RequestIsEncodedAfterTheBaseWithTheVoicesRate) {
+    clock.now.second = 27;  // 14:03:27 is second 50607 of the day: 7 lead blanks
+    EXPECT_EQ(Speak("x"), "");
+    ASSERT_EQ(net.opened.size(), 1u);
+    ASSERT_EQ(net.opened[0].rfind(kBase, 0), 0u);
+    const std::string encoded = net.opened[0].substr(kBase.size());
+    EXPECT_EQ(encoded.size(), 2 * (7 + 5 + 8 + 3 + 11));
+    EXPECT_EQ(DecodeRequest(encoded, 3).fields, (std::vector<std::string>{"en-us16", "16", "Hi CONTACT"}));
+    EXPECT_EQ(net.agent, "MyRcvSes");
+    EXPECT_EQ(net.flags, 0xA0000000u);
+    EXPECT_EQ(net.timeoutMs, 15000u);
+}
+
+TEST_F(ClsHttpTest, AnswerIsStoredInBlocksWithEventsBetween) {
+    const std::string body(5000, 'w');
+    files.files[kTarget] = "old";
+    EXPECT_EQ(Speak(body, "C:\\Q\\tones\\"), "");
+    EXPECT_EQ(files.files[kTarget], body);
+    EXPECT_EQ(http.BytesDownloaded, 5000);
+    EXPECT_EQ(ui.doEvents, 3);  // 2048 + 2048 + 904
+    EXPECT_EQ(net.handlesOpen, 0);
+}
+
+TEST_F(ClsHttpTest, FailuresAreTextsNamedAfterTheStepThatFailed) {
+    net.answers[kBase] = {"", 12029};
+    EXPECT_EQ(http.GenerateWave("C:\\Q\\tones", "a.wav", kBase, "v", "t"),
+              "Error opening file: The attempt to connect to the server failed.");
+    EXPECT_FALSE(files.files.count(kTarget));
+
+    net.answers[kBase] = {"part", 0, 12002};
+    EXPECT_EQ(http.GenerateWave("C:\\Q\\tones", "a.wav", kBase, "v", "t"),
+              "Error downloading file: The request has timed out.");
+    EXPECT_EQ(files.files[kTarget], "part");
+
+    net.sessionError = 12004;
+    EXPECT_EQ(Speak("x"), "Connection error: An internal error has occurred.");
+    EXPECT_EQ(net.handlesOpen, 0);
+}
+
+TEST_F(ClsHttpTest, OnlyWebAddressesAreFetched) {
+    EXPECT_EQ(http.GenerateWave("C:\\Q\\tones", "a.wav", "file:///C:/secret?", "v", "t"),
+              "Error opening file: The URL scheme could not be recognized, or is not supported.");
+    EXPECT_TRUE(net.opened.empty());
+}
+
+TEST_F(ClsHttpTest, CancelStopsAtTheNextBlockAndKeepsWhatArrived) {
+    ui.onDoEvents = [&] { http.CancelOperationFlag = true; };
+    EXPECT_EQ(Speak(std::string(9000, 'w')), "Operation has been cancelled.");
+    EXPECT_EQ(files.files[kTarget].size(), 2048u);
+    EXPECT_FALSE(http.CancelOperationFlag);
+}
+
+TEST_F(ClsHttpTest, AnAnswerPast64MiBIsCutOffAsAnError) {
+    EXPECT_EQ(Speak(std::string((64u << 20) + 1, 'w')), "Error downloading file: the answer is larger than 64 MiB.");
+    EXPECT_EQ(files.files[kTarget].size(), 64u << 20);
+}
+
+TEST(InternetErrorTextTable, KnownCodesHaveTheirTextsOthersTheGeneralOne) {
+    const std::pair<unsigned long, std::string> cases[] = {
+        {0, ""},
+        {12011, "The request option can not be set, only queried. "},
+        {12032, "Error details are not available."},
+        {12036, "The request failed because the handle already exists."},
+        {12037, "Error details are not available."},
+    };
+    for (const auto& [code, text] : cases) EXPECT_EQ(InternetErrorText(code), text) << code;
+}
+
+}  // namespace
+}  // namespace quill::test

@@ -1,0 +1,113 @@
+#include "core/ui/ProgressWindow.h"
+#include "tones/ToneTestBytes.h"
+#include "ui/ServerFixture.h"
+
+namespace quill::test {
+namespace {
+
+struct ProgressWindowTest : ServerFixture {
+    std::string label;
+    bool stillUp = false;
+    ui::Dialog* current = nullptr;
+
+    void SetUp() override {
+        ServerFixture::SetUp();
+        Info();
+        app->synthesis.ReadServerDB();
+        ui.whileModal = [this](ui::Dialog& d) {
+            auto& w = static_cast<ui::ProgressWindow&>(d);
+            w.Timer1.OnTick();
+            w.Timer1.OnTick();  // later ticks do nothing
+            label = w.Label1.Caption();
+            stillUp = w.Loaded();
+        };
+    }
+    bool Run(const std::string& body, std::string name = "t.quilar") {
+        net.answers[speech] = {body};
+        return app->synthesis.RunProgressWindow(false, "", name);
+    }
+    int Speeches() const {
+        int n = 0;
+        for (auto& a : net.opened) n += a.rfind(speech, 0) == 0;
+        return n;
+    }
+};
+
+TEST_F(ProgressWindowTest, MoreThan1000BytesIsAToneLessIsTheServersErrorText) {
+    const std::string opening = "Error opening file: The attempt to connect to the server failed.";
+    const struct {
+        FakeInternet::Answer answer;
+        bool done;
+        std::string label, logged;
+    } cases[] = {
+        {{std::string(1001, 'w')}, true, "Ready.", "Quillares: end of synthesis"},
+        {{std::string(1000, 'e')}, false, "ERROR: " + std::string(1000, 'e'), std::string(1000, 'e')},
+        {{""}, false, "ERROR: Server connection failed.", "Server connection failed."},
+        {{"", 12029}, false, "ERROR: " + opening, opening},
+    };
+    for (const auto& c : cases) {
+        app->synthesis.SynthesisDone = !c.done;
+        std::string name = "t.quilar";
+        net.answers[speech] = c.answer;
+        EXPECT_EQ(app->synthesis.RunProgressWindow(false, "", name), c.done) << c.label;
+        EXPECT_EQ(name, folder + "tones\\t.quilar");
+        EXPECT_EQ(label, c.label);
+        EXPECT_EQ(stillUp, !c.done) << "an error waits for OK";
+        EXPECT_TRUE(Logged(c.logged)) << c.logged;
+    }
+    EXPECT_EQ(Speeches(), 4);
+}
+
+TEST_F(ProgressWindowTest, CancelDuringTheDownloadStopsItAndLowersTheResult) {
+    ui.onDoEvents = [this] {
+        if (auto* d = dynamic_cast<ui::ProgressWindow*>(current)) d->Click(d->Command1[1]);
+    };
+    ui.whileModal = [this](ui::Dialog& d) {
+        current = &d;
+        static_cast<ui::ProgressWindow&>(d).Timer1.OnTick();
+        current = nullptr;
+    };
+    EXPECT_FALSE(Run(std::string(9000, 'w')));
+    EXPECT_TRUE(Logged("Operation has been cancelled."));
+    EXPECT_EQ(files.files[folder + "tones\\t.quilar"].size(), 2048u);
+}
+
+TEST_F(ProgressWindowTest, TitleAndLabelNameWhatIsMade) {
+    ui.whileModal = [this](ui::Dialog& d) { label = d.form.Caption() + " | " + static_cast<ui::ProgressWindow&>(d).Label1.Caption(); };
+    std::string name = "t.quilar";
+    app->synthesis.RunProgressWindow(true, "Anna", name);
+    EXPECT_EQ(label, "Applying | Applying: Anna");
+    app->synthesis.RunProgressWindow(false, "", name = "t.quilar");
+    EXPECT_EQ(label, "Downloading | Downloading...");
+    EXPECT_EQ(Speeches(), 0) << "closed before the first tick";
+}
+
+TEST_F(ProgressWindowTest, GenerateMakesAPlayableContainerOfTheShownContactsText) {
+    Contacts({{"anna", "Anna"}});
+    app->window.lblContactName.SetCaption("Anna");
+    app->window.txtSyn.SetText("Hello CONTACT,\r\ncall contact");
+    net.answers[speech] = {MakeWave(1200)};
+    app->commands.RunCommand(8);
+    EXPECT_EQ(app->synthesis.SynthText, "Hello Anna, call contact");
+    const std::string tone = folder + "tones\\tmp.quilar";
+    EXPECT_EQ(app->shared.SynthFile, tone);
+    EXPECT_EQ(app->tones.ReadContainerText(tone), "Hello Anna, call contact");
+    EXPECT_EQ(States({{8, 0}, {9, 0}, {10, 0}, {11, 0}}), (std::map<int, int>{{8, E}, {9, E}, {10, D}, {11, E}}));
+
+    // An answer that is no wave is thrown away like a failed one.
+    net.answers[speech] = {std::string(1200, 'x')};
+    app->commands.RunCommand(8);
+    EXPECT_EQ(app->shared.SynthFile, "");
+    EXPECT_FALSE(files.files.count(tone));
+    EXPECT_EQ(State(8), E);
+}
+
+TEST_F(ProgressWindowTest, ContactIsReplacedOnceEvenByANameThatHoldsIt) {
+    Contacts({{"anna", "Anna"}, {"x", "CONTACT Bob"}});
+    app->window.txtSyn.SetText("CONTACT & CONTACT");
+    app->synthesis.MakeSynText(1);
+    EXPECT_EQ(app->synthesis.SynthText, "CONTACT Bob & CONTACT Bob");
+}
+
+}  // namespace
+}  // namespace quill::test

@@ -1,0 +1,99 @@
+#include "ui/ServerFixture.h"
+
+namespace quill::test {
+namespace {
+
+using ServerCheckTest = ServerFixture;
+
+TEST_F(ServerCheckTest, FirstReadFillsTheVoicesAndLinksLaterOnesKeepTheChosenVoice) {
+    Info();
+    auto& s = app->synthesis;
+    EXPECT_FALSE(s.ReadServerDB());
+    EXPECT_EQ(app->window.cmdGender.Items(), (std::vector<std::string>{"Anna (US)", "Bert (DE)"}));
+    EXPECT_EQ(s.VoiceIds, (std::vector<std::string>{"en-us16", "de8"}));
+    EXPECT_EQ(app->window.cmdGender.ListIndex(), 0);
+    EXPECT_EQ(s.SynthUrl, speech);
+    EXPECT_EQ(Window("webupdate") + " " + Window("webguide") + " " + Window("skypetones"),
+              "http://h/update http://h/guide http://h/ringtones");
+    EXPECT_TRUE(Logged("Quillares: server request OK note"));
+    EXPECT_FALSE(s.ServerBusy);
+
+    app->window.cmdGender.SetListIndex(1);
+    InfoLines({"2.1", "no", "n", "http://other/speech?Item=", "-", "1", "Carla", "it16"});
+    EXPECT_FALSE(s.ReadServerDB());
+    EXPECT_EQ(app->window.cmdGender.ListCount(), 2);
+    EXPECT_EQ(app->window.cmdGender.ListIndex(), 1);
+    EXPECT_EQ(s.SynthUrl, "http://other/speech?Item=");
+    // The file had no link lines: the pages stay as they were.
+    EXPECT_EQ(Window("webguide"), "http://h/guide");
+}
+
+TEST_F(ServerCheckTest, NewerVersionsAskOrDemandTheUpdate) {
+    const struct {
+        std::string version, required;
+        bool answerYes;
+        std::string message;  // "" for none
+        bool opened, closes;
+    } cases[] = {
+        {"2.2", "YES", false, "Warn AudioQuillares: Update now.", true, true},
+        {"2.2", "no", true, "Ask AudioQuillares: Update?", true, false},
+        {"3", "", false, "Ask AudioQuillares: Update?", false, false},
+        {"2.1", "yes", true, "", false, false},
+        {"2.01", "yes", true, "", false, false},  // older than 2.1
+    };
+    for (const auto& c : cases) {
+        Info(c.version, c.required);
+        ui.calls.clear();
+        shell.opened.clear();
+        ui.answerYes = c.answerYes;
+        EXPECT_EQ(app->synthesis.ReadServerDB(), c.closes) << c.version;
+        EXPECT_EQ(ui.calls.empty() ? "" : ui.calls.back(), c.message) << c.version;
+        EXPECT_EQ(shell.opened, c.opened ? std::vector<std::string>{"Open|http://h/update||"}
+                                         : std::vector<std::string>{})
+            << c.version;
+    }
+}
+
+TEST_F(ServerCheckTest, AnEmptyFirstLineClosesTheProgramWithAMessage) {
+    InfoLines({"", "no"});
+    EXPECT_TRUE(app->synthesis.ReadServerDB());
+    EXPECT_EQ(ui.calls.back(), "Warn AudioQuillares: No server.");
+    EXPECT_TRUE(Logged("Quillares: server request failed"));
+}
+
+TEST_F(ServerCheckTest, NoAnswerChangesNothingAndTheNextCheckAsksAgain) {
+    auto& s = app->synthesis;
+    EXPECT_FALSE(s.ReadServerDB());
+    EXPECT_TRUE(Logged("Quillares: server request failed: Error opening file: "
+                       "The attempt to connect to the server failed."));
+    Info();
+    EXPECT_FALSE(s.ReadServerDB());
+    EXPECT_EQ(net.opened.size(), 2u);
+    EXPECT_EQ(app->window.cmdGender.ListCount(), 2);
+
+    s.ServerBusy = true;
+    EXPECT_FALSE(s.ReadServerDB());
+    EXPECT_EQ(net.opened.size(), 2u);
+}
+
+TEST_F(ServerCheckTest, AddressesOtherThanWebPagesAreLoggedAndIgnored) {
+    InfoLines({"2.2", "yes", "n", "file:///C:/x?", "-", "0", "http://h/", "cmd.exe /c calc", "-", "javascript:alert(1)"});
+    app->synthesis.SynthUrl = "http://kept/?Item=";
+    EXPECT_TRUE(app->synthesis.ReadServerDB());
+    EXPECT_EQ(app->synthesis.SynthUrl, "http://kept/?Item=");
+    EXPECT_EQ(Window("web"), "http://h/");
+    EXPECT_EQ(Window("webupdate"), "<missing>");
+    EXPECT_EQ(Window("webguide"), "<missing>");
+    EXPECT_TRUE(shell.opened.empty());
+    EXPECT_TRUE(Logged("Quillares: ignored server address for webupdate: cmd.exe /c calc"));
+}
+
+TEST_F(ServerCheckTest, AnUpdateDemandedAtSignInEndsTheProgram) {
+    Info("2.2", "yes");
+    Notify("CURRENTUSERHANDLE anna");
+    EXPECT_TRUE(app->Ended());
+    EXPECT_EQ(net.opened.size(), 1u);
+}
+
+}  // namespace
+}  // namespace quill::test
