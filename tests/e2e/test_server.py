@@ -47,19 +47,20 @@ class ServerTest(E2E):
             server.terminate()
             server.wait(10)
 
-    def start(self, *server_options):
+    def start(self, *server_options, scenario=SCENARIO):
         server = self.start_server(*server_options)
         c = self.case
         for key, value in (("skiphelp", "yes"), ("language", "test.txt")):
             c.set_ini("window", key, value)
         with open(c.path("test.txt"), "w", encoding="cp1252", newline="") as f:
             f.write("".join(f"{key}={value}\r\n" for key, value in LANGUAGE.items()))
-        c.start_sim(SCENARIO)
+        c.start_sim(scenario)
         return server, c.start_app()
 
     def generate(self, text):
         """Opens the window, types text into the synthesis panel and presses Generate."""
-        self.case.wait_log("Skype: USER anna FULLNAME Anna Andersson")
+        wait_until(lambda: any(l.startswith("Skype: USER ") and "FULLNAME" in l for l in self.case.log_lines()), 60,
+                   what="the contacts' names")
         self.open_window()
         self.click([b for b in self.shown("Button") if b.text == "Synthesize a new ringtone"][0])
         self.click(self.shown("Edit")[0])
@@ -131,3 +132,26 @@ class ServerTest(E2E):
         c.wait_log("Quillares: END")
         self.assertEqual(c.wait_exit(app), 0)
         self.assertTrue(c.read_ini("window", "webupdate", "tester.ini").endswith("/update"))
+
+    def test_a_personal_tone_applied_to_all_says_each_contacts_name(self):
+        c = self.case
+        self.start(scenario=SCENARIO.replace("attach", "contact bob Bob\ncontact cy Cy\nattach"))
+        self.generate("Hello CONTACT")
+        c.wait_log("Quillares: end of synthesis")
+        apply_ = test_options.OptionsWindowTest.top_bar_buttons(self)[0]
+        self.click(apply_)
+        title = "Apply ringtone"
+        wait_until(lambda: any(b.text == "Apply to &all contacts" for b in self.dump(title)), 20, what="the dialog")
+        buttons = {b.text: b for b in self.dump(title)}
+        self.click(buttons["Apply to &all contacts"])
+        self.click(buttons["&OK"])
+        wait_until(lambda: len(self.xdotool("search", "--onlyvisible", "--name", f"^{title}$").split()) == 2, 20,
+                   what="the question")
+        self.xdotool("key", "Return")
+        for handle, name in (("anna", "Anna Andersson"), ("bob", "Bob"), ("cy", "Cy")):
+            wait_until(lambda: c.read_ini("contacts", handle + "_play", "tester.ini") == "3", 90, what=handle)
+            file = c.read_ini("contacts", handle + "_file", "tester.ini")
+            self.assertRegex(file, r"\\tones\\" + handle + r"\d+\.quilar$")
+            data = open(c.path("tones/" + file.rsplit("\\", 1)[1]), "rb").read()
+            size = struct.unpack("<i", data[12:16])[0]
+            self.assertEqual(data[16:16 + size], f"Hello {name}".encode())
