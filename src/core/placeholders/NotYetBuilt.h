@@ -33,8 +33,7 @@ inline void SynthesizeTone() {}
 inline int ShowApplyDialog() { return -1; }
 inline void ApplyToneToContacts(int /*kind*/) {}
 
-// The help window and the Skype events dialog, modal.
-inline void ShowHelpWindow() {}
+// The Skype events dialog, modal.
 inline void ShowSkypeEventsDialog() {}
 
 }  // namespace quill::placeholders

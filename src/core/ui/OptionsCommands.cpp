@@ -16,6 +16,7 @@
 #include "core/tones/ContactTones.h"
 #include "core/ui/OptionsWindow.h"
 #include "core/ui/ToneList.h"
+#include "core/ui/WebPages.h"
 
 namespace quill::ui {
 
@@ -100,7 +101,7 @@ bool OptionsCommands::Carry(int num) {
             break;
         }
         case 12:
-            placeholders::ShowHelpWindow();
+            s_.program.ShowHelpWindow();
             break;
         case 13:
             w.Form1.SetVisible(false);
@@ -192,8 +193,7 @@ void OptionsCommands::BackgroundMouseMove() {
 }
 
 void OptionsCommands::OpenSkypeTonesPage() {
-    const std::string page = Trim(s_.settings.ReadIni("window", "skypetones"));
-    if (!page.empty()) s_.shell.Open("open", page, "", "");
+    OpenWebPage(s_.shell, s_.log, PageAddress(s_.settings, WebPage::SkypeTones));
 }
 
 }  // namespace quill::ui
