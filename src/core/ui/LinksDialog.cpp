@@ -13,6 +13,12 @@ LinksDialog::LinksDialog(std::string form, std::string closeName, OpenPage open)
     lnk3.SetCaption("Update Audio Quillares to the latest version");
 }
 
+void LinksDialog::Place(Control& c, const std::string& caption, int left, int top, int width, int height) {
+    c.SetCaption(caption);
+    c.Move(left, top);
+    c.Resize(width, height);
+}
+
 void LinksDialog::Link(Button& link, WebPage page, int left, int top, int width) {
     link.Move(left, top);
     link.Resize(width, 255);

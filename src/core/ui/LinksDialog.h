@@ -23,7 +23,9 @@ public:
 
 protected:
     LinksDialog(std::string form, std::string closeName, OpenPage open);
-    // Shows link's caption in place; a click opens page.
+    // Caption and place (twips) of a control.
+    static void Place(Control& c, const std::string& caption, int left, int top, int width, int height);
+    // A link one line high; a click opens page.
     void Link(Button& link, WebPage page, int left, int top, int width);
     // The shared controls' keys and the window's own, in file order so a later line wins;
     // other keys are ignored.
