@@ -15,16 +15,6 @@ namespace {
 constexpr int kImage3Id = 103;
 constexpr wchar_t kPanelClass[] = L"QuillaresPanel";
 
-LRESULT CALLBACK FirstRunProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == WM_CLOSE) {
-        // Closing it unloads it; the model learns it is gone.
-        auto* app = reinterpret_cast<Quillares*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-        if (app) app->firstRun.Release();
-        return 0;
-    }
-    return DefWindowProcW(hwnd, msg, wParam, lParam);
-}
-
 }  // namespace
 
 HWND OptionsWindowView::TopLevel(const wchar_t* className, WNDPROC proc, DWORD style) {
@@ -166,10 +156,7 @@ void OptionsWindowView::Bind(Quillares& app) {
 
     MakeButtons(app);
 
-    form7_ = TopLevel(L"QuillaresFirstRun", FirstRunProc, WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU);
-    SetWindowLongPtrW(form7_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&app));
     Mirror(w.Form1, main);
-    Mirror(app.firstRun.Form7, form7_);
     MirrorTimer(w.Timer1, main, kTimer1);
     MirrorTimer(w.Timer2, main, kTimer2);
 }

@@ -9,7 +9,7 @@
 
 namespace quill::win32 {
 
-// The real options window and the first-run window, driven by their models.
+// The real options window, driven by its model.
 class OptionsWindowView {
 public:
     static constexpr UINT_PTR kTimer1 = 1, kTimer2 = 2;
@@ -45,7 +45,6 @@ private:
     HWND tips_ = nullptr;
     HWND list1_ = nullptr, list2_ = nullptr, image3_ = nullptr, txtSyn_ = nullptr, cmdGender_ = nullptr;
     HWND lnk4_ = nullptr, progress_ = nullptr, shape1_ = nullptr, frame1_ = nullptr, attention_ = nullptr;
-    HWND form7_ = nullptr;
     std::vector<HWND> panels_;  // Picture1(0) to (3), then Picture3
     std::vector<HWND> options_, blinds_;
     std::vector<std::unique_ptr<PictureAreaView>> pictures_;

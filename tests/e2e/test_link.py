@@ -70,7 +70,7 @@ refuse 1
         self.assertEqual(c.log_lines().count("Quillares: START"), 1)
         # The running instance answered with its first-run window.
         found = wait_until(lambda: subprocess.run(
-            ["xdotool", "search", "--onlyvisible", "--name", "^Quillares$"], env=c.session.env,
+            ["xdotool", "search", "--onlyvisible", "--name", "^Audio Quillares$"], env=c.session.env,
             capture_output=True, text=True).stdout.strip(), what="the first-run window")
         self.assertTrue(found)
 

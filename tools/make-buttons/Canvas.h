@@ -33,6 +33,7 @@ public:
     int Width() const { return width_; }
     int Height() const { return height_; }
     Color At(int x, int y) const { return pixels_[static_cast<std::size_t>(y * width_ + x)]; }
+    void Set(int x, int y, Color c) { pixels_[static_cast<std::size_t>(y * width_ + x)] = c; }
 
     // colorAt gives the paint at each pixel centre, for gradients.
     void Fill(const Shape& shape, const std::function<Color(double x, double y)>& colorAt,

@@ -6,6 +6,7 @@ Quillares::Quillares(Ports p)
     : ports(p),
       log(ports.files, ports.clock, shared),
       settings(ports.files, ports.codec, log, shared),
+      help({settings, ports.files, ports.codec, log, ports.shell, ports.ui, shared}),
       queue(log),
       link(ports.wire, log, queue, window, shared),
       tones(ports.files, log, ports.codec),

@@ -18,8 +18,8 @@
 #include "core/skype/SkypeLink.h"
 #include "core/app/WindowProc.h"
 #include "core/skype/WorkQueue.h"
-#include "core/ui/FirstRunWindow.h"
 #include "core/ui/ContactPanels.h"
+#include "core/ui/HelpWindows.h"
 #include "core/ui/OptionsCommands.h"
 #include "core/ui/OptionsWindow.h"
 #include "core/ui/ToneList.h"
@@ -52,7 +52,8 @@ public:
 
     // ProgramControl
     void CloseOptionsWindow() override;
-    void ShowFirstRunWindow() override { firstRun.Show(); }
+    void ShowFirstRunWindow() override { help.ShowFirstRunWindow(); }
+    void ShowHelpWindow() override { help.ShowHelpWindow(); }
 
     bool Ended() const { return ended_; }
 
@@ -61,7 +62,7 @@ public:
     Log log;
     Settings settings;
     ui::OptionsWindow window;
-    ui::FirstRunWindow firstRun;
+    ui::HelpWindows help;
     WorkQueue queue;
     SkypeLink link;
     ToneFiles tones;

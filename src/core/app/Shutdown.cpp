@@ -8,9 +8,7 @@ namespace quill {
 void Quillares::CloseOptionsWindow() {
     if (ended_) return;
     ended_ = true;
-    Trapped([&] {
-        if (firstRun.Loaded) firstRun.Release();
-    });
+    Trapped([&] { help.ReleaseFirstRunWindow(); });
     Trapped([&] {
         window.Timer1.SetEnabled(false);
         window.Timer2.SetEnabled(false);

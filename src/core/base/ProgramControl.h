@@ -10,6 +10,8 @@ public:
     virtual void CloseOptionsWindow() = 0;
     // Not modal, window state normal.
     virtual void ShowFirstRunWindow() = 0;
+    // The help and about window, modal.
+    virtual void ShowHelpWindow() = 0;
 };
 
 }  // namespace quill

@@ -19,7 +19,4 @@ inline bool IsRecording() { return false; }
 inline void RecordStart() {}
 inline void RecordSave() {}
 
-// The help window, modal.
-inline void ShowHelpWindow() {}
-
 }  // namespace quill::placeholders

@@ -4,7 +4,8 @@
 namespace quill {
 
 // Only http:// and https:// addresses from the server are opened or fetched: any other
-// scheme could reach local files or programs.
+// scheme could reach local files or programs. Blanks, quotes and control characters would let
+// the shell read one address as several.
 inline bool IsWebAddress(std::string_view address) {
     const auto startsWithNoCase = [address](std::string_view scheme) {
         if (address.size() <= scheme.size()) return false;
@@ -16,7 +17,7 @@ inline bool IsWebAddress(std::string_view address) {
         return true;
     };
     for (char c : address)
-        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) return false;
+        if (static_cast<unsigned char>(c) <= ' ' || c == '"' || c == 0x7F) return false;
     return startsWithNoCase("http://") || startsWithNoCase("https://");
 }
 

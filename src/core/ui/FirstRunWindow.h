@@ -1,28 +1,20 @@
 #pragma once
-#include "core/ui/Controls.h"
+#include "core/ui/LinksDialog.h"
 
 namespace quill::ui {
 
-// The first-run help window (Form7). Its contents and links come with the help windows;
-// until then it is the bare window the program shows and releases.
-struct FirstRunWindow {
-    FirstRunWindow() {
-        Form7.SetCaption("Quillares");
-        Form7.SetVisible(false);
-        Form7.Resize(6000, 4500);
-    }
-    void Show() {
-        Loaded = true;
-        Form7.SetVisible(true);
-        Form7.SetState(WindowState::Normal);
-    }
-    void Release() {
-        Loaded = false;
-        Form7.SetVisible(false);
-    }
+// The first-run help window (Form7): where to find the program, the links to the server's
+// pages, and the box that keeps it from showing at the next start.
+class FirstRunWindow : public LinksDialog {
+public:
+    explicit FirstRunWindow(OpenPage open);
+    void TakeLanguage(const LanguageFile& file);
 
-    Form Form7{"Form7"};
-    bool Loaded = false;  // FirstRunOpen
+    Button& Command1 = close;
+    PictureArea Image3{"Image3"};  // the tray icon, as the user will look for it
+    Control Label1{"Label1"};
+    Control Label2{"Label2"};
+    CheckBox Check1{"Check1"};  // do not show again
 };
 
 }  // namespace quill::ui

@@ -23,6 +23,7 @@
 #include "core/ui/SkypeEventsDialog.h"
 #include "core/ui/ToneList.h"
 #include "core/ui/ToneSynthesis.h"
+#include "core/ui/WebPages.h"
 
 namespace quill::ui {
 
@@ -104,7 +105,7 @@ bool OptionsCommands::Carry(int num) {
             Apply();
             break;
         case 12:
-            placeholders::ShowHelpWindow();
+            s_.program.ShowHelpWindow();
             break;
         case 13:
             w.Form1.SetVisible(false);
@@ -221,8 +222,7 @@ void OptionsCommands::BackgroundMouseMove() {
 }
 
 void OptionsCommands::OpenSkypeTonesPage() {
-    const std::string page = Trim(s_.settings.ReadIni("window", "skypetones"));
-    if (!page.empty()) s_.shell.Open("open", page, "", "");
+    OpenWebPage(s_.shell, s_.log, PageAddress(s_.settings, WebPage::SkypeTones));
 }
 
 }  // namespace quill::ui

@@ -16,6 +16,7 @@
 #include "core/server/clsHTTP.h"
 #include "core/ui/OptionsWindow.h"
 #include "core/ui/ToneSynthesis.h"
+#include "core/ui/WebPages.h"
 
 namespace quill::ui {
 
@@ -103,12 +104,7 @@ void ToneSynthesis::ApplyLinks(const ServerInfo& info) {
 }
 
 void ToneSynthesis::OpenUpdatePage() {
-    const std::string page = s_.settings.ReadIni("window", "webupdate");
-    if (page.empty()) return;
-    if (IsWebAddress(page))
-        s_.shell.Open("Open", page, "", "");
-    else
-        s_.log.WriteLog("Quillares: ignored update page " + page);
+    OpenWebPage(s_.shell, s_.log, s_.settings.ReadIni("window", "webupdate"), "Open");
 }
 
 std::string ToneSynthesis::InfoAddress() {

@@ -27,7 +27,7 @@ TEST_F(StartupTest, LogsTheStartAndQueuesTheAttach) {
 
 TEST_F(StartupTest, TheTrayIconComesAfterTheWindowProcedure) {
     Start();
-    EXPECT_THAT(ui.calls, ElementsAre("InstallWindowProc", "AddTrayIcon"));
+    EXPECT_THAT(ui.calls, ElementsAre("ShowModeless Form7", "InstallWindowProc", "AddTrayIcon"));
     EXPECT_EQ(ui.tray.id, 100u);
     EXPECT_EQ(ui.tray.flags, 7u);
     EXPECT_EQ(ui.tray.callbackMessage, 1025u);
@@ -101,7 +101,7 @@ TEST_F(StartupTest, FirstRunWindowUnlessTheMainFileSaysSkip) {
         ini.Set(MainIni(), "window", "skiphelp", value);
         Make();
         Start();
-        EXPECT_EQ(app->firstRun.Form7.Visible(), shown) << value;
+        EXPECT_EQ(app->help.FirstRunOpen(), shown) << value;
     }
     // Only the main file counts, not the per-user one.
     ini.Set(MainIni(), "window", "skiphelp", "");
@@ -109,7 +109,7 @@ TEST_F(StartupTest, FirstRunWindowUnlessTheMainFileSaysSkip) {
     ini.Set(folder + "bob.ini", "window", "skiphelp", "yes");
     Make();
     Start();
-    EXPECT_TRUE(app->firstRun.Form7.Visible());
+    EXPECT_TRUE(app->help.FirstRunOpen());
 }
 
 struct ShutdownTest : StartupTest {};
@@ -128,7 +128,7 @@ TEST_F(ShutdownTest, ExitSavesThePositionInTheCurrentFileAndEndsTheLog) {
     EXPECT_THAT(ui.calls, ElementsAre("RestoreWindowProc", "DeleteTrayIcon 100", "DestroyMainWindow"));
     EXPECT_FALSE(app->window.Timer1.Enabled());
     EXPECT_FALSE(app->window.Timer2.Enabled());
-    EXPECT_FALSE(app->firstRun.Loaded);
+    EXPECT_FALSE(app->help.FirstRunOpen());
 
     // A second close (say an unload item still queued) changes nothing.
     app->CloseOptionsWindow();

@@ -133,7 +133,7 @@ TEST_F(LinkTest, MarkerFilesEndTheProgramOrShowTheFirstRunWindow) {
     files.files[folder + "newinst.ini"] = "";
     Ticks(1);
     EXPECT_FALSE(files.Exists(folder + "newinst.ini"));
-    EXPECT_TRUE(app->firstRun.Form7.Visible());
+    EXPECT_TRUE(app->help.FirstRunOpen());
     files.files[folder + "install.ini"] = "";
     Ticks(1);
     EXPECT_FALSE(files.Exists(folder + "install.ini"));
@@ -155,10 +155,10 @@ TEST_F(LinkTest, MarkersAreLookedForWhenTheFolderChanged) {
     files.files[folder + "newinst.ini"] = "";
     files.locked.insert(folder + "newinst.ini");
     Ticks(1);
-    EXPECT_TRUE(app->firstRun.Form7.Visible());
-    app->firstRun.Form7.SetVisible(false);
+    ASSERT_TRUE(app->help.FirstRunOpen());
+    app->help.FirstRun()->form.SetVisible(false);
     Ticks(1);
-    EXPECT_TRUE(app->firstRun.Form7.Visible());
+    EXPECT_TRUE(app->help.FirstRun()->form.Visible());
     files.locked.clear();
     Ticks(2);
     EXPECT_FALSE(files.Exists(folder + "newinst.ini"));

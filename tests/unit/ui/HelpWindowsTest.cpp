@@ -1,0 +1,130 @@
+#include <gmock/gmock.h>
+
+#include <algorithm>
+
+#include "core/ui/HelpWindow.h"
+#include "ui/OptionsFixture.h"
+
+namespace quill::test {
+namespace {
+
+using ::testing::ElementsAre;
+using Button = ui::Button;
+
+struct HelpWindowsTest : OptionsFixture {
+    void Pages(const std::map<std::string, std::string>& pages) {
+        for (const char* key : {"web", "webguide", "webupdate", "skypetones"}) {
+            auto it = pages.find(key);
+            Set(key, it == pages.end() ? "" : it->second, "window");
+        }
+    }
+    // Command 12, the user clicking the help window's link.
+    void ClickHelpLink(Button ui::HelpWindow::*link) {
+        ui.whileModal = [link](ui::Dialog& d) { d.Click(static_cast<ui::HelpWindow&>(d).*link); };
+        app->commands.RunCommand(12);
+    }
+    std::string Opened(const std::string& address) const { return "open|" + address + "||"; }
+};
+
+TEST_F(HelpWindowsTest, EachLinkOpensItsPageOrItsFallback) {
+    StartWith();
+    struct Case {
+        std::map<std::string, std::string> pages;
+        std::string guide, home, update, tones;
+    };
+    const std::string web = "http://q.example/", guide = "https://q.example/guide";
+    const std::vector<Case> cases = {
+        {{}, "", "", "", ""},
+        {{{"web", web}}, web, web, web, ""},
+        {{{"web", web}, {"webguide", guide}, {"webupdate", "http://q.example/up"}, {"skypetones", "http://t.example/"}},
+         guide, web, "http://q.example/up", "http://t.example/"},
+    };
+    for (const auto& c : cases) {
+        Pages(c.pages);
+        const std::pair<Button ui::HelpWindow::*, std::string> links[] = {
+            {&ui::HelpWindow::lnk1, c.guide}, {&ui::HelpWindow::lnk2, c.home},
+            {&ui::HelpWindow::lnk3, c.update}, {&ui::HelpWindow::lnk4, c.tones}};
+        for (const auto& [link, address] : links) {
+            shell.opened.clear();
+            ClickHelpLink(link);
+            EXPECT_EQ(shell.opened, address.empty() ? std::vector<std::string>{}
+                                                    : std::vector<std::string>{Opened(address)})
+                << address;
+        }
+        // The options window's link is the help window's fourth.
+        shell.opened.clear();
+        app->commands.OpenSkypeTonesPage();
+        EXPECT_EQ(shell.opened.size(), c.tones.empty() ? 0u : 1u);
+    }
+    EXPECT_EQ(std::count(ui.calls.begin(), ui.calls.end(), "ShowModal Form4"), 12);
+}
+
+TEST_F(HelpWindowsTest, OnlyWebAddressesReachTheShell) {
+    StartWith();
+    const std::pair<std::string, bool> addresses[] = {
+        {"HTTPS://t.example/tones?a=1", true}, {"http://t.example", true},
+        {"file:///C:/Windows/calc.exe", false}, {"C:\\Windows\\calc.exe", false},
+        {"javascript:alert(1)", false}, {"http://", false},
+        {"http://t.example/ x.exe", false}, {"http://t.example/\"x", false}, {"mailto:a@t.example", false},
+    };
+    for (const auto& [address, opens] : addresses) {
+        Set("skypetones", address, "window");
+        shell.opened.clear();
+        app->commands.OpenSkypeTonesPage();
+        EXPECT_EQ(shell.opened.size(), opens ? 1u : 0u) << address;
+        EXPECT_EQ(Logged("Quillares: not a web address, not opened: " + address), !opens) << address;
+    }
+}
+
+TEST_F(HelpWindowsTest, CaptionsComeFromTheLanguageFileATildeBreakingTheLine) {
+    StartWith("helpcaption=About~it\r\nhelpskype=Not endorsed\r\nfirsthelp6=Tones\r\nfirsthelp1=Click~the icon\r\n"
+              "firsthelp7=Never again\r\nhelpclose=Shut\r\nfirsthelp8=ignored\r\n");
+    std::vector<std::string> shown;
+    ui.whileModal = [&](ui::Dialog& d) {
+        auto& w = static_cast<ui::HelpWindow&>(d);
+        shown = {w.form.Caption(), w.Label3.Caption(), w.lnk4.Caption(), w.lnk1.Caption(), w.Command2.Caption(),
+                 w.lblRelease.Caption()};
+    };
+    app->commands.RunCommand(12);
+    EXPECT_THAT(shown, ElementsAre("About\r\nit", "Not endorsed", "Tones", "Open Getting Started guide", "Shut",
+                                   "Release version 2.1.3"));
+
+    app->ShowFirstRunWindow();
+    auto* first = app->help.FirstRun();
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(first->Label1.Caption(), "Click\r\nthe icon");
+    EXPECT_EQ(first->Check1.Caption(), "Never again");
+    EXPECT_EQ(first->Label2.Caption(), "Select Options when this menu appears:");
+    EXPECT_EQ(first->Image3.Picture(), folder + "buttons\\tray.bmp");
+}
+
+TEST_F(HelpWindowsTest, TheBoxCheckedKeepsTheFirstRunWindowAwayInBothFiles) {
+    const std::string main = folder + "Quillares.ini", own = folder + "anna.ini";
+    ini.Set(main, "window", "skiphelp", "");
+    ini.Set(main, "window", "id", "anna");
+    for (bool checked : {false, true}) {
+        Make();
+        StartWith();
+        auto* first = app->help.FirstRun();
+        ASSERT_NE(first, nullptr);
+        // A second start while it is up brings the same window to the front.
+        first->form.SetState(ui::WindowState::Minimized);
+        app->ShowFirstRunWindow();
+        EXPECT_EQ(first->form.State(), ui::WindowState::Normal);
+        EXPECT_EQ(std::count(ui.calls.begin(), ui.calls.end(), "ShowModeless Form7"), 1);
+
+        if (checked) first->Click(first->Check1);
+        first->Click(first->Command1);
+        EXPECT_FALSE(app->help.FirstRunOpen());
+        EXPECT_EQ(ini.Get(main, "window", "skiphelp"), checked ? "yes" : "");
+        EXPECT_EQ(ini.Get(own, "window", "skiphelp"), checked ? "yes" : "");
+        ui.calls.clear();
+    }
+    Make();
+    StartWith();
+    EXPECT_FALSE(app->help.FirstRunOpen());
+    EXPECT_THAT(ui.calls, ::testing::Not(::testing::Contains("ShowModeless Form7")));
+}
+
+}  // namespace
+}  // namespace quill::test
