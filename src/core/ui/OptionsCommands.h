@@ -3,6 +3,7 @@
 namespace quill {
 class Files;
 class Log;
+class Recorder;
 class ProgramControl;
 class Settings;
 class Shell;
@@ -24,6 +25,7 @@ public:
     struct Services {
         OptionsWindow& window;
         TonePlayer& player;
+        Recorder& recorder;
         ToneList& toneList;
         Log& log;
         Files& files;
@@ -42,6 +44,9 @@ public:
     // Every tick of the main loop: a preview that played to its end runs its stop command; a
     // preview whose panel is hidden stops, its buttons left as they are.
     void WatchPreviewPlayback();
+    // Every tick of the main loop: the progress of a recording, saved at one minute, cancelled
+    // once its panel is hidden.
+    void WatchRecording();
 
     // Events of picture button index i (number i + 1). Points are in twips.
     void BlindButtonClick(int i);
