@@ -121,4 +121,12 @@ bool Win32Files::Append(const std::string& path, std::string_view bytes) {
     return f.ok() && WriteAll(f.h, bytes);
 }
 
+std::string Win32Files::ShortPath(const std::string& path) {
+    wchar_t buffer[MAX_PATH + 2];
+    const DWORD n = GetShortPathNameW(Wide(path).c_str(), buffer, MAX_PATH + 2);
+    // A form longer than the buffer is reported by its size and not written: none.
+    if (n == 0 || n >= MAX_PATH + 2) return {};
+    return Utf8(std::wstring_view(buffer, n));
+}
+
 }  // namespace quill::win32

@@ -16,6 +16,7 @@ public:
     bool Append(const std::string& path, std::string_view bytes) override;
     std::optional<FileStamp> Stamp(const std::string& path) override;
     bool ReplaceAtomically(const std::string& path, std::string_view bytes) override;
+    std::string ShortPath(const std::string& path) override;
 };
 
 }  // namespace quill::win32

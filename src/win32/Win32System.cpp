@@ -49,7 +49,14 @@ Win32Multimedia::Win32Multimedia(HWND& notifyWindow) : notifyWindow_(notifyWindo
 unsigned Win32Multimedia::Send(const std::string& command, bool notify) {
     // Wide, so a tone whose path the ANSI code page cannot spell still opens.
     MciReply[0] = L'\0';
-    return mciSendStringW(Wide(command).c_str(), MciReply, 128, notify ? notifyWindow_ : nullptr);
+    return mciSendStringW(Wide(command).c_str(), MciReply, kReplyChars, notify ? notifyWindow_ : nullptr);
+}
+
+std::string Win32Multimedia::Reply() const {
+    // Bounded by the buffer, should a reply ever fill it without its zero.
+    std::size_t n = 0;
+    while (n < kReplyChars && MciReply[n] != L'\0') ++n;
+    return Utf8(std::wstring_view(MciReply, n));
 }
 
 Win32FolderWatch::~Win32FolderWatch() {

@@ -32,10 +32,11 @@ class Win32Multimedia : public Multimedia {
 public:
     explicit Win32Multimedia(HWND& notifyWindow);
     unsigned Send(const std::string& command, bool notify) override;
+    std::string Reply() const override;
 
 private:
     HWND& notifyWindow_;
-    wchar_t MciReply[128] = {};
+    wchar_t MciReply[kReplyChars] = {};
 };
 
 class Win32Process : public Process {

@@ -9,6 +9,7 @@
 #include "core/base/Settings.h"
 #include "core/base/Shared.h"
 #include "core/app/Tray.h"
+#include "core/audio/Recorder.h"
 #include "core/audio/TonePlayer.h"
 #include "core/tones/ToneFiles.h"
 #include "core/base/Trapped.h"
@@ -67,6 +68,7 @@ public:
     SkypeLink link;
     ToneFiles tones;
     TonePlayer player;
+    Recorder recorder;
     LanguageTexts texts;
     ui::ToneList toneList;
     ui::ContactPanels panels;

@@ -31,8 +31,13 @@ void TonePlayer::PlayTone(const std::string& file) {
     currentTone_ = file;
     if (file.empty()) {
         isPlaying_ = false;
-        aliasOpen_ = false;
-        mci_.Send("close all", false);
+        if (shared_.IsRecording) {
+            // "close all" would close the capture device too and lose the recording.
+            CloseDevice();
+        } else {
+            aliasOpen_ = false;
+            mci_.Send("close all", false);
+        }
         return;
     }
     if (!files_.Exists(file)) {

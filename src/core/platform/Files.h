@@ -38,6 +38,8 @@ public:
     // Creates or replaces in one step: whatever happens meanwhile, the file holds either its
     // old bytes or all of the new ones. False leaves the old file as it was.
     virtual bool ReplaceAtomically(const std::string& path, std::string_view bytes) = 0;
+    // The system's short (8.3) form of an existing file's path; "" when it gives none.
+    virtual std::string ShortPath(const std::string& path) = 0;
 };
 
 }  // namespace quill

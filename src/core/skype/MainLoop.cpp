@@ -5,7 +5,6 @@
 #include "core/base/Trapped.h"
 #include "core/base/ProgramControl.h"
 #include "core/base/Shared.h"
-#include "core/placeholders/NotYetBuilt.h"
 #include "core/platform/Files.h"
 #include "core/platform/FolderWatch.h"
 #include "core/platform/UiHost.h"
@@ -19,7 +18,7 @@ namespace quill {
 
 void MainLoop::Timer1Tick() {
     Trapped([&] { commands_.WatchPreviewPlayback(); });
-    Trapped([] { placeholders::WatchRecording(); });
+    Trapped([&] { commands_.WatchRecording(); });
     bool ended = false;
     Trapped([&] { ended = WatchMarkers(); });
     if (ended || queue_.Empty()) return;

@@ -1,5 +1,6 @@
 #include "core/ui/ContactPanels.h"
 
+#include "core/audio/Recorder.h"
 #include "core/base/Settings.h"
 #include "core/base/Shared.h"
 #include "core/base/Text.h"
@@ -48,6 +49,9 @@ void ContactPanels::SelectContact() {
 void ContactPanels::SwitchKind(int kind) {
     auto& w = s_.window;
     if (w.List1.ListIndex() < 0 || kind < 0 || kind >= OptionsWindow::kKinds) return;
+    // The switch shows the panel afresh, for this contact or another: a recording left running
+    // would lose its Stop, or be saved over the file of the contact now shown.
+    s_.recorder.RecordCancel();
     for (int k = 0; k < OptionsWindow::kKinds; ++k) w.Picture1[k].SetVisible(k == kind);
     w.lblAttention.SetVisible(false);
 

@@ -3,6 +3,7 @@
 
 namespace quill {
 class Files;
+class Recorder;
 class Settings;
 class ToneFiles;
 struct Shared;
@@ -24,6 +25,7 @@ public:
         Shared& shared;
         ToneFiles& tones;
         ToneList& toneList;
+        Recorder& recorder;
     };
     explicit ContactPanels(Services s) : s_(s) {}
 

@@ -2,6 +2,7 @@
 
 #include <random>
 
+#include "core/audio/Recorder.h"
 #include "core/audio/TonePlayer.h"
 #include "core/base/LanguageTexts.h"
 #include "core/base/Log.h"
@@ -79,8 +80,8 @@ bool OptionsCommands::Carry(int num) {
             w.Disable({6});
             w.Enable({7, 11});
             w.lblAttention.SetVisible(false);
-            if (placeholders::IsRecording())
-                placeholders::RecordSave();
+            if (s_.recorder.IsRecording())
+                s_.recorder.RecordSave();
             else
                 player.StopTone();
             break;
@@ -155,7 +156,7 @@ void OptionsCommands::Record() {
     const std::string handle = w.List3.Item(w.List1.ListIndex());
     s_.shared.RecordFile = contact_tones::RecordingFile(s_.shared, handle);
     s_.files.Delete(s_.shared.RecordFile);
-    placeholders::RecordStart();
+    s_.recorder.RecordStart();
 }
 
 bool OptionsCommands::Generate() {
@@ -183,6 +184,18 @@ void OptionsCommands::WatchPreviewPlayback() {
     // Each stop command is a button of the panel its preview plays from.
     if (s_.player.IsPlaying() && stop > 0 && !s_.window.Container(OptionsWindow::ButtonContainer(stop)).Visible())
         s_.player.StopTone();
+}
+
+void OptionsCommands::WatchRecording() {
+    auto& w = s_.window;
+    auto& recorder = s_.recorder;
+    if (recorder.IsRecording()) {
+        const RecordingProgress progress = recorder.RecordInfo(w.Shape1.Width());
+        w.lblProgress.Resize(progress.barWidth, w.lblProgress.Height());
+        if (progress.minuteFull) RunCommand(6);
+        w.lblProgress2.SetCaption(ElapsedCaption(progress.shown));
+    }
+    if (!w.Picture1[2].Visible()) recorder.RecordCancel();
 }
 
 void OptionsCommands::BlindButtonClick(int i) {

@@ -4,6 +4,7 @@ namespace quill {
 class Clock;
 class Files;
 class Log;
+class Recorder;
 class ProgramControl;
 class Settings;
 class Shell;
@@ -28,6 +29,7 @@ public:
     struct Services {
         OptionsWindow& window;
         TonePlayer& player;
+        Recorder& recorder;
         ToneList& toneList;
         Log& log;
         Files& files;
@@ -50,6 +52,9 @@ public:
     // Every tick of the main loop: a preview that played to its end runs its stop command; a
     // preview whose panel is hidden stops, its buttons left as they are.
     void WatchPreviewPlayback();
+    // Every tick of the main loop: the progress of a recording, saved at one minute, cancelled
+    // once its panel is hidden.
+    void WatchRecording();
 
     // Events of picture button index i (number i + 1). Points are in twips.
     void BlindButtonClick(int i);

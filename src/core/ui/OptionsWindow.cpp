@@ -100,8 +100,9 @@ void OptionsWindow::Layout() {
 
     Place(List2, 120, 420, 4080, 1560);
     Place(lnk4, 120, 2100, 4080, 255);
-    Place(Shape1, 120, 540, kPanelWidth - 240, 330);
-    Place(lblProgress, 135, 555, 30, 300);
+    // The bar grows over its frame from the same corner: full, it covers the frame exactly.
+    Place(Shape1, 120, 540, 3855, 330);
+    Place(lblProgress, 120, 540, 30, 330);
     Place(lblProgress2, 120, 960, 1200, 255);
     Place(Label4, 120, 390, kPanelWidth - 240, 255);
     Place(txtSyn, 120, 660, 4080, 1080);

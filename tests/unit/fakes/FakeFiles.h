@@ -71,6 +71,13 @@ public:
         files[path] = std::string(bytes);
         return true;
     }
+    // Short forms of existing files; an existing file without one answers its own path.
+    std::map<std::string, std::string> shortNames;
+    std::string ShortPath(const std::string& path) override {
+        if (!files.count(path)) return {};
+        auto it = shortNames.find(path);
+        return it == shortNames.end() ? path : it->second;
+    }
 };
 
 }  // namespace quill::test

@@ -1,4 +1,5 @@
 #pragma once
+#include <map>
 #include <string>
 #include <vector>
 
@@ -16,10 +17,18 @@ public:
         bool notify;
     };
     std::vector<Command> commands;
+    // The device's reply and result code by command; none: "" and 0.
+    std::map<std::string, std::string> replies;
+    std::map<std::string, unsigned> failures;
+    std::string reply;
     unsigned Send(const std::string& command, bool notify) override {
         commands.push_back({command, notify});
-        return 0;
+        auto it = replies.find(command);
+        reply = it == replies.end() ? "" : it->second;
+        auto failed = failures.find(command);
+        return failed == failures.end() ? 0 : failed->second;
     }
+    std::string Reply() const override { return reply; }
     std::vector<std::string> Texts() const {
         std::vector<std::string> r;
         for (auto& c : commands) r.push_back(c.text);

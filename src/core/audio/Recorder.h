@@ -1,0 +1,51 @@
+#pragma once
+#include <string>
+
+namespace quill {
+
+class Files;
+class Log;
+class Multimedia;
+struct Shared;
+
+// Where a recording stands after one look at the capture device's position.
+struct RecordingProgress {
+    int barWidth = 0;
+    // Seconds; once the minute is full, minutes * 100 + seconds.
+    int shown = 0;
+    bool minuteFull = false;
+};
+
+// The bar grows by a hundredth of the frame a second, so it covers 59 hundredths at 59 s and
+// jumps to the whole frame at one minute.
+RecordingProgress ProgressAt(double positionMs, int frameWidth);
+// shown with the pattern "0:00": 7 is "0:07", 100 is "1:00".
+std::string ElapsedCaption(int shown);
+
+// The microphone under the device alias "capture", recording 16 kHz 16-bit mono PCM into
+// Shared::RecordFile. The flag Shared::IsRecording is its state.
+class Recorder {
+public:
+    Recorder(Multimedia& mci, Files& files, Log& log, Shared& shared)
+        : mci_(mci), files_(files), log_(log), shared_(shared) {}
+
+    bool IsRecording() const;
+    void RecordStart();
+    // Stops and saves into RecordFile; nothing unless recording.
+    void RecordSave();
+    // Stops and saves nothing; nothing unless recording.
+    void RecordCancel();
+    // One look at the device's position; frameWidth is the progress frame's.
+    RecordingProgress RecordInfo(int frameWidth);
+
+private:
+    // The save command's argument: the short form, quoted when it has a blank or when there is none.
+    std::string SavePath();
+
+    Multimedia& mci_;
+    Files& files_;
+    Log& log_;
+    Shared& shared_;
+};
+
+}  // namespace quill

@@ -1,0 +1,110 @@
+"""Recording a tone with the microphone in the options window. Under Wine the capture clock
+runs about ten times faster than real time, so a minute takes seconds."""
+import os
+import re
+import struct
+import time
+
+import sound
+import test_options
+from harness import E2E, wait_until
+
+CAPTION = re.compile(r"^\d+:\d\d$")
+
+
+def wave_format(path):
+    """(format tag, channels, rate, bytes per second, block align, bits, data bytes) of a RIFF WAVE."""
+    data = open(path, "rb").read()
+    assert data[:4] == b"RIFF" and data[8:12] == b"WAVE", "not a RIFF WAVE"
+    pos, fmt, size = 12, None, None
+    while pos + 8 <= len(data):
+        cid, n = data[pos:pos + 4], struct.unpack("<I", data[pos + 4:pos + 8])[0]
+        if cid == b"fmt ":
+            fmt = struct.unpack("<HHIIHH", data[pos + 8:pos + 24])
+        elif cid == b"data":
+            size = min(n, len(data) - pos - 8)
+        pos += 8 + n + (n & 1)
+    return fmt + (size,)
+
+
+class RecordingTest(E2E):
+    # The options window's helpers, taken one by one so its own tests do not run again here.
+    _w = test_options.OptionsWindowTest
+    xdotool, click_icon, dump, shown, checked_kind = _w.xdotool, _w.click_icon, _w.dump, _w.shown, _w.checked_kind
+    click, pictures, panel_buttons, window_shown, open_window, start = (
+        _w.click, _w.pictures, _w.panel_buttons, _w.window_shown, _w.open_window, _w.start)
+
+    def record_panel(self):
+        """Anna selected and her recording panel shown; its Play, Stop and Record pictures."""
+        self.start()
+        contacts = [l for l in self.shown("ListBox") if l.items][0]
+        self.xdotool("mousemove", str(contacts.left + 30), str(contacts.top + 8), "click", "1")
+        wait_until(lambda: [s for s in self.shown("Static") if s.text == "anna"], 20, what="Anna selected")
+        self.click([b for b in self.shown("Button") if b.text == "Record your own ringtone"][0])
+        wait_until(lambda: self.checked_kind() == ["Record your own ringtone"], 20, what="the recording kind")
+        return sorted(self.panel_buttons(), key=lambda c: c.left)
+
+    def progress(self):
+        """(bar width, frame width, caption) in pixels as the window shows them."""
+        statics = self.shown("Static")
+        caption = [s.text for s in statics if CAPTION.match(s.text)]
+        corners = {}
+        for s in statics:
+            if s.text == "":
+                corners.setdefault((s.left, s.top), []).append(s.right - s.left)
+        widths = sorted(next(w for w in corners.values() if len(w) == 2))
+        return widths[0], widths[1], caption[0]
+
+    def recording(self):
+        return self.case.path("wav/rec_anna.wav")
+
+    def test_a_recording_is_saved_as_16_khz_mono_wave_and_played_back(self):
+        c = self.case
+        play, stop, record = self.record_panel()
+        self.click(record)
+        c.wait_log("Quillares: recording started")
+        # The bar moves while the time runs.
+        wait_until(lambda: self.progress()[2] not in ("0:00", "0:01"), 20, what="the time to run")
+        bar, frame, _ = self.progress()
+        self.assertGreater(bar, 2)
+        self.assertLess(bar, frame)
+        self.click(stop)
+        c.wait_log("Quillares: recording finished")
+        self.assertNotIn("Quillares: recording cancelled", c.log_lines())
+        tag, channels, rate, per_second, align, bits, size = wave_format(self.recording())
+        self.assertEqual((tag, channels, rate, per_second, align, bits), (1, 1, 16000, 32000, 2, 16))
+        self.assertGreater(size, 32000)
+
+        self.click(play)
+        recorded = sound.pcm_of_file(self.recording())
+        wait_until(lambda: sound.streams(c.session.sound, [recorded])[-1:] == [recorded], 30,
+                   what="the recording played")
+        c.wait_log("Quillares: rec_anna.wav")
+
+    def test_the_minute_limit_saves_by_itself_with_the_bar_full(self):
+        c = self.case
+        record = self.record_panel()[2]
+        self.click(record)
+        c.wait_log("Quillares: recording finished", timeout=40)
+        bar, frame, caption = self.progress()
+        self.assertEqual(bar, frame)
+        self.assertRegex(caption, r"^1:0\d$")
+        tag, channels, rate, _, _, bits, size = wave_format(self.recording())
+        self.assertEqual((tag, channels, rate, bits), (1, 1, 16000, 16))
+        # A minute, and at most the few ticks' worth the fast clock runs past it.
+        self.assertGreaterEqual(size, 60 * 32000)
+        self.assertLess(size, 70 * 32000)
+
+    def test_choosing_another_kind_cancels_the_recording(self):
+        c = self.case
+        with open(self.recording(), "wb") as f:
+            f.write(sound.wave_bytes(440, 0.5))
+        play, stop, record = self.record_panel()
+        self.click(record)
+        c.wait_log("Quillares: recording started")
+        self.assertFalse(os.path.exists(self.recording()))
+        self.click([b for b in self.shown("Button") if b.text == "Default Skype\u2122 ringtone"][0])
+        c.wait_log("Quillares: recording cancelled")
+        time.sleep(1)
+        self.assertNotIn("Quillares: recording finished", c.log_lines())
+        self.assertFalse(os.path.exists(self.recording()))
