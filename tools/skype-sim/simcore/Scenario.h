@@ -25,7 +25,7 @@ struct MessageRecord {
     std::string partner;
 };
 
-enum class StepKind { Wait, Expect, ExpectDiscover, Send, Approve, ApiAvailable, Refuse, Vanish, Return, Unload, Exit };
+enum class StepKind { Wait, Expect, ExpectDiscover, Send, Approve, ApiAvailable, Refuse, Vanish, Return, Unload, Exit, AwaitFile };
 
 struct Step {
     StepKind kind = StepKind::Wait;

@@ -165,6 +165,9 @@ private:
         } else if (keyword == "expect") {
             step.kind = StepKind::Expect;
             step.text = ExpectText(keyword, args);
+        } else if (keyword == "await-file") {
+            step.kind = StepKind::AwaitFile;
+            step.text = ExpectText(keyword, args);
         } else if (keyword == "send") {
             step.kind = StepKind::Send;
             step.text = ExpectText(keyword, args);

@@ -28,6 +28,8 @@ public:
     virtual SendResult BroadcastAttach(Window api, std::int64_t status) = 0;
     virtual SendResult BroadcastUnload() = 0;
     virtual void Quit(int exitCode) = 0;
+    // A scenario may wait for a file, the sign another program gives that it is ready.
+    virtual bool FileExists(std::string_view path) = 0;
 };
 
 }  // namespace skypesim

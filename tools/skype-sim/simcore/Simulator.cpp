@@ -1,5 +1,7 @@
 #include "simcore/Simulator.h"
 
+#include <algorithm>
+
 #include "simcore/Text.h"
 
 namespace skypesim {
@@ -191,6 +193,15 @@ std::optional<std::uint64_t> Simulator::Perform(const Step& step, std::uint64_t 
             }
             break;
         }
+        case StepKind::AwaitFile:
+            if (host_.FileExists(step.text)) {
+                Note("file found: " + step.text);
+            } else if (now < expectDeadline) {
+                return std::min(expectDeadline, now + kFilePollMs);
+            } else {
+                Note("TIMEOUT await-file " + step.text);
+            }
+            break;
         case StepKind::ExpectDiscover:
             // Only a discover after the step started: the client's earlier ones were answered already.
             if (discoversSeen_ == discoversAtStepStart_) {

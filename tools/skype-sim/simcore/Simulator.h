@@ -22,6 +22,7 @@ public:
     static constexpr std::size_t kMaxQueued = 10000;
     static constexpr std::uint64_t kSlowClientMs = 1000;
     static constexpr std::int64_t kApiAvailableStatus = 0x8001;
+    static constexpr std::uint64_t kFilePollMs = 200;
 
     Simulator(const Scenario& scenario, SimHost& host);
 

@@ -1,5 +1,6 @@
 #pragma once
 #include <algorithm>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -36,6 +37,8 @@ public:
     }
     SendResult BroadcastUnload() override { return Record({"broadcast-unload", 0, {}}); }
     void Quit(int exitCode) override { quitCode = exitCode; }
+    std::set<std::string, std::less<>> files;
+    bool FileExists(std::string_view path) override { return files.count(path) > 0; }
 
     std::vector<std::string> Texts() const {
         std::vector<std::string> texts;

@@ -71,6 +71,20 @@ TEST_F(SimulatorTest, ExpectGivesUpAfterTheTimeoutAndGoesOn) {
     EXPECT_EQ(host.Texts().back(), "PING");
 }
 
+TEST_F(SimulatorTest, AwaitFileLooksAgainUntilTheFileAppearsOrTimeIsUp) {
+    Load("expect-timeout 1000\nawait-file C:\\go now\nsend PING\nawait-file C:\\never\nsend PONG\n");
+    sim->OnDiscover(kClient);
+    EXPECT_EQ(RunAt(1000), 1200u);
+    host.files.insert("C:\\go now");
+    EXPECT_EQ(RunAt(1200), 1400u);
+    EXPECT_TRUE(host.Logged("NOTE file found: C:\\go now"));
+    EXPECT_EQ(host.Texts().back(), "PING");
+    EXPECT_EQ(RunAt(2150), 2200u);
+    EXPECT_FALSE(RunAt(2200));
+    EXPECT_TRUE(host.Logged("NOTE TIMEOUT await-file C:\\never"));
+    EXPECT_EQ(host.Texts().back(), "PONG");
+}
+
 TEST_F(SimulatorTest, ExpectDiscoverWaitsForOneAfterItStarted) {
     Load("expect-discover\nexpect-discover\nsend PING\n");
     EXPECT_EQ(RunAt(1000), 61000u);

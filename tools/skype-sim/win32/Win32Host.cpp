@@ -4,6 +4,7 @@
 #include <string>
 
 #include "simcore/Simulator.h"
+#include "win32/WideText.h"
 
 namespace skypesim {
 namespace {
@@ -162,6 +163,10 @@ SendResult Win32Host::BroadcastAttach(Window api, std::int64_t status) {
 }
 
 SendResult Win32Host::BroadcastUnload() { return Send(HWND_BROADCAST, unloadMessage_, 0, 0); }
+
+bool Win32Host::FileExists(std::string_view path) {
+    return GetFileAttributesW(WideFromUtf8(path).c_str()) != INVALID_FILE_ATTRIBUTES;
+}
 
 void Win32Host::Quit(int exitCode) {
     exitCode_ = exitCode;

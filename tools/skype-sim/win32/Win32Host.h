@@ -30,6 +30,7 @@ public:
     SendResult BroadcastAttach(Window api, std::int64_t status) override;
     SendResult BroadcastUnload() override;
     void Quit(int exitCode) override;
+    bool FileExists(std::string_view path) override;
 
 private:
     static LRESULT CALLBACK ApiWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
