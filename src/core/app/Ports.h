@@ -4,6 +4,7 @@
 #include "core/platform/FolderWatch.h"
 #include "core/platform/Multimedia.h"
 #include "core/platform/Process.h"
+#include "core/platform/Registry.h"
 #include "core/platform/Shell.h"
 #include "core/platform/SkypeWire.h"
 #include "core/platform/TextCodec.h"
@@ -22,6 +23,7 @@ struct Ports {
     TextCodec& codec;
     Process& process;
     FolderWatch& folderWatch;
+    Registry& registry;
 };
 
 }  // namespace quill

@@ -1,5 +1,7 @@
 #include "core/app/Quillares.h"
 
+#include "core/ui/ToneSearchWindow.h"
+
 namespace quill {
 
 Quillares::Quillares(Ports p)
@@ -10,6 +12,7 @@ Quillares::Quillares(Ports p)
       link(ports.wire, log, queue, window, shared),
       tones(ports.files, log, ports.codec),
       player(ports.mci, ports.files, log, tones, shared),
+      catalogue({settings, ports.files, log, tones, texts, ports.ui, ports.registry, shared}),
       toneList(window, settings, ports.files, log, player),
       panels({window, settings, ports.files, shared, tones, toneList}),
       commands({window, player, toneList, log, ports.files, shared, settings, texts, ports.ui, ports.shell, *this}),
@@ -28,6 +31,11 @@ std::optional<std::intptr_t> Quillares::WindowProc(const WindowMessage& m) {
     } catch (const std::exception&) {
         return std::nullopt;
     }
+}
+
+void Quillares::ShowToneSearchWindow() {
+    ui::ToneSearchWindow search(texts, catalogue);
+    ports.ui.ShowModal(search);
 }
 
 void Quillares::OpenLog() {

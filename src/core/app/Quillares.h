@@ -10,6 +10,7 @@
 #include "core/base/Shared.h"
 #include "core/app/Tray.h"
 #include "core/audio/TonePlayer.h"
+#include "core/tones/ToneCatalogue.h"
 #include "core/tones/ToneFiles.h"
 #include "core/base/Trapped.h"
 #include "core/placeholders/NotYetBuilt.h"
@@ -52,6 +53,8 @@ public:
     // ProgramControl
     void CloseOptionsWindow() override;
     void ShowFirstRunWindow() override { firstRun.Show(); }
+    void ShowToneSearchWindow() override;
+    void CountToneCatalogue() override { catalogue.CountToneCatalogue(); }
 
     bool Ended() const { return ended_; }
 
@@ -66,6 +69,7 @@ public:
     ToneFiles tones;
     TonePlayer player;
     LanguageTexts texts;
+    ToneCatalogue catalogue;
     ui::ToneList toneList;
     ui::ContactPanels panels;
     ui::OptionsCommands commands;

@@ -25,7 +25,7 @@ Quillares::StartResult Quillares::Start(WindowHandle mainWindow) {
         shared.UserId = Trim(settings.ReadIni("window", "id"));
         log.WriteLog("Quillares: user=" + shared.UserId);
     });
-    Trapped([&] { OpenUserSettings(shared, ports.files, log, placeholders::CountToneCatalogue); });
+    Trapped([&] { OpenUserSettings(shared, ports.files, log, [this] { CountToneCatalogue(); }); });
     Trapped([&] { ReadWindowPosition(); });
     Trapped([&] {
         shared.LangFile = settings.ReadIni("window", "language");

@@ -10,6 +10,10 @@ public:
     virtual void CloseOptionsWindow() = 0;
     // Not modal, window state normal.
     virtual void ShowFirstRunWindow() = 0;
+    // Find's window, modal: it rebuilds the tone catalogue.
+    virtual void ShowToneSearchWindow() = 0;
+    // A new per-user settings file gets its first tone catalogue.
+    virtual void CountToneCatalogue() = 0;
 };
 
 }  // namespace quill

@@ -12,14 +12,8 @@ struct clsHTTP {};
 // an update and quit.
 inline bool ReadServerDB() { return false; }
 
-// A new per-user settings file gets its tone catalogue counted.
-inline void CountToneCatalogue() {}
-
 // The main loop watches a recording before it takes its work item.
 inline void WatchRecording() {}
-
-// Find: the tone search window, modal; it rebuilds the catalogue.
-inline void ShowToneSearchWindow() {}
 
 // The recorder: a recording under way, starting one into RecordFile, saving it.
 inline bool IsRecording() { return false; }

@@ -44,7 +44,7 @@ bool OptionsCommands::Carry(int num) {
             break;
         case 2:
             w.Disable({2, 3, 4});
-            placeholders::ShowToneSearchWindow();
+            s_.program.ShowToneSearchWindow();
             s_.toneList.FillToneList();
             w.Enable({2, 3});
             if (w.List4.ListCount() > 0) w.Enable({11});

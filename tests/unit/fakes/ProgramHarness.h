@@ -31,6 +31,7 @@ struct ProgramHarness {
     FakeTextCodec codec;
     FakeProcess process;
     FakeFolderWatch folderWatch{files};
+    FakeRegistry registry;
     std::unique_ptr<Quillares> app;
 
     ProgramHarness() {
@@ -38,7 +39,7 @@ struct ProgramHarness {
         Make();
     }
     void Make() {
-        app = std::make_unique<Quillares>(Ports{files, clock, wire, mci, ui, shell, codec, process, folderWatch});
+        app = std::make_unique<Quillares>(Ports{files, clock, wire, mci, ui, shell, codec, process, folderWatch, registry});
     }
 
     void Start() { app->Start(kMainWindow); }
