@@ -14,6 +14,9 @@ public:
     bool Append(const std::string& path, std::string_view bytes) override;
     std::optional<FileStamp> Stamp(const std::string& path) override;
     bool ReplaceAtomically(const std::string& path, std::string_view bytes) override;
+    std::optional<SearchHandle> FindFirst(const std::string& pattern, std::string& nameField) override;
+    bool FindNext(SearchHandle search, std::string& nameField) override;
+    void FindClose(SearchHandle search) override;
 };
 
 }  // namespace quill::win32

@@ -98,7 +98,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     Win32TextCodec codec;
     Win32Process process;
     Win32FolderWatch folderWatch;
-    Quillares app(Ports{files, clock, wire, mci, ui, shell, codec, process, folderWatch});
+    Win32Registry registry;
+    Quillares app(Ports{files, clock, wire, mci, ui, shell, codec, process, folderWatch, registry});
     g_app = &app;
     g_ui = &ui;
     g_view = &view;
