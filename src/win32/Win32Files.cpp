@@ -68,7 +68,8 @@ std::optional<std::string> Win32Files::Read(const std::string& path, std::uint64
     std::uint64_t want = total - offset < maxBytes ? total - offset : maxBytes;
     LARGE_INTEGER pos;
     pos.QuadPart = static_cast<LONGLONG>(offset);
-    if (!SetFilePointerEx(f.h, pos, nullptr, FILE_BEGIN)) return std::nullopt;
+    // A search reads thousands of file heads: no call that is not needed.
+    if (offset > 0 && !SetFilePointerEx(f.h, pos, nullptr, FILE_BEGIN)) return std::nullopt;
     std::string out(static_cast<std::size_t>(want), '\0');
     std::size_t got = 0;
     while (got < out.size()) {
