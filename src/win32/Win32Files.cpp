@@ -2,6 +2,9 @@
 
 #include <windows.h>
 
+#include <algorithm>
+#include <iterator>
+
 #include "win32/Utf.h"
 
 namespace quill::win32 {
@@ -73,7 +76,8 @@ std::optional<std::string> Win32Files::Read(const std::string& path, std::uint64
     std::uint64_t want = total - offset < maxBytes ? total - offset : maxBytes;
     LARGE_INTEGER pos;
     pos.QuadPart = static_cast<LONGLONG>(offset);
-    if (!SetFilePointerEx(f.h, pos, nullptr, FILE_BEGIN)) return std::nullopt;
+    // A search reads thousands of file heads: no call that is not needed.
+    if (offset > 0 && !SetFilePointerEx(f.h, pos, nullptr, FILE_BEGIN)) return std::nullopt;
     std::string out(static_cast<std::size_t>(want), '\0');
     std::size_t got = 0;
     while (got < out.size()) {
@@ -128,5 +132,38 @@ std::string Win32Files::ShortPath(const std::string& path) {
     if (n == 0 || n >= MAX_PATH + 2) return {};
     return Utf8(std::wstring_view(buffer, n));
 }
+
+namespace {
+
+// The record's name field is blanked before each call, so whatever the system leaves after
+// the name's NUL is plainly not part of it.
+void BlankName(WIN32_FIND_DATAW& record) { std::fill(std::begin(record.cFileName), std::end(record.cFileName), L' '); }
+
+std::string NameField(const WIN32_FIND_DATAW& record) {
+    return Utf8(std::wstring_view(record.cFileName, std::size(record.cFileName)));
+}
+
+HANDLE SearchOf(Files::SearchHandle search) { return reinterpret_cast<HANDLE>(static_cast<std::uintptr_t>(search)); }
+
+}  // namespace
+
+std::optional<Files::SearchHandle> Win32Files::FindFirst(const std::string& pattern, std::string& nameField) {
+    WIN32_FIND_DATAW record;
+    BlankName(record);
+    HANDLE h = FindFirstFileW(Wide(pattern).c_str(), &record);
+    if (h == INVALID_HANDLE_VALUE) return std::nullopt;
+    nameField = NameField(record);
+    return static_cast<SearchHandle>(reinterpret_cast<std::uintptr_t>(h));
+}
+
+bool Win32Files::FindNext(SearchHandle search, std::string& nameField) {
+    WIN32_FIND_DATAW record;
+    BlankName(record);
+    if (!FindNextFileW(SearchOf(search), &record)) return false;
+    nameField = NameField(record);
+    return true;
+}
+
+void Win32Files::FindClose(SearchHandle search) { ::FindClose(SearchOf(search)); }
 
 }  // namespace quill::win32

@@ -17,6 +17,9 @@ public:
     std::optional<FileStamp> Stamp(const std::string& path) override;
     bool ReplaceAtomically(const std::string& path, std::string_view bytes) override;
     std::string ShortPath(const std::string& path) override;
+    std::optional<SearchHandle> FindFirst(const std::string& pattern, std::string& nameField) override;
+    bool FindNext(SearchHandle search, std::string& nameField) override;
+    void FindClose(SearchHandle search) override;
 };
 
 }  // namespace quill::win32

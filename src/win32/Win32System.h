@@ -10,6 +10,7 @@
 #include "core/platform/FolderWatch.h"
 #include "core/platform/Multimedia.h"
 #include "core/platform/Process.h"
+#include "core/platform/Registry.h"
 #include "core/platform/Shell.h"
 #include "core/platform/SkypeWire.h"
 #include "core/platform/TextCodec.h"
@@ -62,6 +63,12 @@ private:
     HANDLE stop_ = nullptr;
     std::atomic<bool> changed_{false}, broken_{false};
     std::thread waiter_;
+};
+
+class Win32Registry : public Registry {
+public:
+    std::optional<std::string> ReadUserString(const std::string& key, const std::string& value,
+                                              std::size_t bufferBytes) override;
 };
 
 class Win32Shell : public Shell {

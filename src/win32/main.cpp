@@ -100,7 +100,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     Win32Process process;
     Win32FolderWatch folderWatch;
     Win32Internet net;
-    Quillares app(Ports{files, clock, wire, mci, ui, shell, codec, process, folderWatch, net});
+    Win32Registry registry;
+    Quillares app(Ports{files, clock, wire, mci, ui, shell, codec, process, folderWatch, net, registry});
     g_app = &app;
     g_ui = &ui;
     g_view = &view;

@@ -11,14 +11,6 @@ namespace {
 using namespace quill;
 using namespace quill::wine;
 
-struct Figure {
-    double system = 0, engine = 0;
-    void Print(const char* what) const {
-        std::printf("%-34s system %8.3f s   engine %8.3f s   ratio %7.0fx\n", what, system, engine,
-                    engine > 0 ? system / engine : 0.0);
-    }
-};
-
 std::string File(int i) { return "tones\\tone" + std::to_string(i % 37) + ".wav"; }
 
 }  // namespace

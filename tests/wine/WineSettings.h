@@ -1,6 +1,7 @@
 #pragma once
 #include <windows.h>
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -55,6 +56,15 @@ inline double Seconds(LARGE_INTEGER from, LARGE_INTEGER to) {
     QueryPerformanceFrequency(&f);
     return static_cast<double>(to.QuadPart - from.QuadPart) / static_cast<double>(f.QuadPart);
 }
+
+// One piece of work timed both ways in the same run.
+struct Figure {
+    double system = 0, engine = 0;
+    void Print(const char* what) const {
+        std::printf("%-34s system %8.3f s   engine %8.3f s   ratio %7.1fx\n", what, system, engine,
+                    engine > 0 ? system / engine : 0.0);
+    }
+};
 
 inline LARGE_INTEGER Now() {
     LARGE_INTEGER t;

@@ -8,4 +8,7 @@ namespace quill::sounds {
 // Problems go to err; false if any file is missing afterwards.
 bool WriteSoundFolder(const std::filesystem::path& folder, std::ostream& err);
 
+// The same for the ringtones shipped as tone containers.
+bool WriteToneFolder(const std::filesystem::path& folder, std::ostream& err);
+
 }  // namespace quill::sounds

@@ -1,5 +1,7 @@
 #include "make-sounds/WaveFile.h"
 
+#include "core/tones/ToneContainer.h"
+
 #include <fstream>
 
 namespace quill::sounds {
@@ -39,13 +41,29 @@ std::vector<std::uint8_t> EncodeWave(const std::vector<std::int16_t>& samples, i
     return out;
 }
 
+namespace {
+
+bool WriteBytes(const std::filesystem::path& path, std::string_view bytes) {
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    file.close();
+    return !file.fail();
+}
+
+}  // namespace
+
 bool WriteWaveFile(const std::filesystem::path& path, const std::vector<std::int16_t>& samples,
                    int sampleRate) {
     const std::vector<std::uint8_t> bytes = EncodeWave(samples, sampleRate);
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    file.close();
-    return !file.fail();
+    return WriteBytes(path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+}
+
+bool WriteToneContainer(const std::filesystem::path& path, const std::vector<std::int16_t>& samples,
+                        int sampleRate, const std::string& title) {
+    const std::vector<std::uint8_t> wave = EncodeWave(samples, sampleRate);
+    // The container keeps the wave without its leading "RIFF".
+    const std::string_view body(reinterpret_cast<const char*>(wave.data()) + 4, wave.size() - 4);
+    return WriteBytes(path, BuildContainer(title, body));
 }
 
 }  // namespace quill::sounds

@@ -4,9 +4,11 @@
 #include "make-sounds/SoundFolder.h"
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::cerr << "usage: make-sounds <output-folder>\n";
+    if (argc != 2 && argc != 3) {
+        std::cerr << "usage: make-sounds <wav-folder> [<tones-folder>]\n";
         return 2;
     }
-    return quill::sounds::WriteSoundFolder(argv[1], std::cerr) ? 0 : 1;
+    bool ok = quill::sounds::WriteSoundFolder(argv[1], std::cerr);
+    if (argc == 3) ok = quill::sounds::WriteToneFolder(argv[2], std::cerr) && ok;
+    return ok ? 0 : 1;
 }

@@ -5,6 +5,7 @@
 #include "core/platform/Internet.h"
 #include "core/platform/Multimedia.h"
 #include "core/platform/Process.h"
+#include "core/platform/Registry.h"
 #include "core/platform/Shell.h"
 #include "core/platform/SkypeWire.h"
 #include "core/platform/TextCodec.h"
@@ -24,6 +25,7 @@ struct Ports {
     Process& process;
     FolderWatch& folderWatch;
     Internet& net;
+    Registry& registry;
 };
 
 }  // namespace quill

@@ -1,5 +1,7 @@
 #include "core/app/Quillares.h"
 
+#include "core/ui/ToneSearchWindow.h"
+
 namespace quill {
 
 Quillares::Quillares(Ports p)
@@ -12,6 +14,7 @@ Quillares::Quillares(Ports p)
       tones(ports.files, log, ports.codec),
       player(ports.mci, ports.files, log, tones, shared),
       recorder(ports.mci, ports.files, log, shared),
+      catalogue({settings, ports.files, log, tones, texts, ports.ui, ports.registry, shared}),
       toneList(window, settings, ports.files, log, player),
       panels({window, settings, ports.files, shared, tones, toneList, recorder}),
       synthesis({window, ports.files, settings, log, ports.ui, ports.shell, texts, shared, tones, ports.codec, server_}),
@@ -32,6 +35,11 @@ std::optional<std::intptr_t> Quillares::WindowProc(const WindowMessage& m) {
     } catch (const std::exception&) {
         return std::nullopt;
     }
+}
+
+void Quillares::ShowToneSearchWindow() {
+    ui::ToneSearchWindow search(texts, catalogue);
+    ports.ui.ShowModal(search);
 }
 
 void Quillares::OpenLog() {

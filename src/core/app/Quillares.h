@@ -11,6 +11,7 @@
 #include "core/app/Tray.h"
 #include "core/audio/Recorder.h"
 #include "core/audio/TonePlayer.h"
+#include "core/tones/ToneCatalogue.h"
 #include "core/tones/ToneFiles.h"
 #include "core/base/Trapped.h"
 #include "core/server/clsHTTP.h"
@@ -55,6 +56,8 @@ public:
     void CloseOptionsWindow() override;
     void ShowFirstRunWindow() override { help.ShowFirstRunWindow(); }
     void ShowHelpWindow() override { help.ShowHelpWindow(); }
+    void ShowToneSearchWindow() override;
+    void CountToneCatalogue() override { catalogue.CountToneCatalogue(); }
 
     bool Ended() const { return ended_; }
 
@@ -70,6 +73,7 @@ public:
     TonePlayer player;
     Recorder recorder;
     LanguageTexts texts;
+    ToneCatalogue catalogue;
     ui::ToneList toneList;
     ui::ContactPanels panels;
     ui::ToneSynthesis synthesis;

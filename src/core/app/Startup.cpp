@@ -3,7 +3,6 @@
 #include "core/base/Text.h"
 #include "core/base/Trapped.h"
 #include "core/base/UserSettings.h"
-#include "core/placeholders/NotYetBuilt.h"
 #include "core/ui/LoadLanguage.h"
 
 namespace quill {
@@ -26,7 +25,7 @@ Quillares::StartResult Quillares::Start(WindowHandle mainWindow) {
         shared.UserId = Trim(settings.ReadIni("window", "id"));
         log.WriteLog("Quillares: user=" + shared.UserId);
     });
-    Trapped([&] { OpenUserSettings(shared, ports.files, log, placeholders::CountToneCatalogue); });
+    Trapped([&] { OpenUserSettings(shared, ports.files, log, [this] { CountToneCatalogue(); }); });
     Trapped([&] { ReadWindowPosition(); });
     Trapped([&] {
         shared.LangFile = settings.ReadIni("window", "language");

@@ -12,6 +12,10 @@ public:
     virtual void ShowFirstRunWindow() = 0;
     // The help and about window, modal.
     virtual void ShowHelpWindow() = 0;
+    // Find's window, modal: it rebuilds the tone catalogue.
+    virtual void ShowToneSearchWindow() = 0;
+    // A new per-user settings file gets its first tone catalogue.
+    virtual void CountToneCatalogue() = 0;
 };
 
 }  // namespace quill

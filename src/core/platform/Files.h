@@ -40,6 +40,16 @@ public:
     virtual bool ReplaceAtomically(const std::string& path, std::string_view bytes) = 0;
     // The system's short (8.3) form of an existing file's path; "" when it gives none.
     virtual std::string ShortPath(const std::string& path) = 0;
+
+    // Directory search, first and next as the system runs it: pattern is a folder followed by
+    // a name with * and ?, matched without regard to letter case. Each call hands back the
+    // find record's name field as it stands, which may run on past a NUL.
+    using SearchHandle = std::uint64_t;
+    // nullopt: nothing matches, or the folder does not exist.
+    virtual std::optional<SearchHandle> FindFirst(const std::string& pattern, std::string& nameField) = 0;
+    // false: no more names.
+    virtual bool FindNext(SearchHandle search, std::string& nameField) = 0;
+    virtual void FindClose(SearchHandle search) = 0;
 };
 
 }  // namespace quill

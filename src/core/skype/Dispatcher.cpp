@@ -9,7 +9,6 @@
 #include "core/base/Shared.h"
 #include "core/base/Text.h"
 #include "core/base/UserSettings.h"
-#include "core/placeholders/NotYetBuilt.h"
 #include "core/skype/SkypeLink.h"
 #include "core/skype/SkypeNotice.h"
 #include "core/skype/WireText.h"
@@ -109,7 +108,7 @@ bool Dispatcher::OnCurrentUser(const std::string& text) {
     // Blanks would name another settings file than the one start-up opens for the same user.
     p_.shared.UserId = Trim(text.substr(space + 1));
     p_.log.WriteLog("user=" + p_.shared.UserId);
-    OpenUserSettings(p_.shared, p_.files, p_.log, placeholders::CountToneCatalogue);
+    OpenUserSettings(p_.shared, p_.files, p_.log, [this] { p_.program.CountToneCatalogue(); });
     p_.settings.WriteIni("window", "id", p_.shared.UserId);
     // Start-up reads the handle from the main file; only then does the next run open the user's
     // own file early enough for its window position, language and default tone.

@@ -18,6 +18,10 @@ public:
     // nullopt: missing, or larger than kMaxToneFileBytes.
     static std::optional<ToneFileReader> Open(Files& files, const std::string& path);
 
+    // The reads of a title or a container's fields all fall here: one read of the file
+    // serves them, which a search over thousands of files needs.
+    static constexpr std::uint64_t kHeadBytes = 4096;
+
     std::uint64_t Size() const { return size_; }
 
     // All count bytes at offset, or nullopt when they are not all there.
@@ -33,6 +37,7 @@ private:
     Files* files_;
     std::string path_;
     std::uint64_t size_;
+    std::string head_;  // the file's first bytes, as read once at opening
 };
 
 }  // namespace quill

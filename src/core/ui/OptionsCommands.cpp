@@ -11,7 +11,6 @@
 #include "core/base/Shared.h"
 #include "core/base/Text.h"
 #include "core/base/Trapped.h"
-#include "core/placeholders/NotYetBuilt.h"
 #include "core/platform/Clock.h"
 #include "core/platform/Files.h"
 #include "core/platform/Shell.h"
@@ -53,7 +52,7 @@ bool OptionsCommands::Carry(int num) {
             break;
         case 2:
             w.Disable({2, 3, 4});
-            placeholders::ShowToneSearchWindow();
+            s_.program.ShowToneSearchWindow();
             s_.toneList.FillToneList();
             w.Enable({2, 3});
             if (w.List4.ListCount() > 0) w.Enable({11});

@@ -12,6 +12,8 @@
 namespace quill::ui {
 
 void ToneList::FillToneList() {
+    // Thousands of keys: the settings file is looked at once, not before every read.
+    SettingsBatch batch(settings_);
     const double stored = Val(settings_.ReadIni("tones", "number"));
     const int n = RoundToInt(stored);
     window_.List4.Clear();

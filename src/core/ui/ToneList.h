@@ -1,4 +1,5 @@
 #pragma once
+#include "core/tones/ToneCatalogue.h"
 
 namespace quill {
 class Files;
@@ -16,7 +17,7 @@ struct OptionsWindow;
 class ToneList {
 public:
     // Rows read are bounded, whatever "number" claims.
-    static constexpr int kMaxEntries = 10000;
+    static constexpr int kMaxEntries = ToneCatalogue::kMaxEntries;
 
     ToneList(OptionsWindow& window, Settings& settings, Files& files, Log& log, TonePlayer& player)
         : window_(window), settings_(settings), files_(files), log_(log), player_(player) {}

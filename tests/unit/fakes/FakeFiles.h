@@ -1,8 +1,11 @@
 #pragma once
+#include <algorithm>
+#include <cctype>
 #include <functional>
 #include <map>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "core/platform/Files.h"
 
@@ -77,6 +80,43 @@ public:
         if (!files.count(path)) return {};
         auto it = shortNames.find(path);
         return it == shortNames.end() ? path : it->second;
+    }
+
+    // Names come back in the map's order, in a record field the length of the system's,
+    // NUL-ended and then left as it was; the folder part of the pattern is compared exactly.
+    std::map<SearchHandle, std::vector<std::string>> searches;
+    SearchHandle nextSearch = 1;
+    std::optional<SearchHandle> FindFirst(const std::string& pattern, std::string& nameField) override {
+        const auto slash = pattern.rfind('\\');
+        const std::string folder = pattern.substr(0, slash + 1), wild = pattern.substr(slash + 1);
+        std::vector<std::string> names;
+        for (const auto& [path, bytes] : files)
+            if (path.size() > folder.size() && path.compare(0, folder.size(), folder) == 0 &&
+                path.find('\\', folder.size()) == std::string::npos && Matches(wild, path.substr(folder.size())))
+                names.push_back(path.substr(folder.size()));
+        if (names.empty()) return std::nullopt;
+        searches[nextSearch] = names;
+        if (!FindNext(nextSearch, nameField)) return std::nullopt;
+        return nextSearch++;
+    }
+    bool FindNext(SearchHandle search, std::string& nameField) override {
+        auto& left = searches.at(search);
+        if (left.empty()) return false;
+        const std::string name = left.front();
+        left.erase(left.begin());
+        nameField.replace(0, std::min(name.size() + 1, nameField.size()), name + '\0');
+        return true;
+    }
+    void FindClose(SearchHandle search) override { searches.erase(search); }
+
+    // * and ? as the system reads them, letter case ignored.
+    static bool Matches(std::string_view wild, std::string_view name) {
+        if (wild.empty()) return name.empty();
+        if (wild[0] == '*') return Matches(wild.substr(1), name) || (!name.empty() && Matches(wild, name.substr(1)));
+        if (name.empty()) return false;
+        const bool same = wild[0] == '?' || std::tolower(static_cast<unsigned char>(wild[0])) ==
+                                                std::tolower(static_cast<unsigned char>(name[0]));
+        return same && Matches(wild.substr(1), name.substr(1));
     }
 };
 

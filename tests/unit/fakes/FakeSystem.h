@@ -1,10 +1,12 @@
 #pragma once
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "core/platform/Multimedia.h"
 #include "core/platform/Process.h"
+#include "core/platform/Registry.h"
 #include "core/platform/Shell.h"
 #include "core/platform/TextCodec.h"
 
@@ -42,6 +44,18 @@ public:
     bool another = false;
     std::string ProgramFolder() override { return folder; }
     bool AnotherInstanceRunning() override { return another; }
+};
+
+// Values by "key|value"; one longer than the buffer cannot be read, as with the system.
+class FakeRegistry : public Registry {
+public:
+    std::map<std::string, std::string> values;
+    std::optional<std::string> ReadUserString(const std::string& key, const std::string& value,
+                                              std::size_t bufferBytes) override {
+        auto it = values.find(key + "|" + value);
+        if (it == values.end() || it->second.size() > bufferBytes) return std::nullopt;
+        return it->second;
+    }
 };
 
 class FakeShell : public Shell {

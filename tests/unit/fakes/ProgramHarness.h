@@ -33,6 +33,7 @@ struct ProgramHarness {
     FakeProcess process;
     FakeFolderWatch folderWatch{files};
     FakeInternet net;
+    FakeRegistry registry;
     std::unique_ptr<Quillares> app;
 
     ProgramHarness() {
@@ -40,7 +41,8 @@ struct ProgramHarness {
         Make();
     }
     void Make() {
-        app = std::make_unique<Quillares>(Ports{files, clock, wire, mci, ui, shell, codec, process, folderWatch, net});
+        app = std::make_unique<Quillares>(
+            Ports{files, clock, wire, mci, ui, shell, codec, process, folderWatch, net, registry});
     }
 
     void Start() { app->Start(kMainWindow); }

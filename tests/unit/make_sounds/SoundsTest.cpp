@@ -10,7 +10,12 @@
 #include <set>
 #include <sstream>
 
+#include "core/tones/ToneFiles.h"
+#include "fakes/FakeClock.h"
+#include "fakes/FakeFiles.h"
+#include "fakes/FakeSystem.h"
 #include "make-sounds/SoundFolder.h"
+#include "make-sounds/WaveFile.h"
 #include "make-sounds/Synth.h"
 #include "make-sounds/Tones.h"
 #include "make_sounds/TempFolder.h"
@@ -26,12 +31,21 @@ const std::vector<Sound>& All() {
     return sounds;
 }
 
+const std::vector<BoxedTone>& Boxed() {
+    static const std::vector<BoxedTone> boxed = BuildBoxedTones();
+    return boxed;
+}
+
+// Every sound with a tune: the event tones, the default ringtone and the ringtones in the box.
 std::vector<const Sound*> Tones() {
     std::vector<const Sound*> tones;
     for (const Sound& s : All())
         if (s.fileName != "empty.wav") tones.push_back(&s);
+    for (const BoxedTone& t : Boxed()) tones.push_back(&t.sound);
     return tones;
 }
+
+bool IsRingtone(const Sound& s) { return s.fileName == "default.wav" || s.fileName.ends_with(".quilar"); }
 
 int Peak(const std::vector<std::int16_t>& s) {
     int peak = 0;
@@ -61,8 +75,9 @@ TEST(Tones, EveryToneFadesInAndOutAndStaysClean) {
         SCOPED_TRACE(tone->fileName);
         const auto& s = tone->samples;
         const double seconds = static_cast<double>(s.size()) / kSampleRate;
-        if (tone->fileName == "default.wav") {
-            EXPECT_NEAR(seconds, 2.0, 0.2);
+        if (IsRingtone(*tone)) {
+            EXPECT_GE(seconds, 1.8);
+            EXPECT_LE(seconds, 3.5);
         } else {
             EXPECT_GE(seconds, 0.3);
             EXPECT_LE(seconds, 1.0);
@@ -113,6 +128,29 @@ TEST(SoundFolder, ReportsWhatCouldNotBeWrittenAndWritesTheRest) {
     EXPECT_NE(err.str().find("away.wav"), std::string::npos);
     EXPECT_TRUE(std::filesystem::is_regular_file(dir / "default.wav"));
     EXPECT_TRUE(std::filesystem::is_regular_file(dir / "message.wav"));
+}
+
+TEST(ToneFolder, ShipsAtLeastEightContainersThatReadBackAsTheirTitleAndWave) {
+    const test::TempFolder temp;
+    std::ostringstream err;
+    ASSERT_TRUE(WriteToneFolder(temp.path() / "tones", err)) << err.str();
+    quill::test::FakeFiles disk;
+    quill::test::FakeClock clock;
+    Shared shared{.ProgramFolder = "C:\\Q\\"};
+    Log log{disk, clock, shared};
+    quill::test::FakeTextCodec codec;
+    ToneFiles reader{disk, log, codec};
+    std::set<std::string> titles;
+    for (const BoxedTone& t : Boxed()) {
+        std::ifstream in(temp.path() / "tones" / t.sound.fileName, std::ios::binary);
+        disk.files["C:\\Q\\" + t.sound.fileName] = std::string(std::istreambuf_iterator<char>(in), {});
+        EXPECT_EQ(reader.ReadToneTitle("C:\\Q\\" + t.sound.fileName), t.title);
+        const auto wave = EncodeWave(t.sound.samples, kSampleRate);
+        EXPECT_EQ(reader.ExtractAudio("C:\\Q\\" + t.sound.fileName), std::string(wave.begin(), wave.end()));
+        titles.insert(t.title);
+    }
+    EXPECT_GE(titles.size(), 8u);
+    EXPECT_EQ(titles.size(), Boxed().size());
 }
 
 }  // namespace

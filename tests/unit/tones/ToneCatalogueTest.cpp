@@ -1,0 +1,186 @@
+// The catalogue as Find and a new user's settings file build it, over the whole program.
+#include <gmock/gmock.h>
+
+#include <optional>
+#include <set>
+
+#include "core/ui/ToneSearchWindow.h"
+#include "fakes/ProgramHarness.h"
+#include "tones/ToneTestBytes.h"
+
+namespace quill::test {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::ElementsAreArray;
+using namespace std::string_literals;
+
+struct ToneCatalogueTest : ::testing::Test, ProgramHarness {
+    const std::string pictures = "C:\\Users\\me\\My Skype Pictures";
+    void SetUp() override {
+        files.files[folder + "english.txt"] = "recorded=Recording of\r\nsearching=Looking for:\r\n";
+        ini.Set(folder + "Quillares.ini", "window", "skiphelp", "yes");
+    }
+    void Container(const std::string& name, const std::string& text) {
+        files.files[folder + "tones\\" + name] = MakeContainer("", text, MakeWave(64));
+    }
+    void PicturesAt(const std::string& path) { registry.values["SOFTWARE\\Skype\\Phone|MySkypePicturesPath"] = path; }
+    std::string Tones(const std::string& key) const { return ini.Get(folder + app->shared.IniName, "tones", key); }
+    // "title|file" for entries 1 to number.
+    std::vector<std::string> Entries() const {
+        std::vector<std::string> out;
+        const int n = std::stoi(Tones("number"));
+        for (int i = 1; i <= n; ++i)
+            out.push_back(Tones("tone" + std::to_string(i)) + "|" + Tones("file" + std::to_string(i)));
+        return out;
+    }
+    int Count(const std::string& line) const {
+        int n = 0;
+        for (auto& l : LogLines()) n += l == line;
+        return n;
+    }
+};
+
+TEST_F(ToneCatalogueTest, FindListsTheThreePlacesInOrderAndLeavesStaleKeysAbove) {
+    Start();
+    Container("b.quilar", "Bells at noon");
+    Container("a.quilar", "");                 // nothing to say: not offered
+    Container("tmp.quilar", "scratch");        // the synthesis scratch file
+    Container("old_tmp.quilar", "scratch");
+    files.files[folder + "tones\\bad.quilar"] = "not a container";
+    PicturesAt(pictures);
+    files.files["C:\\Users\\me\\My Skype Content\\ring.skype"] =
+        MakeSkypeFile("hdr" + kNul + kNul + "My Tone" + kNul, MakeWave(64));
+    files.files[folder + "wav\\rec_bob.wav"] = "RIFF";
+    files.files[folder + "wav\\Rec_bob.wav"] = "RIFF";  // the prefix is case-sensitive
+    files.files[folder + "wav\\default.wav"] = "RIFF";  // not a recording
+    for (int i = 1; i <= 6; ++i) {
+        ini.Set(folder + "Quillares.ini", "tones", "tone" + std::to_string(i), "stale");
+        ini.Set(folder + "Quillares.ini", "tones", "file" + std::to_string(i), "stale");
+    }
+    std::vector<std::string> shown;
+    const int savesBefore = files.replacements;
+
+    app->catalogue.SearchAllTones([&](const std::string& p) { shown.push_back(p); });
+
+    EXPECT_THAT(Entries(), ElementsAre("Bells at noon|" + folder + "tones\\b.quilar",
+                                       "My Tone|C:\\Users\\me\\My Skype Content\\ring.skype",
+                                       "Rec_bob|" + folder + "wav\\Rec_bob.wav",
+                                       "Recording of bob|" + folder + "wav\\rec_bob.wav"));
+    EXPECT_EQ(Tones("tone5"), "stale");
+    EXPECT_EQ(Tones("file6"), "stale");
+    EXPECT_THAT(shown, ElementsAre("*.quilar", "*.skype", "*.wav"));
+    EXPECT_EQ(Count("Quillares: search completed"), 3);
+    EXPECT_TRUE(Logged("Quillares: invalid file: " + folder + "tones\\bad.quilar"));
+    // Once per file found, and once before Skype's folder.
+    EXPECT_EQ(ui.doEvents, 5 + 1 + 2 + 1);
+    EXPECT_EQ(files.replacements - savesBefore, 1);
+}
+
+TEST_F(ToneCatalogueTest, SkypesContentFolderComesFromThePictureFolderSetting) {
+    struct Case {
+        std::optional<std::string> setting;
+        std::string searched;  // "" when Skype's folder is not searched
+    };
+    const std::vector<Case> cases = {
+        {"C:\\Users\\me\\My Skype Pictures", "C:\\Users\\me\\My Skype Content\\"},
+        {"D:\\a b\\c d", "D:\\a b\\c Content\\"},
+        {"C:\\Pictures", folder + "Content\\"},  // no blank: relative, so the program's folder
+        {"\\\\server\\My Pictures", "\\\\server\\My Content\\"},
+        {"C:\\My Pictures\0C:\\Other Pictures"s, "C:\\My Content\\"},
+        {"", ""},
+        {std::nullopt, ""},
+    };
+    Start();
+    for (const auto& c : cases) {
+        files.files[c.searched + "t.skype"] = MakeSkypeFile("h" + kNul + kNul + "T" + kNul, MakeWave(64));
+        registry.values.clear();
+        if (c.setting) PicturesAt(*c.setting);
+        app->catalogue.SearchAllTones([](const std::string&) {});
+        EXPECT_THAT(Entries(), ElementsAreArray(c.searched.empty() ? std::vector<std::string>{}
+                                                                   : std::vector<std::string>{"T|" + c.searched + "t.skype"}))
+            << c.setting.value_or("(not set)");
+        files.files.erase(c.searched + "t.skype");
+    }
+    EXPECT_EQ(SkypeContentFolder("Pictures"), "Content\\");
+    PicturesAt(std::string(263, 'x'));  // longer than Skype's buffer: unreadable
+    EXPECT_EQ(app->catalogue.ReadSkypePicturesPath(), "");
+}
+
+TEST_F(ToneCatalogueTest, ANewUsersFileStartsWithTheProgramsContainersOnly) {
+    ini.Set(folder + "Quillares.ini", "window", "id", "anna");
+    Container("chime.quilar", "Morning chime");
+    files.files[folder + "wav\\rec_bob.wav"] = "RIFF";
+    Start();
+    ASSERT_EQ(app->shared.IniName, "anna.ini");
+    EXPECT_THAT(Entries(), ElementsAre("Morning chime|" + folder + "tones\\chime.quilar"));
+    EXPECT_EQ(ini.Get(folder + "Quillares.ini", "tones", "number"), "<missing>");
+
+    // A known user's file is left as it is.
+    Container("later.quilar", "Later");
+    Make();
+    Start();
+    EXPECT_EQ(Tones("number"), "1");
+}
+
+TEST_F(ToneCatalogueTest, FindShowsTheSearchWindowThenFillsTheListAndEnablesApply) {
+    Start();
+    Container("b.quilar", "Bells");
+    files.files[folder + "wav\\rec_anna.wav"] = "RIFF";
+    std::set<int> enabledDuringSearch;
+    ui.whileModal = [&](ui::Dialog&) { ADD_FAILURE() << "the search window must close itself"; };
+    ui.onDoEvents = [&] {
+        for (int num : {2, 3, 4})
+            if (app->window.ButtonState(num) != 3) enabledDuringSearch.insert(num);
+    };
+    app->commands.RunCommand(2);
+    EXPECT_THAT(ui.calls, ::testing::Contains("ShowModal Form3"));
+    EXPECT_TRUE(enabledDuringSearch.empty());
+    EXPECT_THAT(app->window.List2.Items(), ElementsAre("Bells", "Recording of anna"));
+    EXPECT_EQ(app->window.List2.ListIndex(), 0);
+    EXPECT_TRUE(Logged("Quillares: 2 tones available"));
+    for (int num : {2, 3, 11}) EXPECT_NE(app->window.ButtonState(num), 3) << num;
+
+    // Nothing anywhere: nothing to apply.
+    files.files.erase(folder + "tones\\b.quilar");
+    files.files.erase(folder + "wav\\rec_anna.wav");
+    app->window.Disable({11});
+    app->commands.RunCommand(2);
+    EXPECT_EQ(Tones("number"), "0");
+    EXPECT_EQ(app->window.ButtonState(11), 3);
+}
+
+TEST_F(ToneCatalogueTest, TheSearchWindowNamesWhatItSearches) {
+    Start();
+    ui::ToneSearchWindow window(app->texts, app->catalogue);
+    std::vector<std::string> seen;
+    ui.onDoEvents = [&] { seen.push_back(window.Label1.Caption() + " " + window.lblSearch.Caption()); };
+    PicturesAt(pictures);
+    ui.ShowModal(window);
+    EXPECT_THAT(seen, ElementsAre("Looking for: *.skype"));
+    EXPECT_FALSE(window.Loaded());
+}
+
+TEST_F(ToneCatalogueTest, TheListShowsStoredEntriesWhoseFilesExist) {
+    Start();
+    files.files[folder + "tones\\x.quilar"] = "QUILLARE";
+    files.files[folder + "wav\\y.wav"] = "RIFF";
+    const std::vector<std::pair<std::string, std::string>> stored = {
+        {"Named", folder + "tones\\x.quilar"},
+        {"  ", "  " + folder + "wav\\y.wav "},  // no title: the file's name
+        {"Gone", folder + "wav\\gone.wav"},
+        {"Empty", ""},
+    };
+    for (std::size_t i = 0; i < stored.size(); ++i) {
+        ini.Set(folder + app->shared.IniName, "tones", "tone" + std::to_string(i + 1), stored[i].first);
+        ini.Set(folder + app->shared.IniName, "tones", "file" + std::to_string(i + 1), stored[i].second);
+    }
+    ini.Set(folder + app->shared.IniName, "tones", "number", "4");
+    app->toneList.FillToneList();
+    EXPECT_THAT(app->window.List2.Items(), ElementsAre("Named", "y.wav"));
+    EXPECT_THAT(app->window.List4.Items(), ElementsAre(folder + "tones\\x.quilar", folder + "wav\\y.wav"));
+    EXPECT_TRUE(Logged("Quillares: 4 tones available"));
+}
+
+}  // namespace
+}  // namespace quill::test
