@@ -203,9 +203,10 @@ class OptionsWindowTest(E2E):
     def test_a_catalogue_tone_applied_to_all_contacts_rings_for_each(self):
         c = self.case
         bell = sound.wave_bytes(880, 0.4)
-        open(c.path("wav/bell.wav"), "wb").write(bell)
-        for key, value in (("number", "1"), ("tone1", "Bell"), ("file1", winpath(c.path("wav/bell.wav")))):
-            c.set_ini("tones", key, value)
+        # The only tone in the box, so a new user's first catalogue lists it first.
+        for name in os.listdir(c.path("tones")):
+            os.remove(c.path("tones/" + name))
+        open(c.path("tones/bell.quilar"), "wb").write(sound.container("Bell", bell))
         app = self.start(SCENARIO.replace("attach success", "call 7 INCOMING_P2P bob\nattach success\n"
                                           "expect GET USER bob FULLNAME\nwait 30000\nsend CALL 7 STATUS RINGING\n"
                                           "expect GET CALL 7 PARTNER_HANDLE\nwait 2500\nsend CALL 7 STATUS MISSED\n"
@@ -223,8 +224,9 @@ class OptionsWindowTest(E2E):
                    what="the question")
         self.xdotool("key", "Return")
         wait_until(lambda: c.read_ini("contacts", "anna_play", file="tester.ini") == "1", 20, what="the keys")
-        self.assertEqual(c.read_ini("contacts", "bob_file", file="tester.ini"), c.read_ini("tones", "file1"))
+        self.assertEqual(c.read_ini("contacts", "bob_file", file="tester.ini"),
+                         c.read_ini("tones", "file1", file="tester.ini"))
         c.wait_log("Quillares: END", timeout=90)
         self.assertEqual(app.wait(30), 0)
-        self.assertBefore(c.log_lines(), "Quillares: Call from bob", "Quillares: bell.wav")
+        self.assertBefore(c.log_lines(), "Quillares: Call from bob", "Quillares: bell.quilar")
         self.assertTrue(self.heard().startswith(sound.pcm(bell)))
