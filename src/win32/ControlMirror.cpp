@@ -62,10 +62,8 @@ void Apply(ui::Control& model, HWND hwnd, ui::Prop p) {
                 SendMessageW(hwnd, MessagesOf(*list).select, static_cast<WPARAM>(list->ListIndex()), 0);
             break;
         case ui::Prop::Value:
-            if (auto* option = dynamic_cast<ui::OptionButton*>(&model))
-                SendMessageW(hwnd, BM_SETCHECK, option->Value() ? BST_CHECKED : BST_UNCHECKED, 0);
-            else if (auto* box = dynamic_cast<ui::CheckBox*>(&model))
-                SendMessageW(hwnd, BM_SETCHECK, box->Value() ? BST_CHECKED : BST_UNCHECKED, 0);
+            if (auto* toggle = dynamic_cast<ui::Switch*>(&model))
+                SendMessageW(hwnd, BM_SETCHECK, toggle->Value() ? BST_CHECKED : BST_UNCHECKED, 0);
             break;
         case ui::Prop::Focus:
             SetFocus(hwnd);

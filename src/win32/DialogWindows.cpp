@@ -6,6 +6,7 @@
 #include "win32/Fonts.h"
 #include "win32/Twips.h"
 #include "win32/Utf.h"
+#include "win32/WindowClass.h"
 
 namespace quill::win32 {
 
@@ -84,18 +85,7 @@ LRESULT CALLBACK DialogWindows::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM 
 }
 
 DialogWindows::Live* DialogWindows::Open(ui::Dialog& d) {
-    static bool registered = false;
-    if (!registered) {
-        WNDCLASSEXW cls{};
-        cls.cbSize = sizeof cls;
-        cls.lpfnWndProc = Proc;
-        cls.hInstance = instance_;
-        cls.hIcon = LoadIconW(instance_, MAKEINTRESOURCEW(1));
-        cls.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));
-        cls.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-        cls.lpszClassName = kClass;
-        registered = RegisterClassExW(&cls) != 0;
-    }
+    RegisterWindowClass(instance_, kClass, Proc, true);
     if (d.form.Left() == 0 && d.form.Top() == 0)
         d.form.Move(ToTwips((GetSystemMetrics(SM_CXSCREEN) - ToPixels(d.form.Width())) / 2),
                     ToTwips((GetSystemMetrics(SM_CYSCREEN) - ToPixels(d.form.Height())) / 2));

@@ -7,6 +7,7 @@
 #include "win32/ControlMirror.h"
 #include "win32/Fonts.h"
 #include "win32/Twips.h"
+#include "win32/WindowClass.h"
 
 namespace quill::win32 {
 
@@ -18,15 +19,7 @@ constexpr wchar_t kPanelClass[] = L"QuillaresPanel";
 }  // namespace
 
 HWND OptionsWindowView::TopLevel(const wchar_t* className, WNDPROC proc, DWORD style) {
-    WNDCLASSEXW cls{};
-    cls.cbSize = sizeof cls;
-    cls.lpfnWndProc = proc;
-    cls.hInstance = instance_;
-    cls.hIcon = LoadIconW(instance_, MAKEINTRESOURCEW(1));
-    cls.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));
-    cls.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    cls.lpszClassName = className;
-    RegisterClassExW(&cls);
+    RegisterWindowClass(instance_, className, proc, true);
     // The models set the real size and position once they are mirrored.
     return CreateWindowExW(WS_EX_CONTROLPARENT, className, L"", style, CW_USEDEFAULT, CW_USEDEFAULT, 400, 300,
                            nullptr, nullptr, instance_, nullptr);
@@ -52,18 +45,7 @@ HWND OptionsWindowView::Made(ui::Control& model, const wchar_t* cls, DWORD style
 }
 
 HWND OptionsWindowView::Panel(HWND parent, bool framed) {
-    static bool registered = false;
-    if (!registered) {
-        WNDCLASSEXW cls{};
-        cls.cbSize = sizeof cls;
-        cls.lpfnWndProc = PanelProc;
-        cls.hInstance = instance_;
-        cls.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));
-        cls.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-        cls.lpszClassName = kPanelClass;
-        RegisterClassExW(&cls);
-        registered = true;
-    }
+    RegisterWindowClass(instance_, kPanelClass, PanelProc, false);
     HWND h = CreateWindowExW(WS_EX_CONTROLPARENT | (framed ? WS_EX_STATICEDGE : 0), kPanelClass, L"",
                              WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, 0, 0, 10, 10, parent, nullptr, instance_,
                              nullptr);

@@ -15,16 +15,7 @@ def skype_tone_file(title, wave):
     return b"\x01" * 9 + b"ringtone\0\0" + title + b"\0" + wave
 
 
-class CatalogueTest(E2E):
-    xdotool = test_options.OptionsWindowTest.xdotool
-    click_icon = test_options.OptionsWindowTest.click_icon
-    dump = test_options.OptionsWindowTest.dump
-    shown = test_options.OptionsWindowTest.shown
-    click = test_options.OptionsWindowTest.click
-    pictures = test_options.OptionsWindowTest.pictures
-    panel_buttons = test_options.OptionsWindowTest.panel_buttons
-    window_shown = test_options.OptionsWindowTest.window_shown
-    open_window = test_options.OptionsWindowTest.open_window
+class CatalogueTest(test_options.OptionsWindowUser, E2E):
 
     def test_find_lists_containers_skype_tones_and_recordings(self):
         c = self.case

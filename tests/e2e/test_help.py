@@ -8,7 +8,6 @@ import os
 import subprocess
 import time
 
-import test_link
 import test_options
 from harness import DIST, E2E, wait_until
 
@@ -18,16 +17,7 @@ HOME = "http://quillares.example/home?from=help"
 NOT_A_PAGE = "file:///C:/windows/notepad.exe"
 
 
-class HelpTest(E2E):
-    xdotool = test_link.TrayTest.xdotool
-    click_icon = test_link.TrayTest.click_icon
-    dump = test_options.OptionsWindowTest.dump
-    shown = test_options.OptionsWindowTest.shown
-    click = test_options.OptionsWindowTest.click
-    pictures = test_options.OptionsWindowTest.pictures
-    top_bar_buttons = test_options.OptionsWindowTest.top_bar_buttons
-    window_shown = test_options.OptionsWindowTest.window_shown
-    open_window = test_options.OptionsWindowTest.open_window
+class HelpTest(test_options.OptionsWindowUser, E2E):
 
     def setUp(self):
         super().setUp()

@@ -27,7 +27,8 @@ class Control:
         return (self.left + self.right) // 2, (self.top + self.bottom) // 2
 
 
-class OptionsWindowTest(E2E):
+class OptionsWindowUser:
+    """What a user does with the options window, for any end-to-end test that opens it."""
     xdotool = test_link.TrayTest.xdotool
     click_icon = test_link.TrayTest.click_icon
 
@@ -84,6 +85,20 @@ class OptionsWindowTest(E2E):
         self.xdotool("windowfocus", "--sync", window)
         time.sleep(1)
 
+    def apply_to_all(self):
+        """Apply, "all contacts", OK, and Yes to the question."""
+        title = "Apply ringtone"
+        wait_until(lambda: any(b.text == "Apply to &all contacts" for b in self.dump(title)), 20, what="the dialog")
+        buttons = {b.text: b for b in self.dump(title)}
+        self.click(buttons["Apply to &all contacts"])
+        self.click(buttons["&OK"])
+        # The question comes up in front, Yes its default button.
+        wait_until(lambda: len(self.xdotool("search", "--onlyvisible", "--name", f"^{title}$").split()) == 2, 20,
+                   what="the question")
+        self.xdotool("key", "Return")
+
+
+class OptionsWindowTest(OptionsWindowUser, E2E):
     def start(self, scenario=SCENARIO):
         c = self.case
         c.set_ini("window", "skiphelp", "yes")
@@ -214,15 +229,7 @@ class OptionsWindowTest(E2E):
         self.click([b for b in self.shown("Button") if b.text == "Other available ringtones"][0])
         wait_until(lambda: any("Bell" in l.items for l in self.shown("ListBox")), 20, what="the catalogue")
         self.click(self.top_bar_buttons()[0])
-        title = "Apply ringtone"
-        wait_until(lambda: any(b.text == "Apply to &all contacts" for b in self.dump(title)), 20, what="the dialog")
-        buttons = {b.text: b for b in self.dump(title)}
-        self.click(buttons["Apply to &all contacts"])
-        self.click(buttons["&OK"])
-        # The question comes up in front, Yes its default button.
-        wait_until(lambda: len(self.xdotool("search", "--onlyvisible", "--name", f"^{title}$").split()) == 2, 20,
-                   what="the question")
-        self.xdotool("key", "Return")
+        self.apply_to_all()
         wait_until(lambda: c.read_ini("contacts", "anna_play", file="tester.ini") == "1", 20, what="the keys")
         self.assertEqual(c.read_ini("contacts", "bob_file", file="tester.ini"),
                          c.read_ini("tones", "file1", file="tester.ini"))

@@ -6,7 +6,6 @@ import struct
 import subprocess
 
 import sound
-import test_link
 import test_options
 from harness import DIST, E2E, wait_until
 
@@ -21,16 +20,7 @@ LANGUAGE = {"caption": TITLE, "downloading": "Fetching the tone", "dowloaded": "
             "cancel": "&Cancel", "updaterequired": "Update now, please."}
 
 
-class ServerTest(E2E):
-    xdotool = test_link.TrayTest.xdotool
-    click_icon = test_link.TrayTest.click_icon
-    dump = test_options.OptionsWindowTest.dump
-    shown = test_options.OptionsWindowTest.shown
-    click = test_options.OptionsWindowTest.click
-    pictures = test_options.OptionsWindowTest.pictures
-    panel_buttons = test_options.OptionsWindowTest.panel_buttons
-    window_shown = test_options.OptionsWindowTest.window_shown
-    open_window = test_options.OptionsWindowTest.open_window
+class ServerTest(test_options.OptionsWindowUser, E2E):
 
     def start_server(self, *options):
         server = subprocess.Popen([os.path.join(DIST, "tools", "tone-server"), "--host", "127.0.0.1", "--port", "0",
@@ -138,16 +128,8 @@ class ServerTest(E2E):
         self.start(scenario=SCENARIO.replace("attach", "contact bob Bob\ncontact cy Cy\nattach"))
         self.generate("Hello CONTACT")
         c.wait_log("Quillares: end of synthesis")
-        apply_ = test_options.OptionsWindowTest.top_bar_buttons(self)[0]
-        self.click(apply_)
-        title = "Apply ringtone"
-        wait_until(lambda: any(b.text == "Apply to &all contacts" for b in self.dump(title)), 20, what="the dialog")
-        buttons = {b.text: b for b in self.dump(title)}
-        self.click(buttons["Apply to &all contacts"])
-        self.click(buttons["&OK"])
-        wait_until(lambda: len(self.xdotool("search", "--onlyvisible", "--name", f"^{title}$").split()) == 2, 20,
-                   what="the question")
-        self.xdotool("key", "Return")
+        self.click(self.top_bar_buttons()[0])
+        self.apply_to_all()
         for handle, name in (("anna", "Anna Andersson"), ("bob", "Bob"), ("cy", "Cy")):
             wait_until(lambda: c.read_ini("contacts", handle + "_play", "tester.ini") == "3", 90, what=handle)
             file = c.read_ini("contacts", handle + "_file", "tester.ini")

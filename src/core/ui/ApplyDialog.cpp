@@ -21,21 +21,12 @@ ApplyDialog::ApplyDialog(Services s) : Dialog("frmApply"), Option1(Named<OptionB
         controls.push_back(&Option1[i]);
     }
     Option1[0].SetValue(true);
-    Command1.SetCaption("&OK");
-    Command2.SetCaption("&Cancel");
-    Command1.Move(2040, 1560);
-    Command2.Move(3480, 1560);
-    for (auto* b : {&Command1, &Command2}) {
-        b->Resize(1335, 375);
-        controls.push_back(b);
-    }
+    AddOkCancel(Command1, Command2, 2040, 1560);
     Command1.OnClick = [this] { Ok(); };
     Command2.OnClick = [this] {
         ApplyMode = -1;
         Unload();
     };
-    defaultButton = &Command1;
-    cancelButton = &Command2;
     OnLoad = [this] { ReadLanguage(); };
 }
 

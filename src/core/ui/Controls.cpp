@@ -40,20 +40,6 @@ void ListBox::Clear() {
     Changed(Prop::Items);
 }
 
-void OptionButton::SetValue(bool v) {
-    if (v == value_) return;
-    value_ = v;
-    Changed(Prop::Value);
-    if (v && OnClick) OnClick();
-}
-
-void CheckBox::SetValue(bool v) {
-    if (v == value_) return;
-    value_ = v;
-    Changed(Prop::Value);
-    if (OnClick) OnClick();
-}
-
 void TextBox::SetText(const std::string& utf8) {
     // Counted in characters, never cutting one in half.
     std::size_t chars = 0, end = 0;

@@ -88,17 +88,43 @@ public:
     using ListBox::ListBox;
 };
 
-// An option button of a group; the group keeps one set.
-class OptionButton : public Control {
+// A control with an on/off value that a click changes.
+class Switch : public Control {
 public:
     using Control::Control;
     bool Value() const { return value_; }
-    // Setting it raises OnClick; setting the one already set raises nothing.
-    void SetValue(bool v);
     std::function<void()> OnClick;
+
+protected:
+    // false when it held v already.
+    bool Store(bool v) {
+        if (v == value_) return false;
+        value_ = v;
+        Changed(Prop::Value);
+        return true;
+    }
 
 private:
     bool value_ = false;
+};
+
+// An option button of a group; the group keeps one set.
+class OptionButton : public Switch {
+public:
+    using Switch::Switch;
+    // Setting it raises OnClick; setting the one already set raises nothing.
+    void SetValue(bool v) {
+        if (Store(v) && v && OnClick) OnClick();
+    }
+};
+
+// A check box. Setting its value from code raises OnClick too, as a click would.
+class CheckBox : public Switch {
+public:
+    using Switch::Switch;
+    void SetValue(bool v) {
+        if (Store(v) && OnClick) OnClick();
+    }
 };
 
 // A push button, or a link label when Link() is set (underlined, opens a page).
@@ -110,18 +136,6 @@ public:
 
 private:
     bool link_;
-};
-
-// A check box. Setting its value from code raises OnClick too, as a click would.
-class CheckBox : public Control {
-public:
-    using Control::Control;
-    bool Value() const { return value_; }
-    void SetValue(bool v);
-    std::function<void()> OnClick;
-
-private:
-    bool value_ = false;
 };
 
 // A text box; its text is its caption, cut to MaxLength characters.

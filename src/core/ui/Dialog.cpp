@@ -9,6 +9,19 @@ Dialog::~Dialog() {
     takeDown();
 }
 
+void Dialog::AddOkCancel(Button& ok, Button& cancel, int left, int top) {
+    ok.SetCaption("&OK");
+    cancel.SetCaption("&Cancel");
+    ok.Move(left, top);
+    cancel.Move(left + 1440, top);
+    for (auto* b : {&ok, &cancel}) {
+        b->Resize(1335, 375);
+        controls.push_back(b);
+    }
+    defaultButton = &ok;
+    cancelButton = &cancel;
+}
+
 void Dialog::Load() {
     loaded_ = true;
     if (OnLoad) OnLoad();

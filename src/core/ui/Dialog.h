@@ -34,6 +34,9 @@ public:
     std::function<void()> OnUnload;
 
     bool Loaded() const { return loaded_; }
+    // OK and Cancel side by side from left, top, the default and the cancel button; captions
+    // "&OK" and "&Cancel" until the language file names others.
+    void AddOkCancel(Button& ok, Button& cancel, int left, int top);
     // Asks the window to go: OnUnload runs, then the adapter takes the real window down and
     // a modal display returns.
     void Unload();

@@ -37,18 +37,9 @@ SkypeEventsDialog::SkypeEventsDialog(Services s)
         box.OnClick = [this, i] { BoxClicked(i); };
         controls.push_back(&box);
     }
-    Command1.SetCaption("&OK");
-    Command2.SetCaption("&Cancel");
-    Command1.Move(1320, 3480);
-    Command2.Move(2820, 3480);
-    for (auto* b : {&Command1, &Command2}) {
-        b->Resize(1335, 375);
-        controls.push_back(b);
-    }
+    AddOkCancel(Command1, Command2, 1380, 3480);
     Command1.OnClick = [this] { Save(); };
     Command2.OnClick = [this] { Unload(); };
-    defaultButton = &Command1;
-    cancelButton = &Command2;
     OnLoad = [this] { Fill(); };
 }
 
