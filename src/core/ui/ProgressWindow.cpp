@@ -47,8 +47,9 @@ void ProgressWindow::WhenLoaded() {
         form.SetCaption(texts.downloading);
         Label1.SetCaption(texts.downloading + "...");
     }
-    Command1[0].SetCaption(texts.ok);
-    Command1[1].SetCaption(texts.cancel);
+    // A language file without the texts leaves the buttons their design captions.
+    if (!texts.ok.empty()) Command1[0].SetCaption(texts.ok);
+    if (!texts.cancel.empty()) Command1[1].SetCaption(texts.cancel);
     owner_.s_.ui.DoEvents();
     if (Dialog::Loaded()) Timer1.SetEnabled(true);
 }
