@@ -163,7 +163,7 @@ TEST_F(ToneServerTest, ConcurrentRequestsAllGetTheirAnswerInBoundedTime) {
 }
 
 TEST(ToneServerSlow, TrickledAnswerArrivesWholeButLate) {
-    RunningServer slow(300, "2.2");
+    RunningServer slow(SlowPacing(300), "2.2");
     const auto start = std::chrono::steady_clock::now();
     auto res = slow.Client().Get(InfoPath(EncodeRequest(RequestText(0, {"anna", "GetHeader"}))).c_str());
     ASSERT_TRUE(res);
