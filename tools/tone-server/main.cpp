@@ -71,8 +71,10 @@ int main(int argc, char** argv) {
                     [engine](std::string_view job) { return SpeakJob(*engine, job, kMaxSpeechSeconds); });
     AnswerCache cache(static_cast<std::size_t>(o.cacheMb) << 20);
     const ToneService service(settings, pool, cache);
+    HttpLimits limits;
+    limits.connectionsPerAddress = static_cast<unsigned>(o.perAddress);
     ToneHttpServer server(service, pool, cache, o.trickleMs > 0 ? TricklePacing(o.trickleMs) : SlowPacing(o.slowMs),
-                          HttpLimits{}, Log);
+                          limits, Log);
     const int port = server.Start(o.host, o.port);
     if (port < 0) {
         std::cerr << "tone-server: cannot listen on " << o.host << ":" << o.port << "\n";

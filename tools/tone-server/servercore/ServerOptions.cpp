@@ -42,7 +42,7 @@ ParsedOptions ParseOptions(const std::vector<std::string>& args) {
         };
         const Number numbers[] = {{"--port", 0, 65535, &o.port},        {"--slow-ms", 0, 10000, &o.slowMs},
                                   {"--trickle-ms", 0, 10000, &o.trickleMs}, {"--workers", 1, 256, &o.workers},
-                                  {"--cache-mb", 0, 65536, &o.cacheMb}};
+                                  {"--cache-mb", 0, 65536, &o.cacheMb}, {"--per-address", 1, 10000, &o.perAddress}};
         const Number* number = nullptr;
         for (const Number& n : numbers)
             if (a == n.name) number = &n;

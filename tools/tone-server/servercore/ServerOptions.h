@@ -13,6 +13,7 @@ struct ServerOptions {
     int trickleMs = 0;  // pause before each byte of any answer
     int workers = 0;  // speech worker processes; 0: one per core
     int cacheMb = 64;  // spoken answers kept in memory
+    int perAddress = 32;  // open connections from one client address
 };
 
 struct ParsedOptions {
@@ -24,6 +25,6 @@ ParsedOptions ParseOptions(const std::vector<std::string>& args);
 
 inline constexpr const char* kUsage =
     "usage: tone-server [--host H] [--port N] [--version V] [--update-required] [--slow-ms N | --trickle-ms N]\n"
-    "                   [--workers N] [--cache-mb N]";
+    "                   [--workers N] [--cache-mb N] [--per-address N]";
 
 }  // namespace quill::toneserver
