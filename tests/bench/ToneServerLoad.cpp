@@ -65,6 +65,24 @@ Figures Measure(int port, int clients, int total, bool distinct) {
     return {ms[total / 2], total / seconds, failed};
 }
 
+// What two cores give at this moment: the same fixed work on 1 thread and on 2, as a ratio of
+// the rates. A shared machine may give far less than 2, and no server can beat it.
+double MachineCeiling() {
+    const auto spin = [] {
+        volatile std::uint64_t x = 0;
+        for (std::uint64_t i = 0; i < 300'000'000; ++i) x = x + i;
+    };
+    auto t = Clock::now();
+    spin();
+    spin();
+    const double alone = Ms(Clock::now() - t);
+    t = Clock::now();
+    std::thread other(spin);
+    spin();
+    other.join();
+    return alone / Ms(Clock::now() - t);
+}
+
 int Connect(int port, const char* from) {
     const int fd = socket(AF_INET, SOCK_STREAM, 0);
     sockaddr_in local{AF_INET, 0, {}, {}};
@@ -189,6 +207,7 @@ int main(int argc, char** argv) {
         std::printf("  %s | %7.1f %7.1f | %7.1f %7.1f | %5.2fx | %d\n", name, one.medianMs, one.perSecond,
                     eight.medianMs, eight.perSecond, eight.perSecond / one.perSecond, one.failed + eight.failed);
     }
+    std::printf("  the machine's own ceiling meanwhile (1 busy thread against 2): %.2fx\n", MachineCeiling());
     Speak(*std::make_unique<httplib::Client>("127.0.0.1", port), kText);  // the hit's first miss
     const Figures miss = Measure(port, 1, total / 2, true), hit = Measure(port, 1, total / 2, false);
     std::printf("cache: miss %.2f ms, hit %.2f ms median (%.0fx)\n", miss.medianMs, hit.medianMs,

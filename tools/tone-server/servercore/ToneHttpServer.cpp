@@ -298,8 +298,9 @@ struct ToneHttpServer::Impl {
         if (req == nullptr) return;
         *requestState = nullptr;
         const double seconds = std::chrono::duration<double>(Clock::now() - req->start).count();
-        std::string line = Address(MHD_get_connection_info(c, MHD_CONNECTION_INFO_CLIENT_ADDRESS)->client_addr) +
-                           " " + req->method + " " + req->path.substr(0, 100) + " ";
+        const MHD_ConnectionInfo* client = MHD_get_connection_info(c, MHD_CONNECTION_INFO_CLIENT_ADDRESS);
+        std::string line = Address(client ? client->client_addr : nullptr) + " " + req->method + " " +
+                           req->path.substr(0, 100) + " ";
         if (req->status == 0) {
             line += "dropped";
         } else {
