@@ -83,6 +83,21 @@ double MachineCeiling() {
     return alone / Ms(Clock::now() - t);
 }
 
+// CPU seconds used so far by each of a server's worker processes.
+std::vector<double> WorkerCpu(int serverPid) {
+    std::ifstream children("/proc/" + std::to_string(serverPid) + "/task/" + std::to_string(serverPid) + "/children");
+    std::vector<double> seconds;
+    for (int child; children >> child;) {
+        std::ifstream stat("/proc/" + std::to_string(child) + "/stat");
+        std::string field;
+        double ticks = 0;
+        for (int i = 1; i <= 15 && stat >> field; ++i)
+            if (i >= 14) ticks += std::stod(field);  // utime, stime
+        seconds.push_back(ticks / sysconf(_SC_CLK_TCK));
+    }
+    return seconds;
+}
+
 int Connect(int port, const char* from) {
     const int fd = socket(AF_INET, SOCK_STREAM, 0);
     sockaddr_in local{AF_INET, 0, {}, {}};
@@ -192,13 +207,15 @@ void HeaderFlood(int port, int pid) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 5) {
-        std::cerr << "usage: tone_server_load ONE_WORKER_PORT ALL_WORKERS_PORT DEFAULT_PORT DEFAULT_PID [REQUESTS]\n";
+    if (argc < 6) {
+        std::cerr << "usage: tone_server_load ONE_WORKER_PORT ALL_WORKERS_PORT ALL_WORKERS_PID DEFAULT_PORT DEFAULT_PID"
+                     " [REQUESTS]\n";
         return 2;
     }
-    const int onePort = std::atoi(argv[1]), allPort = std::atoi(argv[2]), port = std::atoi(argv[3]),
-              pid = std::atoi(argv[4]);
-    const int total = argc > 5 ? std::atoi(argv[5]) : 400;
+    const int onePort = std::atoi(argv[1]), allPort = std::atoi(argv[2]), allPid = std::atoi(argv[3]),
+              port = std::atoi(argv[4]), pid = std::atoi(argv[5]);
+    const int total = argc > 6 ? std::atoi(argv[6]) : 400;
+    const std::vector<double> cpuBefore = WorkerCpu(allPid);
 
     std::printf("speech, 60 characters at 16 kHz, no cache, %d requests per row:\n", total);
     std::printf("  workers | 1 client: median ms, req/s | 8 clients: median ms, req/s | 8 against 1 | failed\n");
@@ -207,7 +224,10 @@ int main(int argc, char** argv) {
         std::printf("  %s | %7.1f %7.1f | %7.1f %7.1f | %5.2fx | %d\n", name, one.medianMs, one.perSecond,
                     eight.medianMs, eight.perSecond, eight.perSecond / one.perSecond, one.failed + eight.failed);
     }
-    std::printf("  the machine's own ceiling meanwhile (1 busy thread against 2): %.2fx\n", MachineCeiling());
+    std::printf("  CPU seconds of each worker (one per core) over both of its rows:");
+    const std::vector<double> cpuAfter = WorkerCpu(allPid);
+    for (std::size_t i = 0; i < cpuAfter.size() && i < cpuBefore.size(); ++i) std::printf(" %.2f", cpuAfter[i] - cpuBefore[i]);
+    std::printf("\n  the machine's own ceiling meanwhile (1 busy thread against 2): %.2fx\n", MachineCeiling());
     Speak(*std::make_unique<httplib::Client>("127.0.0.1", port), kText);  // the hit's first miss
     const Figures miss = Measure(port, 1, total / 2, true), hit = Measure(port, 1, total / 2, false);
     std::printf("cache: miss %.2f ms, hit %.2f ms median (%.0fx)\n", miss.medianMs, hit.medianMs,
