@@ -217,10 +217,18 @@ int main(int argc, char** argv) {
     const int total = argc > 6 ? std::atoi(argv[6]) : 400;
     const std::vector<double> cpuBefore = WorkerCpu(allPid);
 
-    std::printf("speech, 60 characters at 16 kHz, no cache, %d requests per row:\n", total);
+    // Other work on a shared machine comes and goes: 1 and 8 clients take turns, three rounds,
+    // and each keeps its best round.
+    std::printf("speech, 60 characters at 16 kHz, no cache, best of 3 rounds of %d requests:\n", total / 3);
     std::printf("  workers | 1 client: median ms, req/s | 8 clients: median ms, req/s | 8 against 1 | failed\n");
     for (const auto& [name, p] : {std::pair{"1      ", onePort}, std::pair{"1/core ", allPort}}) {
-        const Figures one = Measure(p, 1, total, false), eight = Measure(p, 8, total, false);
+        Figures one{0, 0, 0}, eight{0, 0, 0};
+        for (int round = 0; round < 3; ++round)
+            for (auto [clients, best] : {std::pair{1, &one}, std::pair{8, &eight}}) {
+                const Figures f = Measure(p, clients, total / 3, false);
+                if (f.perSecond > best->perSecond) *best = {f.medianMs, f.perSecond, best->failed};
+                best->failed += f.failed;
+            }
         std::printf("  %s | %7.1f %7.1f | %7.1f %7.1f | %5.2fx | %d\n", name, one.medianMs, one.perSecond,
                     eight.medianMs, eight.perSecond, eight.perSecond / one.perSecond, one.failed + eight.failed);
     }
