@@ -1,20 +1,26 @@
 // tone-server: the information and speech services the add-on asks for.
-#include <atomic>
-#include <chrono>
+#include <unistd.h>
+
+#include <algorithm>
 #include <csignal>
 #include <cstdio>
 #include <ctime>
 #include <iostream>
 #include <mutex>
-#include <thread>
 
 #include "core/server/ProgramVersion.h"
 #include "servercore/ServerOptions.h"
+#include "servercore/SpeechJob.h"
 #include "servercore/ToneHttpServer.h"
 
 using namespace quill::toneserver;
 
 namespace {
+
+// A request that outlives this is given up and its worker replaced.
+constexpr std::chrono::seconds kSpeechTimeLimit{10};
+// What SIGTERM leaves the requests in flight, within the 5 s a supervisor waits.
+constexpr std::chrono::milliseconds kStopGrace{4000};
 
 void Log(const std::string& text) {
     static std::mutex lock;
@@ -30,8 +36,8 @@ void Log(const std::string& text) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    // Signals go to one thread that stops the server; the others never see them. Blocked
-    // first, before any library starts a thread of its own.
+    // Signals are taken by sigwait below; no thread, and no worker, is interrupted by them.
+    // Blocked first, before any library starts a thread of its own.
     sigset_t stopSignals;
     sigemptyset(&stopSignals);
     sigaddset(&stopSignals, SIGINT);
@@ -59,27 +65,29 @@ int main(int argc, char** argv) {
         return 1;
     }
 
-    const ToneService service(settings, *engine);
-    ToneHttpServer server(service, o.slowMs, Log);
-    const int port = server.Bind(o.host, o.port);
+    // The workers are forked here, from the engine already loaded, before any thread starts.
+    const int workers = o.workers > 0 ? o.workers : static_cast<int>(std::max(1L, sysconf(_SC_NPROCESSORS_ONLN)));
+    WorkerPool pool(workers, kSpeechTimeLimit,
+                    [engine](std::string_view job) { return SpeakJob(*engine, job, kMaxSpeechSeconds); });
+    AnswerCache cache(static_cast<std::size_t>(o.cacheMb) << 20);
+    const ToneService service(settings, pool, cache);
+    HttpLimits limits;
+    limits.connectionsPerAddress = static_cast<unsigned>(o.perAddress);
+    ToneHttpServer server(service, pool, cache, o.trickleMs > 0 ? TricklePacing(o.trickleMs) : SlowPacing(o.slowMs),
+                          limits, Log);
+    const int port = server.Start(o.host, o.port);
     if (port < 0) {
         std::cerr << "tone-server: cannot listen on " << o.host << ":" << o.port << "\n";
         return 1;
     }
     std::cout << "listening on " << o.host << ":" << port << std::endl;
+    Log(std::to_string(workers) + " speech workers, answer cache " + std::to_string(o.cacheMb) + " MiB");
 
-    std::atomic<bool> finished{false};
-    std::thread stopper([&] {
-        int sig = 0;
-        sigwait(&stopSignals, &sig);
-        while (!finished && !server.Serving()) std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        server.Stop();
-    });
-    const bool served = server.Serve();
-    finished = true;
-    Log(std::string("stopped") + (served ? "" : " (listening failed)"));
-    // Serve can end without a signal; wake the waiting thread ourselves.
-    pthread_kill(stopper.native_handle(), SIGTERM);
-    stopper.join();
-    return served ? 0 : 1;
+    int sig = 0;
+    sigwait(&stopSignals, &sig);
+    Log("stopping");
+    server.Stop(kStopGrace);
+    pool.Stop();
+    Log("stopped");
+    return 0;
 }

@@ -35,7 +35,18 @@ ParsedOptions ParseOptions(const std::vector<std::string>& args) {
             o.updateRequired = true;
             continue;
         }
-        if (a != "--host" && a != "--port" && a != "--version" && a != "--slow-ms") {
+        struct Number {
+            const char* name;
+            int low, high;
+            int* value;
+        };
+        const Number numbers[] = {{"--port", 0, 65535, &o.port},        {"--slow-ms", 0, 10000, &o.slowMs},
+                                  {"--trickle-ms", 0, 10000, &o.trickleMs}, {"--workers", 1, 256, &o.workers},
+                                  {"--cache-mb", 0, 65536, &o.cacheMb}, {"--per-address", 1, 10000, &o.perAddress}};
+        const Number* number = nullptr;
+        for (const Number& n : numbers)
+            if (a == n.name) number = &n;
+        if (a != "--host" && a != "--version" && number == nullptr) {
             r.error = "unknown option " + a;
             return r;
         }
@@ -48,19 +59,18 @@ ParsedOptions ParseOptions(const std::vector<std::string>& args) {
         if (a == "--host") {
             ok = !v.empty() && v.size() <= 253;
             o.host = v;
-        } else if (a == "--port") {
-            ok = ParseInt(v, 0, 65535, o.port);
         } else if (a == "--version") {
             ok = IsVersion(v);
             o.version = v;
         } else {
-            ok = ParseInt(v, 0, 10000, o.slowMs);
+            ok = ParseInt(v, number->low, number->high, *number->value);
         }
         if (!ok) {
             r.error = "bad value for " + a + ": " + v;
             return r;
         }
     }
+    if (o.slowMs > 0 && o.trickleMs > 0) r.error = "--slow-ms and --trickle-ms cannot be combined";
     return r;
 }
 

@@ -10,6 +10,10 @@ struct ServerOptions {
     std::string version;  // empty: the add-on's own version, so no update is offered
     bool updateRequired = false;
     int slowMs = 0;  // pause before each block of an answer
+    int trickleMs = 0;  // pause before each byte of any answer
+    int workers = 0;  // speech worker processes; 0: one per core
+    int cacheMb = 64;  // spoken answers kept in memory
+    int perAddress = 32;  // open connections from one client address
 };
 
 struct ParsedOptions {
@@ -20,6 +24,7 @@ struct ParsedOptions {
 ParsedOptions ParseOptions(const std::vector<std::string>& args);
 
 inline constexpr const char* kUsage =
-    "usage: tone-server [--host H] [--port N] [--version V] [--update-required] [--slow-ms N]";
+    "usage: tone-server [--host H] [--port N] [--version V] [--update-required] [--slow-ms N | --trickle-ms N]\n"
+    "                   [--workers N] [--cache-mb N] [--per-address N]";
 
 }  // namespace quill::toneserver

@@ -1,36 +1,61 @@
 #pragma once
-#include <httplib.h>
-
+#include <chrono>
 #include <functional>
+#include <memory>
 #include <string>
 
+#include "servercore/AnswerCache.h"
+#include "servercore/ServerMetrics.h"
 #include "servercore/ToneService.h"
+#include "servercore/WorkerPool.h"
 
 namespace quill::toneserver {
 
-inline constexpr std::size_t kWorkers = 8;
-inline constexpr std::size_t kMaxWaitingConnections = 64;
-inline constexpr int kListenBacklog = 128;
+// What one client may cost. Connections are served by events, so a slow client costs memory
+// and a socket, never a thread.
+struct HttpLimits {
+    std::size_t connectionMemory = 32 * 1024;  // request line, headers and buffers of one connection
+    unsigned maxHeaders = 64;
+    unsigned connections = 1000;
+    unsigned connectionsPerAddress = 32;
+    unsigned idleSeconds = 5;
+    // From the connection's start, or its last answer, to a complete request.
+    std::chrono::milliseconds requestDeadline{10000};
+    // From a complete request to the last byte of its answer, when answers are not paced.
+    std::chrono::milliseconds answerDeadline{30000};
+    unsigned threads = 2;
+};
 
-// The HTTP side: routes, limits, the request log and the slow mode.
+// Answers sent slowly on purpose, so a client's Cancel and time-outs can be watched at work.
+struct Pacing {
+    std::size_t block = 0;  // bytes per step; 0: no pacing
+    int pauseMs = 0;        // before each step
+    bool errorsToo = false;
+};
+Pacing SlowPacing(int slowMs);        // 2048-byte blocks of successful answers
+Pacing TricklePacing(int trickleMs);  // every answer, one byte at a time
+
+// The HTTP side: routes, limits, the request log, health and metrics.
 class ToneHttpServer {
 public:
     using LogLine = std::function<void(const std::string&)>;
 
-    // slowMs > 0 trickles every successful answer in 2048-byte blocks, pausing before each.
-    ToneHttpServer(const ToneService& service, int slowMs, LogLine log);
+    ToneHttpServer(const ToneService& service, WorkerPool& workers, AnswerCache& cache, Pacing pacing,
+                   HttpLimits limits, LogLine log);
+    ~ToneHttpServer();
 
-    // The port now bound (a free one when port is 0), or -1.
-    int Bind(const std::string& host, int port);
-    // Serves until Stop; false when it could not.
-    bool Serve();
-    bool Serving() const { return http_.is_running(); }
-    // Only once Serving: a Stop before that is lost.
-    void Stop();
+    // Listens and serves on threads of its own. The port now bound (a free one when port is
+    // 0), or -1.
+    int Start(const std::string& host, int port);
+    // Stops accepting at once, gives the requests in flight up to grace to finish, then closes
+    // every connection.
+    void Stop(std::chrono::milliseconds grace);
+
+    const ServerMetrics& Metrics() const;
 
 private:
-    httplib::Server http_;
-    int listenSocket_ = -1;
+    struct Impl;
+    std::unique_ptr<Impl> impl_;
 };
 
 }  // namespace quill::toneserver

@@ -4,10 +4,9 @@
 
 #include "core/base/Text.h"
 #include "core/server/RequestCode.h"
-#include "make-sounds/WaveFile.h"
 #include "servercore/InfoFile.h"
-#include "servercore/Resample.h"
 #include "servercore/SpeakableText.h"
+#include "servercore/SpeechJob.h"
 
 namespace quill::toneserver {
 namespace {
@@ -54,31 +53,40 @@ Reply ToneService::Info(std::optional<std::string_view> item, std::string_view h
                            settings_.voices})};
 }
 
-Reply ToneService::Speak(std::optional<std::string_view> item) const {
+void ToneService::Speak(std::optional<std::string_view> item, std::function<void(Reply)> reply) const {
     DecodedRequest r;
-    if (auto bad = Decode(item, 3, r)) return *bad;
+    if (auto bad = Decode(item, 3, r)) return reply(*bad);
     const Voice* voice = FindVoice(settings_.voices, r.fields[0]);
-    if (voice == nullptr) return Error(404, "Unknown voice.");
+    if (voice == nullptr) return reply(Error(404, "Unknown voice."));
     const std::string& rate = r.fields[1];
-    if (rate != "8" && rate != "16") return Error(400, "Bad request: the rate must be 8 or 16.");
+    if (rate != "8" && rate != "16") return reply(Error(400, "Bad request: the rate must be 8 or 16."));
     const std::string& text = r.fields[2];
     if (text.size() > kMaxTextBytes)
-        return Error(400, "The text is too long: at most " + std::to_string(kMaxTextBytes) + " characters.");
+        return reply(Error(400, "The text is too long: at most " + std::to_string(kMaxTextBytes) + " characters."));
     const std::string utf8 = SpeakableUtf8(text);
-    if (Trim(utf8).empty()) return Error(400, "No text to speak.");
+    if (Trim(utf8).empty()) return reply(Error(400, "No text to speak."));
 
-    const Speech speech = engine_.Speak(
-        voice->engineName, utf8, static_cast<std::size_t>(kMaxSpeechSeconds) * engine_.SampleRate());
-    if (speech.outcome == Speech::Outcome::TooLong)
-        return Error(400, "The text takes too long to speak: at most " +
-                              std::to_string(kMaxSpeechSeconds) + " seconds.");
-    if (speech.outcome != Speech::Outcome::Spoken) return Error(500, "Speech failed.");
-
-    const int outRate = rate == "16" ? 16000 : 8000;
-    const auto wave = sounds::EncodeWave(Resample(speech.samples, engine_.SampleRate(), outRate), outRate);
-    // A shorter answer would be taken for an error text.
-    if (wave.size() <= kErrorTextLimit) return Error(400, "Nothing to speak in this text.");
-    return {200, "audio/wav", std::string(wave.begin(), wave.end())};
+    const SpeechJob job{voice->engineName, rate == "16" ? 16000 : 8000, utf8};
+    std::string key = EncodeSpeechJob(job);
+    if (auto wave = cache_.Find(key)) return reply({200, "audio/wav", std::move(*wave)});
+    workers_.Submit(key, [this, key, reply = std::move(reply)](WorkerPool::Result result) {
+        SpokenWave spoken = DecodeSpokenWave(result);
+        using O = SpokenWave::Outcome;
+        switch (spoken.outcome) {
+            case O::Spoken: break;
+            case O::TooLong:
+                return reply(Error(400, "The text takes too long to speak: at most " +
+                                            std::to_string(kMaxSpeechSeconds) + " seconds."));
+            case O::EngineDied: return reply(Error(503, "Speech failed: the speech engine stopped. Try again."));
+            case O::EngineTimedOut: return reply(Error(503, "Speech failed: it took too long. Try again."));
+            case O::Stopped: return reply(Error(503, "The server is stopping. Try again."));
+            case O::Failed: return reply(Error(500, "Speech failed."));
+        }
+        // A shorter answer would be taken for an error text.
+        if (spoken.wave.size() <= kErrorTextLimit) return reply(Error(400, "Nothing to speak in this text."));
+        cache_.Keep(key, spoken.wave);
+        reply({200, "audio/wav", std::move(spoken.wave)});
+    });
 }
 
 std::optional<Reply> ToneService::Page(std::string_view path) const {

@@ -1,10 +1,12 @@
 #pragma once
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "servercore/SpeechEngine.h"
+#include "servercore/AnswerCache.h"
+#include "servercore/WorkerPool.h"
 #include "servercore/VoiceCatalogue.h"
 
 namespace quill::toneserver {
@@ -28,22 +30,25 @@ struct ServiceSettings {
     std::vector<Voice> voices;
 };
 
-// What the server answers, away from HTTP. Holds nothing that changes between requests.
+// What the server answers, away from HTTP. Holds nothing between requests but the cache of
+// spoken answers; the speech itself runs in the workers.
 class ToneService {
 public:
-    ToneService(ServiceSettings settings, SpeechEngine& engine)
-        : settings_(std::move(settings)), engine_(engine) {}
+    ToneService(ServiceSettings settings, WorkerPool& workers, AnswerCache& cache)
+        : settings_(std::move(settings)), workers_(workers), cache_(cache) {}
 
     // hostHeader: the host the client asked for; localHost: the address it reached.
     Reply Info(std::optional<std::string_view> item, std::string_view hostHeader,
                std::string_view localHost) const;
-    Reply Speak(std::optional<std::string_view> item) const;
+    // reply runs once: at once for a bad request or a cached answer, else on a worker's thread.
+    void Speak(std::optional<std::string_view> item, std::function<void(Reply)> reply) const;
     // nullopt for a path that is none of the pages.
     std::optional<Reply> Page(std::string_view path) const;
 
 private:
     ServiceSettings settings_;
-    SpeechEngine& engine_;
+    WorkerPool& workers_;
+    AnswerCache& cache_;
 };
 
 }  // namespace quill::toneserver

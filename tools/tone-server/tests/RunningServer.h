@@ -7,31 +7,33 @@
 #include <thread>
 #include <vector>
 
+#include "servercore/SpeechJob.h"
 #include "servercore/ToneHttpServer.h"
 
 namespace quill::toneserver::test {
 
-// A tone server on a free loopback port for the life of the object.
+// A tone server, with its speech workers, on a free loopback port for the life of the object.
 class RunningServer {
 public:
-    explicit RunningServer(int slowMs = 0, std::string version = "2.1")
-        : service_(Settings(std::move(version)), Engine()),
-          http_(service_, slowMs, [this](const std::string& line) {
+    explicit RunningServer(Pacing pacing = {}, std::string version = "2.1", HttpLimits limits = {})
+        : pool_(2, std::chrono::seconds(10),
+                [engine = &Engine()](std::string_view job) { return SpeakJob(*engine, job, kMaxSpeechSeconds); }),
+          cache_(8 << 20),
+          service_(Settings(std::move(version)), pool_, cache_),
+          http_(service_, pool_, cache_, pacing, limits, [this](const std::string& line) {
               std::lock_guard<std::mutex> hold(lock_);
               log_.push_back(line);
           }) {
-        port_ = http_.Bind("127.0.0.1", 0);
+        port_ = http_.Start("127.0.0.1", 0);
         if (port_ <= 0) throw std::runtime_error("no free port");
-        thread_ = std::thread([this] { http_.Serve(); });
-        for (int i = 0; i < 5000 && !http_.Serving(); ++i)
-            std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
     ~RunningServer() {
-        http_.Stop();
-        thread_.join();
+        http_.Stop(std::chrono::milliseconds(0));
+        pool_.Stop();
     }
 
     int Port() const { return port_; }
+    WorkerPool& Pool() { return pool_; }
     httplib::Client Client() const {
         httplib::Client c("127.0.0.1", port_);
         c.set_read_timeout(20);
@@ -63,10 +65,11 @@ private:
                 AvailableVoices([&e](const std::string& n) { return e.HasVoice(n); })};
     }
 
+    WorkerPool pool_;
+    AnswerCache cache_;
     ToneService service_;
     ToneHttpServer http_;
     int port_ = -1;
-    std::thread thread_;
     std::mutex lock_;
     std::vector<std::string> log_;
 };

@@ -5,6 +5,10 @@
 #include <cstring>
 #include <future>
 
+#include <arpa/inet.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
 #include "core/server/RequestCode.h"
 #include "servercore/InfoFile.h"
 #include "tests/RunningServer.h"
@@ -162,14 +166,82 @@ TEST_F(ToneServerTest, ConcurrentRequestsAllGetTheirAnswerInBoundedTime) {
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(20));
 }
 
-TEST(ToneServerSlow, TrickledAnswerArrivesWholeButLate) {
-    RunningServer slow(300, "2.2");
-    const auto start = std::chrono::steady_clock::now();
-    auto res = slow.Client().Get(InfoPath(EncodeRequest(RequestText(0, {"anna", "GetHeader"}))).c_str());
+TEST_F(ToneServerTest, ACrashingTextCostsOneAnswerAndTheNextIsServed) {
+    const std::string voice = Info()[7];  // English
+    std::string crashing;
+    for (int i = 0; i < 100; ++i) crashing += "s'";
+    const auto restarts = server->Pool().Restarts();
+    auto res = server->Client().Get(SpeechPath(SpeechItem(voice, crashing)).c_str());
     ASSERT_TRUE(res);
-    EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(300));
-    EXPECT_EQ(res->body.substr(0, 5), "2.2\r\n");
-    EXPECT_EQ(res->get_header_value("Content-Length"), std::to_string(res->body.size()));
+    EXPECT_EQ(res->status, 503);
+    EXPECT_EQ(res->body, "Speech failed: the speech engine stopped. Try again.");
+    EXPECT_EQ(server->Pool().Restarts(), restarts + 1);
+    for (int i = 0; i < 2; ++i) {  // the second is the cache's
+        res = server->Client().Get(SpeechPath(SpeechItem(voice, "Still here")).c_str());
+        ASSERT_TRUE(res);
+        EXPECT_EQ(res->body.substr(0, 4), "RIFF");
+    }
+    EXPECT_EQ(server->Client().Get("/healthz")->status, 200);
+    const std::string metrics = server->Client().Get("/metrics")->body;
+    EXPECT_NE(metrics.find("tone_server_worker_restarts_total " + std::to_string(restarts + 1) + "\n"), std::string::npos);
+    for (const char* none : {"tone_server_cache_hits_total 0\n", "tone_server_errors_total{path=\"/util/speech.php\"} 0\n",
+                             "tone_server_open_connections 0\n"})
+        EXPECT_EQ(metrics.find(none), std::string::npos) << none;
+}
+
+TEST(ToneServerPaced, PacedAnswersArriveWholeButLate) {
+    struct Case {
+        Pacing pacing;
+        std::string path, body;
+        int minMs;
+    } cases[] = {
+        {SlowPacing(300), InfoPath(EncodeRequest(RequestText(0, {"anna", "GetHeader"}))), "2.2\r\n", 300},
+        {TricklePacing(30), "/nowhere", "Not found.", 300},
+    };
+    for (const auto& c : cases) {
+        RunningServer paced(c.pacing, "2.2");
+        const auto start = std::chrono::steady_clock::now();
+        auto res = paced.Client().Get(c.path.c_str());
+        ASSERT_TRUE(res);
+        EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(c.minMs));
+        EXPECT_EQ(res->body.substr(0, c.body.size()), c.body);
+        EXPECT_EQ(res->get_header_value("Content-Length"), std::to_string(res->body.size()));
+    }
+}
+
+// What a raw client gets back before the server closes on it.
+std::string Exchange(int port, const std::string& request, int pauseMs) {
+    const int fd = socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in a{AF_INET, htons(static_cast<std::uint16_t>(port)), {htonl(INADDR_LOOPBACK)}, {}};
+    if (connect(fd, reinterpret_cast<sockaddr*>(&a), sizeof a) != 0) return "no connection";
+    for (char c : request) {
+        if (send(fd, &c, 1, MSG_NOSIGNAL) != 1) break;
+        if (pauseMs > 0) std::this_thread::sleep_for(std::chrono::milliseconds(pauseMs));
+    }
+    std::string answer;
+    char buf[4096];
+    for (ssize_t n; (n = recv(fd, buf, sizeof buf, 0)) > 0;) answer.append(buf, n);
+    close(fd);
+    return answer;
+}
+
+TEST(ToneServerBounds, OversizedOrLateRequestsAreCutOff) {
+    HttpLimits limits;
+    limits.requestDeadline = std::chrono::milliseconds(400);
+    RunningServer bounded({}, "2.1", limits);
+    std::string manyHeaders = "GET / HTTP/1.1\r\n";
+    for (int i = 0; i < 100; ++i) manyHeaders += "X-" + std::to_string(i) + ": 1\r\n";
+    struct Case {
+        std::string request;
+        int pauseMs;
+        std::string answerStart;
+    } cases[] = {
+        {"GET / HTTP/1.1\r\nX: " + std::string(40000, 'x') + "\r\n\r\n", 0, "HTTP/1.1 431"},
+        {manyHeaders + "\r\n", 0, "HTTP/1.1 431"},
+        {"GET / HTTP/1.1\r\nHost: slow\r\n\r\n", 100, ""},  // past its deadline
+    };
+    for (const auto& c : cases) EXPECT_EQ(Exchange(bounded.Port(), c.request, c.pauseMs).substr(0, c.answerStart.size()), c.answerStart);
+    EXPECT_TRUE(bounded.WaitForLogLine("at their deadline"));
 }
 
 }  // namespace
