@@ -75,15 +75,19 @@ bool OptionsCommands::Carry(int num) {
             player.PlayRecordedTone(6);
             break;
         case 6:
+        {
             w.Enable({5});
             w.Disable({6});
-            w.Enable({7, 11});
+            w.Enable({7});
             w.lblAttention.SetVisible(false);
+            bool applicable = true;
             if (s_.recorder.IsRecording())
-                s_.recorder.RecordSave();
+                applicable = s_.recorder.RecordSave();
             else
                 player.StopTone();
+            if (applicable) w.Enable({11});
             break;
+        }
         case 7:
             Record();
             break;
@@ -154,7 +158,6 @@ void OptionsCommands::Record() {
     w.Disable({7, 11});
     const std::string handle = w.List3.Item(w.List1.ListIndex());
     s_.shared.RecordFile = contact_tones::RecordingFile(s_.shared, handle);
-    s_.files.Delete(s_.shared.RecordFile);
     s_.recorder.RecordStart();
 }
 

@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -23,12 +24,15 @@ public:
     std::map<std::string, std::string> replies;
     std::map<std::string, unsigned> failures;
     std::string reply;
+    std::function<void(const std::string&)> onSuccess;  // what the device does beside answering
     unsigned Send(const std::string& command, bool notify) override {
         commands.push_back({command, notify});
         auto it = replies.find(command);
         reply = it == replies.end() ? "" : it->second;
         auto failed = failures.find(command);
-        return failed == failures.end() ? 0 : failed->second;
+        if (failed != failures.end()) return failed->second;
+        if (onSuccess) onSuccess(command);
+        return 0;
     }
     std::string Reply() const override { return reply; }
     std::vector<std::string> Texts() const {
