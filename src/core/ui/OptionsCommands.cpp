@@ -27,10 +27,6 @@
 
 namespace quill::ui {
 
-namespace {
-constexpr int kDisabled = 3;
-}
-
 void OptionsCommands::RunCommand(int num) {
     bool goesOn = true;
     Trapped([&] { goesOn = Carry(num); });
@@ -42,13 +38,9 @@ bool OptionsCommands::Carry(int num) {
     auto& player = s_.player;
     switch (num) {
         case 1:
-            if (w.ButtonState(1) != kDisabled) {
-                w.Disable({1});
-                player.PlayDefaultTone(1);
-            } else {
-                // The preview has ended: the main loop runs this again.
-                w.Enable({1});
-            }
+            // Its own stop: ended or not started, the preview only brings Play back.
+            w.Disable({1});
+            if (!player.PlayDefaultTone(1)) w.Enable({1});
             break;
         case 2:
             w.Disable({2, 3, 4});
@@ -61,6 +53,7 @@ bool OptionsCommands::Carry(int num) {
             w.Disable({3});
             w.Enable({4});
             s_.toneList.PlaySelectedTone(4);
+            StopUnstartedPreview(4);
             break;
         case 4:
             w.Disable({4});
@@ -73,6 +66,7 @@ bool OptionsCommands::Carry(int num) {
             w.Disable({7});
             w.lblAttention.SetVisible(true);
             player.PlayRecordedTone(6);
+            StopUnstartedPreview(6);
             break;
         case 6:
         {
@@ -98,6 +92,7 @@ bool OptionsCommands::Carry(int num) {
             w.Enable({10});
             w.lblAttention.SetVisible(true);
             player.PlaySynthTone(10);
+            StopUnstartedPreview(10);
             break;
         case 10:
             w.Enable({8, 9});
@@ -177,9 +172,17 @@ bool OptionsCommands::Generate() {
     return true;
 }
 
+void OptionsCommands::StopUnstartedPreview(int stop) {
+    if (!s_.player.IsPlaying()) Carry(stop);
+}
+
 void OptionsCommands::WatchPreviewPlayback() {
     if (const int stop = s_.player.TakeEndedPreview()) {
-        RunCommand(stop);
+        // The default tone's Play is its own stop: run again, it would play once more.
+        if (stop == 1)
+            s_.window.Enable({1});
+        else
+            RunCommand(stop);
         return;
     }
     const int stop = s_.player.PendingStop();

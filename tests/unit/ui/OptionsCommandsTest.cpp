@@ -46,6 +46,7 @@ TEST_F(OptionsCommandsTest, EachPanelsCommandsLeaveItsButtonMachineInTheNextStat
     for (const auto& c : cases) {
         Kind(c.kind == 0 ? 1 : 0);
         Kind(c.kind);
+        app->shared.SynthFile = folder + "wav\\empty.wav";
         for (int num : c.commands) Run(num);
         EXPECT_EQ(States(c.states), c.states) << "kind " << c.kind << ", commands " << c.commands.size();
         EXPECT_EQ(app->window.lblAttention.Visible(), c.attention) << "kind " << c.kind;
@@ -75,6 +76,15 @@ TEST_F(OptionsCommandsTest, ThePlayButtonComesBackWithinOneTickOfThePreviewsEnd)
     EXPECT_EQ(State(1), D);
     PlayedToTheEnd();
     Ticks(1);
+    EXPECT_EQ(State(1), E);
+    // Play shown again during the preview (the contact clicked again): the end does not replay it.
+    Run(1);
+    app->panels.SelectContact();
+    PlayedToTheEnd();
+    Ticks(1);
+    EXPECT_EQ(mci.Texts().back(), "close file");
+    files.files.erase(folder + "wav\\default.wav");  // a preview that cannot start leaves Play usable
+    Run(1);
     EXPECT_EQ(State(1), E);
 }
 
