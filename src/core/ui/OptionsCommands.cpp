@@ -133,12 +133,12 @@ void OptionsCommands::Apply() {
     // Seeded from the time of day, as each Apply asks for new names.
     const LocalTime now = s_.clock.Now();
     std::minstd_rand random(static_cast<unsigned>(now.hour * 3600 + now.minute * 60 + now.second) + 1u);
-    auto synthesizeFor = [&](int row, const std::string& name) -> std::optional<std::string> {
+    auto synthesizeFor = [&](const std::string& displayName, const std::string& name) -> std::optional<std::string> {
         auto& synthesis = s_.synthesis;
         synthesis.SynthesisDone = false;
-        synthesis.MakeSynText(row);
+        synthesis.MakeSynTextFor(displayName);
         std::string file = name;
-        if (!synthesis.RunProgressWindow(true, s_.window.List1.Item(row), file)) return std::nullopt;
+        if (!synthesis.RunProgressWindow(true, displayName, file)) return std::nullopt;
         return synthesis.SynthText;
     };
     ApplyToneToContacts({s_.window, s_.settings, s_.files, s_.shared, s_.tones, s_.log, [&] { return random(); },
