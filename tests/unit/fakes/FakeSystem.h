@@ -30,9 +30,8 @@ public:
         auto it = replies.find(command);
         reply = it == replies.end() ? "" : it->second;
         auto failed = failures.find(command);
-        if (failed != failures.end()) return failed->second;
-        if (onSuccess) onSuccess(command);
-        return 0;
+        if (failed == failures.end() && onSuccess) onSuccess(command);
+        return failed == failures.end() ? 0 : failed->second;
     }
     std::string Reply() const override { return reply; }
     std::vector<std::string> Texts() const {

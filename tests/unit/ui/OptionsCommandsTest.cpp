@@ -77,15 +77,14 @@ TEST_F(OptionsCommandsTest, ThePlayButtonComesBackWithinOneTickOfThePreviewsEnd)
     PlayedToTheEnd();
     Ticks(1);
     EXPECT_EQ(State(1), E);
-    // Play shown again during the preview (the contact clicked again): the end does not replay it.
     Run(1);
-    app->panels.SelectContact();
+    app->panels.SelectContact();  // Play shown again while the preview plays
     PlayedToTheEnd();
     Ticks(1);
-    EXPECT_EQ(mci.Texts().back(), "close file");
-    files.files.erase(folder + "wav\\default.wav");  // a preview that cannot start leaves Play usable
+    EXPECT_EQ(mci.Texts().back(), "close file") << "the end does not replay it";
+    files.files.erase(folder + "wav\\default.wav");
     Run(1);
-    EXPECT_EQ(State(1), E);
+    EXPECT_EQ(State(1), E) << "a preview that cannot start leaves Play usable";
 }
 
 TEST_F(OptionsCommandsTest, HidingThePreviewsPanelStopsItAndLeavesItsButtons) {
