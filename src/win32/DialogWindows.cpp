@@ -205,6 +205,12 @@ void DialogWindows::ShowModal(ui::Dialog& d) {
     if (ownerOn && IsWindowVisible(owner_)) SetActiveWindow(owner_);
 }
 
+HWND DialogWindows::WindowOf(const ui::Dialog& d) const {
+    for (const auto& l : live_)
+        if (l->model == &d) return l->hwnd;
+    return nullptr;
+}
+
 void DialogWindows::ShowModeless(ui::Dialog& d) {
     Live* live = Open(d);
     if (!live) return;

@@ -20,6 +20,8 @@ public:
     void DoEvents();
     // Tab, Enter and Escape inside a dialog; true when the message was taken.
     bool PreTranslate(MSG& msg);
+    // The dialog's real window; nullptr when it has none.
+    HWND WindowOf(const ui::Dialog& dialog) const;
 
 private:
     struct Live {

@@ -74,6 +74,14 @@ bool Win32UiHost::AskYesNo(const std::string& text, const std::string& title) {
     return MessageBoxW(window_, Wide(text).c_str(), Wide(title).c_str(), MB_YESNO | MB_ICONEXCLAMATION) == IDYES;
 }
 
+bool Win32UiHost::AskYesNoOver(ui::Dialog& owner, const std::string& text, const std::string& title) {
+    // Owned by the dialog, not by the options window: a box owned by that one would enable it
+    // again on closing, while the dialog still holds it disabled.
+    HWND over = dialogs_.WindowOf(owner);
+    return MessageBoxW(over ? over : window_, Wide(text).c_str(), Wide(title).c_str(),
+                       MB_YESNO | MB_ICONEXCLAMATION) == IDYES;
+}
+
 void Win32UiHost::DestroyMainWindow() {
     // Later, from the message loop: the caller may still be inside one of the window's handlers.
     PostMessageW(window_, kDestroyMessage, 0, 0);

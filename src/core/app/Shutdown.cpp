@@ -9,6 +9,8 @@ void Quillares::CloseOptionsWindow() {
     if (ended_) return;
     ended_ = true;
     Trapped([&] { help.ReleaseFirstRunWindow(); });
+    // The capture device stays open otherwise; the contact keeps the recording it had.
+    Trapped([&] { recorder.RecordCancel(); });
     Trapped([&] {
         window.Timer1.SetEnabled(false);
         window.Timer2.SetEnabled(false);

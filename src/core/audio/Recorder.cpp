@@ -5,8 +5,15 @@
 #include "core/base/Text.h"
 #include "core/platform/Files.h"
 #include "core/platform/Multimedia.h"
+#include "core/tones/ToneFileReader.h"
 
 namespace quill {
+
+namespace {
+// The position is asked in bytes: some devices count milliseconds in the format that was in
+// force before the set command, so a "minute" would be a third of one.
+constexpr double kBytesPerMs = 32.0;
+}  // namespace
 
 RecordingProgress ProgressAt(double positionMs, int frameWidth) {
     // The position is the device's text: a negative one counts as the start.
@@ -25,12 +32,15 @@ std::string ElapsedCaption(int shown) {
 
 bool Recorder::IsRecording() const { return shared_.IsRecording; }
 
+std::string Recorder::ScratchFile() const { return shared_.ProgramFolder + "wav\\tmprec.wav"; }
+
 void Recorder::RecordStart() {
     shared_.IsRecording = true;
+    files_.Delete(ScratchFile());
     mci_.Send("open new type waveaudio alias capture", false);
     // The format is set after the cue.
     mci_.Send("cue capture input", false);
-    mci_.Send("set capture time format milliseconds format tag pcm channels 1 samplespersec 16000 alignment 2 "
+    mci_.Send("set capture time format bytes format tag pcm channels 1 samplespersec 16000 alignment 2 "
               "bitspersample 16 bytespersec 32000",
               false);
     mci_.Send("record capture", false);
@@ -38,35 +48,42 @@ void Recorder::RecordStart() {
 }
 
 std::string Recorder::SavePath() {
-    const std::string shortForm = files_.ShortPath(shared_.RecordFile);
+    const std::string shortForm = files_.ShortPath(ScratchFile());
     // A volume without short names answers the long form, which may hold blanks.
     if (!shortForm.empty() && !Contains(shortForm, " ")) return shortForm;
-    return "\"" + (shortForm.empty() ? shared_.RecordFile : shortForm) + "\"";
+    return "\"" + (shortForm.empty() ? ScratchFile() : shortForm) + "\"";
 }
 
-void Recorder::RecordSave() {
-    if (!shared_.IsRecording) return;
+bool Recorder::RecordSave() {
+    if (!shared_.IsRecording) return false;
     const std::string path = SavePath();
     mci_.Send("stop capture", false);
     const unsigned saved = mci_.Send("save capture " + path, false);
     mci_.Send("close capture", false);
     shared_.IsRecording = false;
     log_.WriteLog("Quillares: recording finished");
-    // The save is the only step whose failure loses the recording: say so.
-    if (saved != 0) log_.WriteLog("Quillares: recording not saved: " + shared_.RecordFile);
+    const auto size = files_.Size(ScratchFile());
+    std::optional<std::string> bytes;
+    if (saved == 0 && size && *size <= kMaxToneFileBytes)
+        bytes = files_.Read(ScratchFile(), 0, static_cast<std::size_t>(*size));
+    const bool kept = bytes && bytes->size() == *size && files_.ReplaceAtomically(shared_.RecordFile, *bytes);
+    files_.Delete(ScratchFile());
+    if (!kept) log_.WriteLog("Quillares: recording not saved: " + shared_.RecordFile);
+    return kept;
 }
 
 void Recorder::RecordCancel() {
     if (!shared_.IsRecording) return;
     mci_.Send("stop capture", false);
     mci_.Send("close capture", false);
+    files_.Delete(ScratchFile());
     shared_.IsRecording = false;
     log_.WriteLog("Quillares: recording cancelled");
 }
 
 RecordingProgress Recorder::RecordInfo(int frameWidth) {
     mci_.Send("status capture position", false);
-    return ProgressAt(Val(mci_.Reply()), frameWidth);
+    return ProgressAt(Val(mci_.Reply()) / kBytesPerMs, frameWidth);
 }
 
 }  // namespace quill

@@ -22,8 +22,9 @@ RecordingProgress ProgressAt(double positionMs, int frameWidth);
 // shown with the pattern "0:00": 7 is "0:07", 100 is "1:00".
 std::string ElapsedCaption(int shown);
 
-// The microphone under the device alias "capture", recording 16 kHz 16-bit mono PCM into
-// Shared::RecordFile. The flag Shared::IsRecording is its state.
+// The microphone under the device alias "capture", recording 16 kHz 16-bit mono PCM into a
+// scratch file that replaces Shared::RecordFile only once it has been saved, so a cancelled or
+// failed recording keeps the contact's old one. The flag Shared::IsRecording is its state.
 class Recorder {
 public:
     Recorder(Multimedia& mci, Files& files, Log& log, Shared& shared)
@@ -31,12 +32,14 @@ public:
 
     bool IsRecording() const;
     void RecordStart();
-    // Stops and saves into RecordFile; nothing unless recording.
-    void RecordSave();
+    // Stops and saves into RecordFile; nothing unless recording. false: nothing was saved.
+    bool RecordSave();
     // Stops and saves nothing; nothing unless recording.
     void RecordCancel();
     // One look at the device's position; frameWidth is the progress frame's.
     RecordingProgress RecordInfo(int frameWidth);
+
+    std::string ScratchFile() const;
 
 private:
     // The save command's argument: the short form, quoted when it has a blank or when there is none.

@@ -12,13 +12,20 @@ namespace quill {
 
 std::string TonePlayer::ScratchFile() const { return shared_.ProgramFolder + "wav\\tmp.wav"; }
 std::string TonePlayer::PauseFile() const { return shared_.ProgramFolder + "wav\\empty.wav"; }
+std::string TonePlayer::DefaultFile() const { return ResolvePath(shared_.ProgramFolder, shared_.DefaultTone); }
 
 void TonePlayer::RingTone(const std::string& file) {
-    if (ringLoop_ && isPlaying_ && (currentTone_ == file || savedTone_ == file)) return;
+    if (ringLoop_ && isPlaying_ && ringFile_ == file) return;
     // The ring replaces any preview; the preview's buttons stay as they are.
     pendingStop_ = 0;
     ringLoop_ = true;
-    PlayTone(file);
+    ringFile_ = file;
+    PlayRing(file);
+}
+
+void TonePlayer::PlayRing(const std::string& file) {
+    if (PlayTone(file) || file == DefaultFile()) return;
+    if (!PlayTone(DefaultFile())) log_.WriteLog("Quillares: the default tone cannot play either: " + DefaultFile());
 }
 
 void TonePlayer::Announce(const std::string& file) {
@@ -27,7 +34,7 @@ void TonePlayer::Announce(const std::string& file) {
     PlayTone(file);
 }
 
-void TonePlayer::PlayTone(const std::string& file) {
+bool TonePlayer::PlayTone(const std::string& file) {
     currentTone_ = file;
     if (file.empty()) {
         isPlaying_ = false;
@@ -38,12 +45,12 @@ void TonePlayer::PlayTone(const std::string& file) {
             aliasOpen_ = false;
             mci_.Send("close all", false);
         }
-        return;
+        return false;
     }
     if (!files_.Exists(file)) {
         isPlaying_ = false;
         log_.WriteLog("Quillares: no such file: " + file);
-        return;
+        return false;
     }
     log_.WriteLog("Quillares: " + NamePart(file));
     // Also because it may be playing the scratch file about to be rewritten.
@@ -53,13 +60,17 @@ void TonePlayer::PlayTone(const std::string& file) {
     std::string playable = KindOf(file) == ToneKind::Plain ? file : Unpack(file);
     if (playable.empty()) {
         log_.WriteLog("Quillares: invalid audio file");
-        return;
+        return false;
+    }
+    if (mci_.Send("open \"" + playable + "\" alias file", false) != 0) {
+        log_.WriteLog("Quillares: the device refuses " + file);
+        return false;
     }
     isPlaying_ = true;
     playFinished_ = false;
     aliasOpen_ = true;
-    mci_.Send("open \"" + playable + "\" alias file", false);
     mci_.Send("play file notify", true);
+    return true;
 }
 
 void TonePlayer::CloseDevice() {
@@ -86,17 +97,15 @@ void TonePlayer::StopTone() {
     PlayTone("");
 }
 
-void TonePlayer::Preview(const std::string& file, int stopCommand) {
+bool TonePlayer::Preview(const std::string& file, int stopCommand) {
     pendingStop_ = stopCommand;
     ringLoop_ = false;
-    PlayTone(file);
+    return PlayTone(file);
 }
 
-void TonePlayer::PlayDefaultTone(int stopCommand) {
-    Preview(shared_.ProgramFolder + shared_.DefaultTone, stopCommand);
-}
-void TonePlayer::PlaySynthTone(int stopCommand) { Preview(shared_.SynthFile, stopCommand); }
-void TonePlayer::PlayRecordedTone(int stopCommand) { Preview(shared_.RecordFile, stopCommand); }
+bool TonePlayer::PlayDefaultTone(int stopCommand) { return Preview(DefaultFile(), stopCommand); }
+bool TonePlayer::PlaySynthTone(int stopCommand) { return Preview(shared_.SynthFile, stopCommand); }
+bool TonePlayer::PlayRecordedTone(int stopCommand) { return Preview(shared_.RecordFile, stopCommand); }
 
 int TonePlayer::TakeEndedPreview() {
     if (!isPlaying_ || pendingStop_ <= 0 || !playFinished_) return 0;
@@ -120,7 +129,7 @@ void TonePlayer::OnPlaybackNotice(std::uintptr_t code) {
         next = savedTone_;
     }
     isPlaying_ = false;
-    PlayTone(next);
+    PlayRing(next);
 }
 
 }  // namespace quill

@@ -20,18 +20,21 @@ public:
         : mci_(mci), files_(files), log_(log), tones_(tones), shared_(shared) {}
 
     // Rings file, the pause between repeats, until StopTone. Skype repeats its ringing notice:
-    // a ring of the same tone goes on rather than starting over.
+    // a ring of the same tone goes on rather than starting over. A tone that cannot play rings
+    // the default tone instead.
     void RingTone(const std::string& file);
     // Plays file once.
     void Announce(const std::string& file);
     // Plays file; it repeats while the ring loop is raised. The empty path stops all playback.
-    void PlayTone(const std::string& file);
+    // false: the tone did not start (logged).
+    bool PlayTone(const std::string& file);
     void StopTone();
     // A preview plays once; stopCommand is the window's command that ends it (PendingStop).
-    void Preview(const std::string& file, int stopCommand);
-    void PlayDefaultTone(int stopCommand);
-    void PlaySynthTone(int stopCommand);
-    void PlayRecordedTone(int stopCommand);
+    // false: it did not start.
+    bool Preview(const std::string& file, int stopCommand);
+    bool PlayDefaultTone(int stopCommand);
+    bool PlaySynthTone(int stopCommand);
+    bool PlayRecordedTone(int stopCommand);
     int PendingStop() const { return pendingStop_; }
     // For the main loop: the stopping command of a preview that has played to its end, once;
     // 0 while none has.
@@ -45,10 +48,14 @@ public:
 
     std::string ScratchFile() const;
     std::string PauseFile() const;
+    // The default ringtone's full path; an absolute setting stays as it is.
+    std::string DefaultFile() const;
 
 private:
     // Stops and closes the alias if anything holds it, so the next open can have it.
     void CloseDevice();
+    // A ring's tone or pause, the default tone when it cannot play.
+    void PlayRing(const std::string& file);
     // The image of a ".skype" or ".quilar" tone in the scratch file; "" when there is none.
     std::string Unpack(const std::string& file);
 
@@ -60,6 +67,7 @@ private:
 
     std::string currentTone_;
     std::string savedTone_;  // the ringing tone while the pause plays
+    std::string ringFile_;   // the tone the ring was asked for, whatever rings in its place
     bool ringLoop_ = false;
     bool isPlaying_ = false;
     bool playFinished_ = false;

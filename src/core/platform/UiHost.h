@@ -33,6 +33,11 @@ public:
     // A question with Yes and No buttons and an exclamation icon, owned by the options window;
     // true for Yes.
     virtual bool AskYesNo(const std::string& text, const std::string& title) = 0;
+    // The same question owned by a dialog, which cannot be worked while it is asked.
+    virtual bool AskYesNoOver(ui::Dialog& owner, const std::string& text, const std::string& title) {
+        (void)owner;
+        return AskYesNo(text, title);
+    }
     // Shows the dialog owned by the options window and returns once it has unloaded.
     virtual void ShowModal(ui::Dialog& dialog) = 0;
     // Shows the dialog and returns at once; it lives until it unloads.

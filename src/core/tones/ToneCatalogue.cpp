@@ -64,8 +64,12 @@ void ToneCatalogue::SearchToneFolder(const std::string& folder, const std::strin
     for (int seen = 0; more; ++seen) {
         CutAtNul(name);
         if (name.empty()) break;
-        if (seen >= kMaxNamesPerFolder || count >= kMaxEntries) {
+        if (count >= kMaxEntries) {
             s_.log.WriteLog("Quillares: tone catalogue full, search stopped in " + folder);
+            break;
+        }
+        if (seen >= kMaxNamesPerFolder) {
+            s_.log.WriteLog("Quillares: too many names, search stopped in " + folder);
             break;
         }
         Trapped([&] {

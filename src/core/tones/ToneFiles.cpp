@@ -32,7 +32,7 @@ std::string ToneFiles::ReadToneTitle(const std::string& path) {
         LogInvalid(path);
         return "";
     }
-    return kind == ToneKind::Container ? codec_.AnsiToUtf8(*title) : *title;
+    return codec_.AnsiToUtf8(*title);
 }
 
 bool ToneFiles::WrapToneFile(const std::string& path, const std::string& synthText) {

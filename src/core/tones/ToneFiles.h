@@ -12,7 +12,7 @@ namespace quill {
 // treats a file as untrusted: a bad one is refused whole, never half read.
 class ToneFiles {
 public:
-    // A container's text is ANSI on disk and UTF-8 inside the program; codec converts.
+    // Titles and a container's text are ANSI on disk and UTF-8 inside the program; codec converts.
     ToneFiles(Files& files, Log& log, TextCodec& codec) : files_(files), log_(log), codec_(codec) {}
 
     // "" when missing or unusable (logged), "@" for a plain tone (not read), otherwise

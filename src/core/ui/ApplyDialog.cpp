@@ -53,7 +53,13 @@ void ApplyDialog::Ok() {
     int chosen = 0;
     for (int i = 2; i >= 0; --i)
         if (Option1[i].Value()) chosen = i;
-    if (chosen == 1 && !s_.ui.AskYesNo(confirmAll_, form.Caption())) return;
+    if (chosen == 1) {
+        form.SetEnabled(false);
+        const bool yes = s_.ui.AskYesNoOver(*this, confirmAll_, form.Caption());
+        form.SetEnabled(true);
+        // Loaded no more: the program ended meanwhile.
+        if (!yes || !Loaded()) return;
+    }
     ApplyMode = chosen;
     Unload();
 }

@@ -1,5 +1,8 @@
 #include "core/ui/ApplyTones.h"
 
+#include <utility>
+#include <vector>
+
 #include "core/base/Log.h"
 #include "core/base/SafeFileName.h"
 #include "core/base/Settings.h"
@@ -35,6 +38,29 @@ void Assign(const ApplyServices& s, const std::string& handle, int kind, const s
     Trapped([&] { s.settings.WriteIni("contacts", handle + "_file", file); });
 }
 
+// The synthesised tone to give: the scratch file moved to a name of its own, or a contact's
+// tone as it is, since other contacts may ring with it too. nullopt: nothing to give (logged).
+std::optional<std::string> SynthesisedTone(const ApplyServices& s, const std::string& tones) {
+    const std::string scratch = tones + "tmp.quilar";
+    if (s.shared.SynthFile != scratch) {
+        if (s.files.Exists(s.shared.SynthFile)) return s.shared.SynthFile;
+        s.log.WriteLog("Quillares: no such file: " + s.shared.SynthFile + ", nothing applied");
+        return std::nullopt;
+    }
+    const std::string stem = SafeFileName(s.window.lblContactID.Caption());
+    auto name = FreeToneName(s.files, tones, stem, s.draw);
+    if (!name) {
+        s.log.WriteLog("Quillares: no free tone name for " + stem + ", nothing applied");
+        return std::nullopt;
+    }
+    if (!s.files.Rename(scratch, tones + *name)) {
+        s.log.WriteLog("Quillares: cannot move " + scratch + " to " + *name + ", nothing applied");
+        return std::nullopt;
+    }
+    s.shared.SynthFile = tones + *name;
+    return s.shared.SynthFile;
+}
+
 }  // namespace
 
 std::optional<std::string> FreeToneName(Files& files, const std::string& folder, const std::string& stem,
@@ -56,15 +82,9 @@ void ApplyToneToContacts(const ApplyServices& s, int kind, int mode) {
     std::string file = PreparedTone(s, kind);
     bool personal = false;
     if (kind == 3) {
-        const std::string stem = SafeFileName(w.lblContactID.Caption());
-        auto name = FreeToneName(s.files, tones, stem, s.draw);
-        if (!name) {
-            s.log.WriteLog("Quillares: no free tone name for " + stem + ", nothing applied");
-            return;
-        }
-        file = tones + *name;
-        Trapped([&] { s.files.Rename(s.shared.SynthFile, file); });
-        s.shared.SynthFile = file;
+        auto given = SynthesisedTone(s, tones);
+        if (!given) return;
+        file = *given;
         personal = Contains(w.txtSyn.Text(), "CONTACT");
     }
 
@@ -73,8 +93,12 @@ void ApplyToneToContacts(const ApplyServices& s, int kind, int mode) {
         if (row >= 0) Assign(s, w.List3.Item(row), kind, file);
         return;
     }
-    for (int row = 0; row < w.List1.ListCount(); ++row) {
-        const std::string handle = w.List3.Item(row);
+    // The contacts as they were at the question: a list refreshed during a synthesis must
+    // neither end the run nor shift names onto other contacts.
+    std::vector<std::pair<std::string, std::string>> contacts;
+    for (int row = 0; row < w.List1.ListCount(); ++row) contacts.emplace_back(w.List3.Item(row), w.List1.Item(row));
+    const std::string shown = w.List1.ListIndex() >= 0 ? w.List3.Item(w.List1.ListIndex()) : std::string();
+    for (const auto& [handle, displayName] : contacts) {
         if (mode == 2 && Val(s.settings.ReadIni("contacts", handle + "_play")) != 0) continue;
         if (kind == 3 && personal) {
             auto name = FreeToneName(s.files, tones, SafeFileName(handle), s.draw);
@@ -83,13 +107,15 @@ void ApplyToneToContacts(const ApplyServices& s, int kind, int mode) {
                 return;
             }
             file = tones + *name;
-            auto spoken = s.synthesizeFor ? s.synthesizeFor(row, *name) : std::nullopt;
-            if (!spoken) {
+            auto spoken = s.synthesizeFor ? s.synthesizeFor(displayName, *name) : std::nullopt;
+            bool wrapped = false;
+            if (spoken) Trapped([&] { wrapped = s.tones.WrapToneFile(file, *spoken); });
+            if (!wrapped) {
                 s.files.Delete(file);
+                if (spoken) s.log.WriteLog("Quillares: no tone for " + handle + ", apply stopped");
                 return;
             }
-            Trapped([&] { s.tones.WrapToneFile(file, *spoken); });
-            if (row == w.List1.ListIndex()) s.shared.SynthFile = file;
+            if (handle == shown) s.shared.SynthFile = file;
         }
         Assign(s, handle, kind, file);
     }

@@ -24,9 +24,10 @@ struct ApplyServices {
     Log& log;
     // A fresh random draw.
     std::function<unsigned()> draw;
-    // Synthesises the text for contact row into "tones\" + fileName through the progress
-    // window: the spoken text when a tone arrived, nullopt when none did.
-    std::function<std::optional<std::string>(int row, const std::string& fileName)> synthesizeFor;
+    // Synthesises the text for the contact of that display name into "tones\" + fileName
+    // through the progress window: the spoken text when a tone arrived, nullopt when none did.
+    std::function<std::optional<std::string>(const std::string& displayName, const std::string& fileName)>
+        synthesizeFor;
 };
 
 // Gives the tone the window has prepared for kind (0 to 3) to the selected contact (mode 0),

@@ -35,7 +35,8 @@ void Dialog::Unload() {
 }
 
 void Dialog::Click(Control& control) {
-    if (!loaded_) return;
+    // A disabled window is behind a question of its own.
+    if (!loaded_ || !form.Enabled()) return;
     if (auto* button = dynamic_cast<Button*>(&control)) {
         if (button->Enabled() && button->OnClick) button->OnClick();
     } else if (auto* box = dynamic_cast<CheckBox*>(&control)) {
@@ -48,6 +49,7 @@ void Dialog::Click(Control& control) {
 }
 
 void Dialog::CloseBox() {
+    if (!form.Enabled()) return;
     if (cancelButton)
         Click(*cancelButton);
     else

@@ -27,10 +27,6 @@
 
 namespace quill::ui {
 
-namespace {
-constexpr int kDisabled = 3;
-}
-
 void OptionsCommands::RunCommand(int num) {
     bool goesOn = true;
     Trapped([&] { goesOn = Carry(num); });
@@ -42,13 +38,9 @@ bool OptionsCommands::Carry(int num) {
     auto& player = s_.player;
     switch (num) {
         case 1:
-            if (w.ButtonState(1) != kDisabled) {
-                w.Disable({1});
-                player.PlayDefaultTone(1);
-            } else {
-                // The preview has ended: the main loop runs this again.
-                w.Enable({1});
-            }
+            // Its own stop: ended or not started, the preview only brings Play back.
+            w.Disable({1});
+            if (!player.PlayDefaultTone(1)) w.Enable({1});
             break;
         case 2:
             w.Disable({2, 3, 4});
@@ -61,6 +53,7 @@ bool OptionsCommands::Carry(int num) {
             w.Disable({3});
             w.Enable({4});
             s_.toneList.PlaySelectedTone(4);
+            StopUnstartedPreview(4);
             break;
         case 4:
             w.Disable({4});
@@ -73,17 +66,22 @@ bool OptionsCommands::Carry(int num) {
             w.Disable({7});
             w.lblAttention.SetVisible(true);
             player.PlayRecordedTone(6);
+            StopUnstartedPreview(6);
             break;
         case 6:
+        {
             w.Enable({5});
             w.Disable({6});
-            w.Enable({7, 11});
+            w.Enable({7});
             w.lblAttention.SetVisible(false);
+            bool applicable = true;
             if (s_.recorder.IsRecording())
-                s_.recorder.RecordSave();
+                applicable = s_.recorder.RecordSave();
             else
                 player.StopTone();
+            if (applicable) w.Enable({11});
             break;
+        }
         case 7:
             Record();
             break;
@@ -94,6 +92,7 @@ bool OptionsCommands::Carry(int num) {
             w.Enable({10});
             w.lblAttention.SetVisible(true);
             player.PlaySynthTone(10);
+            StopUnstartedPreview(10);
             break;
         case 10:
             w.Enable({8, 9});
@@ -134,12 +133,12 @@ void OptionsCommands::Apply() {
     // Seeded from the time of day, as each Apply asks for new names.
     const LocalTime now = s_.clock.Now();
     std::minstd_rand random(static_cast<unsigned>(now.hour * 3600 + now.minute * 60 + now.second) + 1u);
-    auto synthesizeFor = [&](int row, const std::string& name) -> std::optional<std::string> {
+    auto synthesizeFor = [&](const std::string& displayName, const std::string& name) -> std::optional<std::string> {
         auto& synthesis = s_.synthesis;
         synthesis.SynthesisDone = false;
-        synthesis.MakeSynText(row);
+        synthesis.MakeSynTextFor(displayName);
         std::string file = name;
-        if (!synthesis.RunProgressWindow(true, s_.window.List1.Item(row), file)) return std::nullopt;
+        if (!synthesis.RunProgressWindow(true, displayName, file)) return std::nullopt;
         return synthesis.SynthText;
     };
     ApplyToneToContacts({s_.window, s_.settings, s_.files, s_.shared, s_.tones, s_.log, [&] { return random(); },
@@ -154,7 +153,6 @@ void OptionsCommands::Record() {
     w.Disable({7, 11});
     const std::string handle = w.List3.Item(w.List1.ListIndex());
     s_.shared.RecordFile = contact_tones::RecordingFile(s_.shared, handle);
-    s_.files.Delete(s_.shared.RecordFile);
     s_.recorder.RecordStart();
 }
 
@@ -174,9 +172,17 @@ bool OptionsCommands::Generate() {
     return true;
 }
 
+void OptionsCommands::StopUnstartedPreview(int stop) {
+    if (!s_.player.IsPlaying()) Carry(stop);
+}
+
 void OptionsCommands::WatchPreviewPlayback() {
     if (const int stop = s_.player.TakeEndedPreview()) {
-        RunCommand(stop);
+        // The default tone's Play is its own stop: run again, it would play once more.
+        if (stop == 1)
+            s_.window.Enable({1});
+        else
+            RunCommand(stop);
         return;
     }
     const int stop = s_.player.PendingStop();

@@ -76,6 +76,8 @@ private:
     bool Generate();
     void Record();
     void Apply();
+    // A preview that did not start leaves its buttons as its stop command does.
+    void StopUnstartedPreview(int stop);
 
     Services s_;
 };

@@ -21,8 +21,11 @@ void ReplaceAll(std::string& text, const std::string& pattern, const std::string
 
 void ToneSynthesis::MakeSynText(int num) {
     const auto& w = s_.window;
-    const std::string name = num == -1 ? w.lblContactName.Caption() : w.List1.Item(num);
-    SynthText = w.txtSyn.Text();
+    MakeSynTextFor(num == -1 ? w.lblContactName.Caption() : w.List1.Item(num));
+}
+
+void ToneSynthesis::MakeSynTextFor(const std::string& name) {
+    SynthText = s_.window.txtSyn.Text();
     ReplaceAll(SynthText, "CONTACT", name);
     ReplaceAll(SynthText, "\r\n", " ");
 }

@@ -47,6 +47,8 @@ public:
 
     // SynthText for the contact at position num of List1, or the one shown when num is -1.
     void MakeSynText(int num);
+    // SynthText with name in place of the placeholder.
+    void MakeSynTextFor(const std::string& name);
 
     // The progress window for one synthesis into ProgramFolder + "tones\" + fileName, shown
     // modally; fileName then holds the full path. true when a tone arrived (SynthesisDone).

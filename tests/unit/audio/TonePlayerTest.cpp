@@ -111,10 +111,17 @@ TEST_F(TonePlayerTest, UpperCaseExtensionsArePlainFilesPlayedAsTheyAre) {
     EXPECT_EQ(mci.Texts()[0], Open(folder + "x.QUILAR"));
 }
 
-TEST_F(TonePlayerTest, TheDefaultPreviewAlwaysTakesTheProgramFolder) {
-    files.files[folder + "wav\\default.wav"] = "RIFF";
+TEST_F(TonePlayerTest, TheDefaultPreviewPlaysFromWhereTheDefaultRings) {
+    app->shared.DefaultTone = "D:\\bell.wav";
+    files.files["D:\\bell.wav"] = "RIFF";
     player().PlayDefaultTone(1);
-    EXPECT_EQ(mci.Texts()[0], Open(folder + "wav\\default.wav"));
+    EXPECT_EQ(mci.Texts()[0], Open("D:\\bell.wav"));
+}
+
+TEST_F(TonePlayerTest, ARingWhoseToneAndDefaultCannotPlayLogsBoth) {
+    player().RingTone(folder + "wav\\gone.wav");
+    EXPECT_TRUE(Logged("Quillares: no such file: " + folder + "wav\\gone.wav"));
+    EXPECT_EQ(LogLines().back(), "Quillares: the default tone cannot play either: " + folder + "wav\\default.wav");
 }
 
 }  // namespace quill::test

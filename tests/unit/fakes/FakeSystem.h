@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -23,11 +24,13 @@ public:
     std::map<std::string, std::string> replies;
     std::map<std::string, unsigned> failures;
     std::string reply;
+    std::function<void(const std::string&)> onSuccess;  // what the device does beside answering
     unsigned Send(const std::string& command, bool notify) override {
         commands.push_back({command, notify});
         auto it = replies.find(command);
         reply = it == replies.end() ? "" : it->second;
         auto failed = failures.find(command);
+        if (failed == failures.end() && onSuccess) onSuccess(command);
         return failed == failures.end() ? 0 : failed->second;
     }
     std::string Reply() const override { return reply; }

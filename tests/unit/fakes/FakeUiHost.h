@@ -50,6 +50,11 @@ public:
         calls.push_back("Ask " + title + ": " + text);
         return answerYes;
     }
+    std::function<void(ui::Dialog&)> whileAsking;  // a box not modal to its dialog lets it be clicked
+    bool AskYesNoOver(ui::Dialog& owner, const std::string& text, const std::string& title) override {
+        if (whileAsking) whileAsking(owner);
+        return AskYesNo(text, title);
+    }
     void ShowModal(ui::Dialog& d) override {
         calls.push_back("ShowModal " + d.form.Name());
         d.Load();

@@ -38,6 +38,10 @@ struct ProgramHarness {
 
     ProgramHarness() {
         files.files[folder + "Quillares.ini"] = "[window]\r\n";
+        // The capture device writes where its save command says.
+        mci.onSuccess = [this](const std::string& c) {
+            if (c.rfind("save capture \"", 0) == 0) files.Write(c.substr(14, c.size() - 15), "RIFF recorded");
+        };
         Make();
     }
     void Make() {

@@ -18,6 +18,7 @@ TEST_F(SkypeToneTest, TitleIsTheRunAfterTheFirstNulPair) {
          "My Tone"},
         {"control byte inside", pair + "junk\nMy Tone" + kNul, "My Tone"},
         {"only the last control byte counts", pair + "a\tb\x1f" "My Tone" + kNul, "My Tone"},
+        {"ANSI", pair + "Caf\xe9" + kNul, "Caf\xc3\xa9"},
         {"pair followed by NUL", pair + kNul + "Name" + kNul, ""},
         {"no pair", "A" + kNul + "B" + kNul + "C", ""},
         // Without the cut the WAVE's size field would end the run: "ToneRIFF$".

@@ -12,8 +12,9 @@ using ui::ApplyDialog;
 struct ApplyTest : OptionsFixture {
     std::vector<unsigned> draws;  // handed out in turn, the last one for ever
     std::size_t drawn = 0;
-    int failAtRow = -1;
-    std::vector<int> synthesised;
+    std::string failAt;  // whose synthesis answers an error page
+    bool refresh = false;  // the contact list is filled anew during a synthesis
+    std::vector<std::string> synthesised;
 
     void SetUp() override {
         OptionsFixture::SetUp();
@@ -24,11 +25,11 @@ struct ApplyTest : OptionsFixture {
     ui::ApplyServices Services() {
         return {app->window, app->settings, files, app->shared, app->tones, app->log,
                 [this] { return draws.empty() ? 7u : draws[std::min(drawn++, draws.size() - 1)]; },
-                [this](int row, const std::string& name) -> std::optional<std::string> {
-                    synthesised.push_back(row);
-                    files.files[folder + "tones\\" + name] = "RIFF" + std::string(3000, 'w');
-                    if (row == failAtRow) return std::nullopt;
-                    return "Hello " + app->window.List1.Item(row);
+                [this](const std::string& contact, const std::string& name) -> std::optional<std::string> {
+                    synthesised.push_back(contact);
+                    if (refresh) app->window.List1.Clear(), app->window.List3.Clear();
+                    files.files[folder + "tones\\" + name] = contact == failAt ? "<html>" : "RIFF" + std::string(3000, 'w');
+                    return "Hello " + contact;
                 }};
     }
     void Apply(int kind, int mode) { ui::ApplyToneToContacts(Services(), kind, mode); }
@@ -42,6 +43,7 @@ struct ApplyTest : OptionsFixture {
 
 TEST_F(ApplyTest, TheDialogReadsItsTextsCancelsAndAsksBeforeAllContacts) {
     ui.answerYes = false;
+    ui.whileAsking = [](ui::Dialog& d) { d.Click(*d.cancelButton), d.CloseBox(); };
     ui.whileModal = [&](ui::Dialog& d) {
         auto& a = dynamic_cast<ApplyDialog&>(d);
         EXPECT_EQ(a.form.Caption(), "Whom for?");
@@ -49,7 +51,7 @@ TEST_F(ApplyTest, TheDialogReadsItsTextsCancelsAndAsksBeforeAllContacts) {
         EXPECT_TRUE(a.Option1[0].Value());
         a.Click(a.Option1[1]);
         a.Click(a.Command1);
-        EXPECT_TRUE(a.Loaded()) << "No keeps the dialog open";
+        EXPECT_TRUE(a.Loaded()) << "No keeps the dialog open; its Cancel did nothing behind the question";
         EXPECT_TRUE(a.Option1[1].Value());
         a.Click(a.Command2);
     };
@@ -86,7 +88,7 @@ TEST_F(ApplyTest, KindsAndModesChooseTheFileAndTheContacts) {
     for (auto h : {"cy", "dee", "eve"}) EXPECT_EQ(Key(std::string(h) + "_file"), app->shared.RecordFile) << h;
 }
 
-TEST_F(ApplyTest, ASynthesisedToneMovesToAFreshNameEachApplyAndIsSharedWithoutThePlaceholder) {
+TEST_F(ApplyTest, ThePreviewMovesToAFreshNameASharedToneIsGivenAsItIsAndAFailedMoveGivesNothing) {
     draws = {42, 42, 43};
     Preview();
     app->window.txtSyn.SetText("Hello you");
@@ -96,20 +98,24 @@ TEST_F(ApplyTest, ASynthesisedToneMovesToAFreshNameEachApplyAndIsSharedWithoutTh
     for (auto h : {"ann", "cy", "eve"}) EXPECT_EQ(Key(std::string(h) + "_file"), Tones("bob42.quilar")) << h;
     EXPECT_TRUE(synthesised.empty());
 
-    Apply(3, 0);  // 42 is taken now, so the next draw names it
-    EXPECT_EQ(Key("bob_file"), Tones("bob43.quilar"));
-    EXPECT_TRUE(files.Exists(Tones("bob43.quilar")));
-    EXPECT_FALSE(files.Exists(Tones("bob42.quilar")));
+    app->window.List1.SetListIndex(0);  // Ann's panel shows the tone she shares with the others
+    Apply(3, 0);
+    EXPECT_TRUE(files.Exists(Tones("bob42.quilar")));
+    Preview();
+    files.locked.insert(Tones("tmp.quilar"));
+    Apply(3, 1);
+    EXPECT_EQ(Key("dee_file"), Tones("bob42.quilar"));
 }
 
 TEST_F(ApplyTest, APersonalToneIsMadePerContactAndAFailureKeepsTheRestAsTheyWere) {
     Preview();
     app->window.txtSyn.SetText("Hello CONTACT");
     Set("cy_file", "old.wav");
-    failAtRow = 2;
+    failAt = "Cy";
+    refresh = true;
     draws = {1, 2, 3, 4, 5, 6};
     Apply(3, 1);
-    EXPECT_EQ(synthesised, (std::vector<int>{0, 1, 2}));
+    EXPECT_EQ(synthesised, (std::vector<std::string>{"Ann", "Bob", "Cy"}));
     EXPECT_EQ(Key("ann_file"), Tones("ann2.quilar"));
     EXPECT_EQ(app->tones.ReadToneTitle(Tones("ann2.quilar")), "Hello Ann");
     EXPECT_EQ(app->tones.ReadToneTitle(Tones("bob3.quilar")), "Hello Bob");

@@ -46,6 +46,7 @@ TEST_F(OptionsCommandsTest, EachPanelsCommandsLeaveItsButtonMachineInTheNextStat
     for (const auto& c : cases) {
         Kind(c.kind == 0 ? 1 : 0);
         Kind(c.kind);
+        app->shared.SynthFile = folder + "wav\\empty.wav";
         for (int num : c.commands) Run(num);
         EXPECT_EQ(States(c.states), c.states) << "kind " << c.kind << ", commands " << c.commands.size();
         EXPECT_EQ(app->window.lblAttention.Visible(), c.attention) << "kind " << c.kind;
@@ -76,6 +77,14 @@ TEST_F(OptionsCommandsTest, ThePlayButtonComesBackWithinOneTickOfThePreviewsEnd)
     PlayedToTheEnd();
     Ticks(1);
     EXPECT_EQ(State(1), E);
+    Run(1);
+    app->panels.SelectContact();  // Play shown again while the preview plays
+    PlayedToTheEnd();
+    Ticks(1);
+    EXPECT_EQ(mci.Texts().back(), "close file") << "the end does not replay it";
+    files.files.erase(folder + "wav\\default.wav");
+    Run(1);
+    EXPECT_EQ(State(1), E) << "a preview that cannot start leaves Play usable";
 }
 
 TEST_F(OptionsCommandsTest, HidingThePreviewsPanelStopsItAndLeavesItsButtons) {
@@ -109,7 +118,7 @@ TEST_F(OptionsCommandsTest, RecordNamesTheFileAfterTheSelectedHandleMadeSafe) {
         Run(7);
         EXPECT_EQ(app->shared.RecordFile, folder + "wav\\" + name);
     }
-    EXPECT_FALSE(files.Exists(folder + "wav\\rec_anna.wav"));
+    EXPECT_TRUE(files.Exists(folder + "wav\\rec_anna.wav")) << "kept until a new one is saved";
 }
 
 TEST_F(OptionsCommandsTest, TopBarCommands) {

@@ -12,11 +12,11 @@ using ::testing::ElementsAre;
 using ::testing::Not;
 
 const char* const kSet =
-    "set capture time format milliseconds format tag pcm channels 1 samplespersec 16000 alignment 2 bitspersample 16 "
+    "set capture time format bytes format tag pcm channels 1 samplespersec 16000 alignment 2 bitspersample 16 "
     "bytespersec 32000";
 
 struct RecordingTest : OptionsFixture {
-    std::string rec = folder + "wav\\rec_anna.wav";
+    std::string rec = folder + "wav\\rec_anna.wav", scratch = folder + "wav\\tmprec.wav";
     void SetUp() override {
         OptionsFixture::SetUp();
         StartWith();
@@ -35,13 +35,14 @@ TEST_F(RecordingTest, RecordThenStopSendsTheCaptureCommandsInOrderAndSavesIntoTh
     files.files[rec] = "RIFF old";
     mci.commands.clear();
     Run(7);
-    EXPECT_FALSE(files.Exists(rec));  // deleted before recording began
+    EXPECT_EQ(files.files[rec], "RIFF old");  // kept until the new one is saved
     Position("2000");
     Ticks(2);
     Run(6);
     EXPECT_THAT(mci.Texts(), ElementsAre("open new type waveaudio alias capture", "cue capture input", kSet,
                                          "record capture", "status capture position", "status capture position",
-                                         "stop capture", "save capture \"" + rec + "\"", "close capture"));
+                                         "stop capture", "save capture \"" + scratch + "\"", "close capture"));
+    EXPECT_EQ(files.files[rec], "RIFF recorded");
     EXPECT_FALSE(Recording());
     EXPECT_TRUE(Logged("Quillares: recording started"));
     EXPECT_TRUE(Logged("Quillares: recording finished"));
@@ -59,9 +60,10 @@ TEST_F(RecordingTest, EachTickShowsTheBarAndTimeAndTheFullMinuteSavesByItself) {
         std::string caption;
         bool saved;
     };
+    // In bytes, 32 a millisecond: a device may count its milliseconds in another format.
     const std::vector<Case> cases = {
-        {"0", 0, "0:00", false},       {"999", 0, "0:00", false},      {"7000", 266, "0:07", false},
-        {"59999", 2242, "0:59", false}, {"60000", 3855, "1:00", true},  {"125400", 3855, "2:05", true},
+        {"0", 0, "0:00", false},          {"60000", 38, "0:01", false},     {"224000", 266, "0:07", false},
+        {"1919983", 2242, "0:59", false}, {"1920000", 3855, "1:00", true},  {"4012800", 3855, "2:05", true},
         {"", 0, "0:00", false},         {"busy", 0, "0:00", false},     {"-9000", 0, "0:00", false},
         {"1e300", 3855, "35791:23", true},
     };
@@ -88,7 +90,9 @@ TEST_F(RecordingTest, HidingThePanelOrShowingItAfreshCancelsWithinOneTick) {
              w.List1.SetListIndex(1);
              app->panels.SelectContact();
          }},
+        {"the program ending", [&] { app->CloseOptionsWindow(); }},
     };
+    files.files[rec] = "RIFF old";
     for (const auto& [what, act] : cases) {
         w.List1.SetListIndex(0);
         w.SelectKind(1);
@@ -101,8 +105,8 @@ TEST_F(RecordingTest, HidingThePanelOrShowingItAfreshCancelsWithinOneTick) {
         EXPECT_THAT(mci.Texts(), Contains("close capture")) << what;
         EXPECT_THAT(mci.Texts(), Not(Contains(::testing::StartsWith("save capture")))) << what;
     }
-    EXPECT_FALSE(files.Exists(rec));
-    EXPECT_FALSE(files.Exists(folder + "wav\\bob.wav"));
+    EXPECT_EQ(files.files[rec], "RIFF old");
+    EXPECT_FALSE(files.Exists(scratch));
     EXPECT_TRUE(Logged("Quillares: recording cancelled"));
 }
 
@@ -112,7 +116,8 @@ TEST_F(RecordingTest, TheSavePathIsTheShortFormBareOrElseQuoted) {
         std::string shortForm;
         std::string argument;
     };
-    const std::string spaced = folder + "my wav\\rec_anna.wav";
+    app->shared.ProgramFolder = "C:\\My Quillares\\";
+    const std::string spaced = app->recorder.ScratchFile();
     const std::vector<Case> cases = {
         {false, "", "\"" + spaced + "\""},
         {true, "C:\\QUILLA~1\\MYWAV~1\\REC_AN~1.WAV", "C:\\QUILLA~1\\MYWAV~1\\REC_AN~1.WAV"},
@@ -120,7 +125,6 @@ TEST_F(RecordingTest, TheSavePathIsTheShortFormBareOrElseQuoted) {
         {true, spaced, "\"" + spaced + "\""},
     };
     for (const auto& c : cases) {
-        app->shared.RecordFile = spaced;
         app->recorder.RecordStart();
         if (c.exists) {
             files.files[spaced] = "RIFF";
@@ -129,20 +133,22 @@ TEST_F(RecordingTest, TheSavePathIsTheShortFormBareOrElseQuoted) {
         mci.commands.clear();
         app->recorder.RecordSave();
         EXPECT_EQ(mci.Texts().at(1), "save capture " + c.argument);
-        files.files.erase(spaced);
     }
 }
 
 TEST_F(RecordingTest, AFailedSaveIsLoggedAndAnEndedRingDoesNotCloseTheRecording) {
+    files.files[rec] = "RIFF old";
     Run(7);
     files.files[folder + "wav\\ring.wav"] = "RIFF";
     app->player.RingTone(folder + "wav\\ring.wav");
     mci.commands.clear();
     app->player.StopTone();
     EXPECT_THAT(mci.Texts(), ElementsAre("stop file", "close file"));
-    mci.failures["save capture \"" + rec + "\""] = 275;
+    mci.failures["save capture \"" + scratch + "\""] = 275;
     Run(6);
     EXPECT_TRUE(Logged("Quillares: recording not saved: " + rec));
+    EXPECT_EQ(files.files[rec], "RIFF old");
+    EXPECT_EQ(State(11), D);
 }
 
 }  // namespace
