@@ -60,7 +60,7 @@ int main(int argc, char** argv) {
     }
 
     const ToneService service(settings, *engine);
-    ToneHttpServer server(service, o.slowMs, Log);
+    ToneHttpServer server(service, o.slowMs, Log, o.trickleMs);
     const int port = server.Bind(o.host, o.port);
     if (port < 0) {
         std::cerr << "tone-server: cannot listen on " << o.host << ":" << o.port << "\n";

@@ -35,7 +35,8 @@ ParsedOptions ParseOptions(const std::vector<std::string>& args) {
             o.updateRequired = true;
             continue;
         }
-        if (a != "--host" && a != "--port" && a != "--version" && a != "--slow-ms") {
+        if (a != "--host" && a != "--port" && a != "--version" && a != "--slow-ms" &&
+            a != "--trickle-ms") {
             r.error = "unknown option " + a;
             return r;
         }
@@ -54,7 +55,7 @@ ParsedOptions ParseOptions(const std::vector<std::string>& args) {
             ok = IsVersion(v);
             o.version = v;
         } else {
-            ok = ParseInt(v, 0, 10000, o.slowMs);
+            ok = ParseInt(v, 0, 10000, a == "--slow-ms" ? o.slowMs : o.trickleMs);
         }
         if (!ok) {
             r.error = "bad value for " + a + ": " + v;

@@ -10,6 +10,7 @@ struct ServerOptions {
     std::string version;  // empty: the add-on's own version, so no update is offered
     bool updateRequired = false;
     int slowMs = 0;  // pause before each block of an answer
+    int trickleMs = 0;  // send every answer one byte every this many ms
 };
 
 struct ParsedOptions {
@@ -20,6 +21,6 @@ struct ParsedOptions {
 ParsedOptions ParseOptions(const std::vector<std::string>& args);
 
 inline constexpr const char* kUsage =
-    "usage: tone-server [--host H] [--port N] [--version V] [--update-required] [--slow-ms N]";
+    "usage: tone-server [--host H] [--port N] [--version V] [--update-required] [--slow-ms N] [--trickle-ms N]";
 
 }  // namespace quill::toneserver

@@ -21,18 +21,20 @@ std::optional<std::string> Item(const httplib::Request& req) {
     return req.get_param_value("Item");
 }
 
-void Send(const Reply& r, int slowMs, httplib::Response& res) {
+void Send(const Reply& r, int slowMs, int trickleMs, httplib::Response& res) {
     res.status = r.status;
-    if (slowMs <= 0 || r.status != 200) {
+    if (trickleMs <= 0 && (slowMs <= 0 || r.status != 200)) {
         res.set_content(r.body, r.contentType.c_str());
         return;
     }
+    const int pauseMs = trickleMs > 0 ? trickleMs : slowMs;
+    const std::size_t block = trickleMs > 0 ? 1 : kBlock;
     auto body = std::make_shared<const std::string>(r.body);
     res.set_content_provider(
         body->size(), r.contentType.c_str(),
-        [body, slowMs](std::size_t offset, std::size_t length, httplib::DataSink& sink) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(slowMs));
-            return sink.write(body->data() + offset, std::min(length, kBlock));
+        [body, pauseMs, block](std::size_t offset, std::size_t length, httplib::DataSink& sink) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(pauseMs));
+            return sink.write(body->data() + offset, std::min(length, block));
         });
 }
 
@@ -50,7 +52,7 @@ std::string Describe(const httplib::Request& req, const httplib::Response& res) 
 
 }  // namespace
 
-ToneHttpServer::ToneHttpServer(const ToneService& service, int slowMs, LogLine log) {
+ToneHttpServer::ToneHttpServer(const ToneService& service, int slowMs, LogLine log, int trickleMs) {
     // The library's default also sets SO_REUSEPORT, which would let a second server share our
     // port without a word; reusing the address is enough for a quick restart.
     http_.set_socket_options([this](int sock) {
@@ -67,16 +69,16 @@ ToneHttpServer::ToneHttpServer(const ToneService& service, int slowMs, LogLine l
         log(Describe(req, res));
     });
 
-    http_.Get(kInfoPath, [&service, slowMs](const httplib::Request& req, httplib::Response& res) {
+    http_.Get(kInfoPath, [&service, slowMs, trickleMs](const httplib::Request& req, httplib::Response& res) {
         const std::string local = req.local_addr + ":" + std::to_string(req.local_port);
-        Send(service.Info(Item(req), req.get_header_value("Host"), local), slowMs, res);
+        Send(service.Info(Item(req), req.get_header_value("Host"), local), slowMs, trickleMs, res);
     });
-    http_.Get(kSpeechPath, [&service, slowMs](const httplib::Request& req, httplib::Response& res) {
-        Send(service.Speak(Item(req)), slowMs, res);
+    http_.Get(kSpeechPath, [&service, slowMs, trickleMs](const httplib::Request& req, httplib::Response& res) {
+        Send(service.Speak(Item(req)), slowMs, trickleMs, res);
     });
-    http_.Get(".*", [&service, slowMs](const httplib::Request& req, httplib::Response& res) {
+    http_.Get(".*", [&service, slowMs, trickleMs](const httplib::Request& req, httplib::Response& res) {
         const auto page = service.Page(req.path);
-        Send(page ? *page : Reply{404, "text/plain", "Not found."}, slowMs, res);
+        Send(page ? *page : Reply{404, "text/plain", "Not found."}, slowMs, trickleMs, res);
     });
 }
 

@@ -17,8 +17,9 @@ class ToneHttpServer {
 public:
     using LogLine = std::function<void(const std::string&)>;
 
-    // slowMs > 0 trickles every successful answer in 2048-byte blocks, pausing before each.
-    ToneHttpServer(const ToneService& service, int slowMs, LogLine log);
+    // slowMs > 0 trickles every successful answer in 2048-byte blocks, pausing before each;
+    // trickleMs > 0 sends every answer one byte every trickleMs.
+    ToneHttpServer(const ToneService& service, int slowMs, LogLine log, int trickleMs = 0);
 
     // The port now bound (a free one when port is 0), or -1.
     int Bind(const std::string& host, int port);
