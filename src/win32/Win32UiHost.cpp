@@ -74,6 +74,24 @@ bool Win32UiHost::AskYesNo(const std::string& text, const std::string& title) {
     return MessageBoxW(window_, Wide(text).c_str(), Wide(title).c_str(), MB_YESNO | MB_ICONEXCLAMATION) == IDYES;
 }
 
+void Win32UiHost::EndMessageBoxes() {
+    // The boxes are the thread's system dialogs owned by the options window; the program's own
+    // dialogs have a class of their own. No ends a question, and OK any box that has no No.
+    struct Find {
+        HWND owner;
+        static BOOL CALLBACK Each(HWND hwnd, LPARAM param) {
+            wchar_t cls[16] = {};
+            GetClassNameW(hwnd, cls, 16);
+            if (lstrcmpW(cls, L"#32770") == 0 && GetWindow(hwnd, GW_OWNER) == reinterpret_cast<Find*>(param)->owner) {
+                PostMessageW(hwnd, WM_COMMAND, MAKEWPARAM(IDNO, BN_CLICKED), 0);
+                PostMessageW(hwnd, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+            }
+            return TRUE;
+        }
+    } find{window_};
+    EnumThreadWindows(GetCurrentThreadId(), Find::Each, reinterpret_cast<LPARAM>(&find));
+}
+
 void Win32UiHost::DestroyMainWindow() {
     // Later, from the message loop: the caller may still be inside one of the window's handlers.
     PostMessageW(window_, kDestroyMessage, 0, 0);

@@ -33,6 +33,8 @@ public:
     // A question with Yes and No buttons and an exclamation icon, owned by the options window;
     // true for Yes.
     virtual bool AskYesNo(const std::string& text, const std::string& title) = 0;
+    // The program is ending: every message box still open goes as if answered No (or OK).
+    virtual void EndMessageBoxes() = 0;
     // Shows the dialog owned by the options window and returns once it has unloaded.
     virtual void ShowModal(ui::Dialog& dialog) = 0;
     // Shows the dialog and returns at once; it lives until it unloads.

@@ -50,6 +50,7 @@ public:
         calls.push_back("Ask " + title + ": " + text);
         return answerYes;
     }
+    void EndMessageBoxes() override { calls.push_back("EndMessageBoxes"); }
     void ShowModal(ui::Dialog& d) override {
         calls.push_back("ShowModal " + d.form.Name());
         d.Load();

@@ -37,6 +37,7 @@ struct ProgramHarness {
     std::unique_ptr<Quillares> app;
 
     ProgramHarness() {
+        net.clock = &clock;
         files.files[folder + "Quillares.ini"] = "[window]\r\n";
         Make();
     }
