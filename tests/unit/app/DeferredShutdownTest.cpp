@@ -22,12 +22,9 @@ TEST_F(DeferredShutdownTest, EveryWayToEndCancelsTheDownloadThenEndsOnceOutsideE
         net.answers[speech] = {std::string(9000, 'w'), 0, 0, 0, FakeInternet::kNever};
         const auto start = clock.ms;
         bool asked = false, endedInside = false;
-        net.onAwait = [&] {
+        net.onAwait = [&] {  // after a second, with the main loop nested under the download
             if (asked || clock.ms - start < 1000) return;
-            asked = true;
-            ask(*app);
-            Ticks(5);  // the main loop, nested under the download
-            endedInside = app->Ended() || ui.destroyed;
+            asked = true, ask(*app), Ticks(5), endedInside = app->Ended() || ui.destroyed;
         };
         ui.whileModal = [&](ui::Dialog& d) {
             static_cast<ui::ProgressWindow&>(d).Timer1.OnTick();
@@ -44,7 +41,7 @@ TEST_F(DeferredShutdownTest, EveryWayToEndCancelsTheDownloadThenEndsOnceOutsideE
         EXPECT_TRUE(ui.calls.empty()) << way;
         app->OnTimer1();
         EXPECT_TRUE(app->Ended() && ui.destroyed) << way;
-        auto lines = LogLines();
+        const auto lines = LogLines();
         EXPECT_EQ(std::count(lines.begin(), lines.end(), "Quillares: END"), 1) << way;
         ui.destroyed = false;
     }
