@@ -16,7 +16,6 @@ public:
     // How many loops are running below the caller.
     int Depth() const { return depth_; }
     void EndAll();
-    bool Ending() const { return ending_; }
 
     void InstallWindowProc() override { host_.InstallWindowProc(); }
     void RestoreWindowProc() override { host_.RestoreWindowProc(); }

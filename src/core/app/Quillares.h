@@ -64,7 +64,6 @@ public:
     void CountToneCatalogue() override { catalogue.CountToneCatalogue(); }
 
     bool Ended() const { return ended_; }
-    bool EndPending() const { return endPending_; }
 
     // Declared before the ports, which hand it to the whole program as the UI host.
     NestedLoops loops;
