@@ -20,6 +20,7 @@ namespace quill::win32 {
 class Win32Clock : public Clock {
 public:
     LocalTime Now() override;
+    std::uint64_t Milliseconds() override { return GetTickCount64(); }
 };
 
 class Win32SkypeWire : public SkypeWire {

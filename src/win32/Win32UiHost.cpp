@@ -82,6 +82,21 @@ bool Win32UiHost::AskYesNoOver(ui::Dialog& owner, const std::string& text, const
                        MB_YESNO | MB_ICONEXCLAMATION) == IDYES;
 }
 
+void Win32UiHost::EndMessageBoxes() {
+    // The boxes are the thread's system dialogs, owned by the options window or by one of the
+    // program's dialogs (which have a class of their own). No ends a question, and OK any box
+    // that has no No.
+    EnumThreadWindows(GetCurrentThreadId(), [](HWND hwnd, LPARAM) -> BOOL {
+        wchar_t cls[16] = {};
+        GetClassNameW(hwnd, cls, 16);
+        if (lstrcmpW(cls, L"#32770") == 0 && GetWindow(hwnd, GW_OWNER) != nullptr) {
+            PostMessageW(hwnd, WM_COMMAND, MAKEWPARAM(IDNO, BN_CLICKED), 0);
+            PostMessageW(hwnd, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+        }
+        return TRUE;
+    }, 0);
+}
+
 void Win32UiHost::DestroyMainWindow() {
     // Later, from the message loop: the caller may still be inside one of the window's handlers.
     PostMessageW(window_, kDestroyMessage, 0, 0);

@@ -22,6 +22,7 @@ public:
     void Warn(const std::string& text, const std::string& title) override;
     bool AskYesNo(const std::string& text, const std::string& title) override;
     bool AskYesNoOver(ui::Dialog& owner, const std::string& text, const std::string& title) override;
+    void EndMessageBoxes() override;
     void ShowModal(ui::Dialog& dialog) override { dialogs_.ShowModal(dialog); }
     void ShowModeless(ui::Dialog& dialog) override { dialogs_.ShowModeless(dialog); }
     void DoEvents() override { dialogs_.DoEvents(); }

@@ -99,7 +99,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     Win32TextCodec codec;
     Win32Process process;
     Win32FolderWatch folderWatch;
-    Win32Internet net;
+    Win32Internet net([&ui] { ui.DoEvents(); });
     Win32Registry registry;
     Quillares app(Ports{files, clock, wire, mci, ui, shell, codec, process, folderWatch, net, registry});
     g_app = &app;

@@ -39,6 +39,7 @@ public:
     void ShowModal(ui::Dialog&) override {}
     void ShowModeless(ui::Dialog&) override {}
     void DestroyMainWindow() override {}
+    void EndMessageBoxes() override {}
 };
 
 class Silent : public Multimedia {

@@ -5,7 +5,8 @@
 namespace quill {
 
 Quillares::Quillares(Ports p)
-    : ports(p),
+    : loops(p.ui),
+      ports{p.files, p.clock, p.wire, p.mci, loops, p.shell, p.codec, p.process, p.folderWatch, p.net, p.registry},
       log(ports.files, ports.clock, shared),
       settings(ports.files, ports.codec, log, shared),
       help({settings, ports.files, ports.codec, log, ports.shell, ports.ui, shared}),
@@ -26,6 +27,16 @@ Quillares::Quillares(Ports p)
       proc(log, queue, link, dispatcher, tray) {
     proc.onPlaybackNotice = [this](std::uintptr_t code) { player.OnPlaybackNotice(code); };
     panels.Attach();
+}
+
+void Quillares::OnTimer1() {
+    guarded([&] {
+        // While an end waits, nothing new starts; the first tick outside every loop ends the program.
+        if (!endPending_)
+            loop.Timer1Tick();
+        else if (!Nested())
+            CloseOptionsWindow();
+    });
 }
 
 std::optional<std::intptr_t> Quillares::WindowProc(const WindowMessage& m) {

@@ -4,6 +4,7 @@
 
 #include "core/base/LanguageTexts.h"
 #include "core/base/Log.h"
+#include "core/app/NestedLoops.h"
 #include "core/app/Ports.h"
 #include "core/base/ProgramControl.h"
 #include "core/base/Settings.h"
@@ -42,8 +43,10 @@ public:
 
     // The event seam.
     std::optional<std::intptr_t> WindowProc(const WindowMessage& m);
-    void OnTimer1() { guarded([&] { loop.Timer1Tick(); }); }
-    void OnTimer2() { guarded([&] { loop.Timer2Tick(); }); }
+    void OnTimer1();
+    void OnTimer2() {
+        if (!endPending_) guarded([&] { loop.Timer2Tick(); });
+    }
     // Close box, system menu or Alt+F4: the window hides, the program stays.
     void OnCloseBox() { window.Form1.SetVisible(false); }
     // The system is ending the session.
@@ -52,7 +55,8 @@ public:
     void OnFormMoved(int leftTwips, int topTwips) { window.Form1.Move(leftTwips, topTwips); }
     void OpenLog();
 
-    // ProgramControl
+    // ProgramControl. Inside a transfer or a modal window the program ends once they have
+    // stopped and the stack has unwound: ending under them would free what they still use.
     void CloseOptionsWindow() override;
     void ShowFirstRunWindow() override { help.ShowFirstRunWindow(); }
     void ShowHelpWindow() override { help.ShowHelpWindow(); }
@@ -61,6 +65,8 @@ public:
 
     bool Ended() const { return ended_; }
 
+    // Declared before the ports, which hand it to the whole program as the UI host.
+    NestedLoops loops;
     Ports ports;
     Shared shared;
     Log log;
@@ -89,10 +95,15 @@ private:
         if (!ended_) Trapped(f);
     }
     void ReadWindowPosition();
+    TransferDeadlines ReadTransferDeadlines();
+    // A loop or a transfer is running below the caller.
+    bool Nested() const { return loops.Depth() > 0 || (server_ && server_->Busy()); }
+    void EndNow();
     void LoadLanguage();
 
     std::unique_ptr<clsHTTP> server_;
     bool ended_ = false;
+    bool endPending_ = false;
 };
 
 }  // namespace quill

@@ -7,6 +7,17 @@ namespace quill {
 
 void Quillares::CloseOptionsWindow() {
     if (ended_) return;
+    if (Nested()) {
+        if (!endPending_) log.WriteLog("Quillares: ending once the running transfer and windows have stopped");
+        endPending_ = true;
+        if (server_ && server_->Busy()) server_->CancelOperationFlag = true;
+        loops.EndAll();
+        return;
+    }
+    EndNow();
+}
+
+void Quillares::EndNow() {
     ended_ = true;
     Trapped([&] { help.ReleaseFirstRunWindow(); });
     // The capture device stays open otherwise; the contact keeps the recording it had.

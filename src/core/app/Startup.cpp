@@ -34,7 +34,9 @@ Quillares::StartResult Quillares::Start(WindowHandle mainWindow) {
         if (shared.DefaultTone.empty()) shared.DefaultTone = "wav\\default.wav";
         log.WriteLog("Quillares: interface=" + shared.LangFile);
     });
-    Trapped([&] { server_ = std::make_unique<clsHTTP>(ports.net, ports.files, ports.ui, ports.clock, ports.codec); });
+    Trapped([&] {
+        server_ = std::make_unique<clsHTTP>(ports.net, ports.files, ports.clock, ports.codec, ReadTransferDeadlines());
+    });
     Trapped([&] { LoadLanguage(); });
     Trapped([&] {
         std::string skip = LowerAscii(settings.ReadIniFile("Quillares.ini", "window", "skiphelp"));
@@ -54,6 +56,15 @@ Quillares::StartResult Quillares::Start(WindowHandle mainWindow) {
 void Quillares::LoadLanguage() {
     const auto file = ui::LanguageFile::Read(ports.files, ports.codec, log, shared.ProgramFolder + shared.LangFile);
     ui::LoadLanguage(window, texts, file, shared.ProgramFolder);
+}
+
+// Not in the shipped file: the end-to-end tests shorten the deadlines so as not to wait 15 s.
+TransferDeadlines Quillares::ReadTransferDeadlines() {
+    const std::string text = Trim(settings.ReadIniFile("Quillares.ini", "window", "transferdeadlines"));
+    if (text.empty()) return {};
+    if (auto deadlines = TransferDeadlines::Parse(text)) return *deadlines;
+    log.WriteLogData("Quillares: ignored transferdeadlines=", text);
+    return {};
 }
 
 void Quillares::ReadWindowPosition() {

@@ -20,6 +20,18 @@ void Log::WriteLog(const std::string& text) {
         written_ = 0;
         return;
     }
+    Append(text);
+}
+
+std::string Log::Cut(const std::string& text) {
+    if (text.size() <= kMaxDataBytes) return text;
+    std::size_t cut = kMaxDataBytes;
+    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;  // whole characters only
+    return text.substr(0, cut) + " [cut at " + std::to_string(kMaxDataBytes) + " of " + std::to_string(text.size()) +
+           " bytes]";
+}
+
+void Log::Append(const std::string& text) {
     std::string line = FormatLine(clock_.Now(), text);
     if (written_ + line.size() > kMaxBytes) {
         files_.Delete(Path());

@@ -17,15 +17,25 @@ public:
     // The log lives in shared.ProgramFolder, which start-up fills in after construction.
     Log(Files& files, Clock& clock, const Shared& shared) : files_(files), clock_(clock), shared_(shared) {}
 
+    // Outside text (Skype's, the server's) keeps the start of a longer one.
+    static constexpr std::size_t kMaxDataBytes = 2000;
+
     // "START" deletes the log instead of writing a line. Line breaks in text become blanks, so
     // outside text cannot write lines of its own.
     void WriteLog(const std::string& text);
+    // A line of outside text after the program's own words: the text is cut at kMaxDataBytes,
+    // and the line is never taken as "START".
+    void WriteLogData(const std::string& words, const std::string& text) { Append(words + Cut(text)); }
+    // The first kMaxDataBytes of text in whole characters, marked as cut.
+    static std::string Cut(const std::string& text);
 
     std::string Path() const { return shared_.ProgramFolder + "Quillares.log"; }
 
     static std::string FormatLine(const LocalTime& t, const std::string& text);
 
 private:
+    void Append(const std::string& text);
+
     Files& files_;
     Clock& clock_;
     const Shared& shared_;

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 
 namespace quill {
 
@@ -10,6 +11,8 @@ class Clock {
 public:
     virtual ~Clock() = default;
     virtual LocalTime Now() = 0;
+    // Milliseconds from an arbitrary start, never going back: for measuring how long something takes.
+    virtual std::uint64_t Milliseconds() = 0;
 };
 
 }  // namespace quill

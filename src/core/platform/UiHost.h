@@ -38,6 +38,8 @@ public:
         (void)owner;
         return AskYesNo(text, title);
     }
+    // The program is ending: every message box still open goes as if answered No (or OK).
+    virtual void EndMessageBoxes() = 0;
     // Shows the dialog owned by the options window and returns once it has unloaded.
     virtual void ShowModal(ui::Dialog& dialog) = 0;
     // Shows the dialog and returns at once; it lives until it unloads.

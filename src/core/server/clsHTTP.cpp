@@ -5,7 +5,6 @@
 #include "core/platform/Files.h"
 #include "core/platform/Internet.h"
 #include "core/platform/TextCodec.h"
-#include "core/platform/UiHost.h"
 #include "core/server/InternetErrorText.h"
 #include "core/server/RequestCode.h"
 #include "core/server/WebAddress.h"
@@ -38,55 +37,82 @@ int clsHTTP::LeadBlanks() {
 
 std::string clsHTTP::DownloadFile(std::string WaveFilePath, const std::string& WaveFileName,
                                   const std::string& address) {
+    // One transfer at a time: a second one would share the first one's Cancel and handles.
+    if (busy_) return "Error opening file: another transfer is under way; try again when it has ended.";
     if (EndsWith(WaveFilePath, "\\")) WaveFilePath.pop_back();
     const std::string target = WaveFilePath + "\\" + WaveFileName;
     if (files_.Exists(target)) {
         files_.ClearAttributes(target);
         files_.Delete(target);
     }
-    if (!IsWebAddress(address)) return "Error opening file: " + ::quill::InternetErrorText(12006);
+    if (!IsWebAddress(address)) return "Error opening file: " + InternetErrorText(12006);
 
-    const Internet::Handle session = net_.OpenSession(kAgentName, kTimeoutMs);
-    if (!session) return "Connection error: " + InternetErrorText();
-    const Internet::Handle url = net_.OpenAddress(session, address, kOpenFlags);
-    if (!url) {
-        const std::string error = "Error opening file: " + InternetErrorText();
-        net_.Close(session);
-        return error;
-    }
-
+    busy_ = true;
     std::string result;
-    if (!files_.Write(target, "")) result = "Error downloading file: the file could not be created.";
-    BytesDownloaded = 0;
-    CancelOperationFlag = false;
-    while (result.empty()) {
-        const auto block = net_.ReadBlock(url, kReadBlock);
-        if (CancelOperationFlag) {
-            CancelOperationFlag = false;
-            result = "Operation has been cancelled.";
-            break;
-        }
-        if (!block) {
-            result = "Error downloading file: " + InternetErrorText();
-            break;
-        }
-        if (block->empty()) break;
-        if (BytesDownloaded + static_cast<std::int64_t>(block->size()) > kMaxDownloadBytes) {
-            result = "Error downloading file: the answer is larger than 64 MiB.";
-            break;
-        }
-        if (!files_.Append(target, *block)) {
-            result = "Error downloading file: the file could not be written.";
-            break;
-        }
-        BytesDownloaded += static_cast<std::int32_t>(block->size());
-        ui_.DoEvents();
+    try {
+        result = Transfer(target, address);
+    } catch (...) {
+        net_.Close();
+        busy_ = false;
+        throw;
     }
-    net_.Close(url);
-    net_.Close(session);
+    net_.Close();
+    busy_ = false;
     return result;
 }
 
-std::string clsHTTP::InternetErrorText() { return ::quill::InternetErrorText(net_.LastError()); }
+std::string clsHTTP::Transfer(const std::string& target, const std::string& address) {
+    static const std::string cancelled = "Operation has been cancelled.";
+    const std::string timedOut = InternetErrorText(12002);
+    CancelOperationFlag = false;
+    const std::uint64_t start = clock_.Milliseconds();
+    transferDeadline_ = start + deadlines_.transferMs;
+    const std::uint64_t connected = start + deadlines_.connectMs;
+    Internet::Outcome out;
+
+    net_.OpenSession(kAgentName);
+    Wait wait = Await(connected, out);
+    if (wait == Wait::Cancelled) return cancelled;
+    if (wait == Wait::TimedOut) return "Connection error: " + timedOut;
+    if (!out.ok) return "Connection error: " + InternetErrorText(out.error);
+
+    net_.OpenAddress(address, kOpenFlags);
+    wait = Await(connected, out);
+    if (wait == Wait::Cancelled) return cancelled;
+    if (wait == Wait::TimedOut) return "Error opening file: " + timedOut;
+    if (!out.ok) return "Error opening file: " + InternetErrorText(out.error);
+
+    if (!files_.Write(target, "")) return "Error downloading file: the file could not be created.";
+    BytesDownloaded = 0;
+    for (;;) {
+        net_.ReadBlock(kReadBlock);
+        wait = Await(clock_.Milliseconds() + deadlines_.readMs, out);
+        if (wait == Wait::Cancelled) return cancelled;
+        if (wait == Wait::TimedOut) return "Error downloading file: " + timedOut;
+        if (!out.ok) return "Error downloading file: " + InternetErrorText(out.error);
+        if (out.bytes.empty()) return "";
+        if (BytesDownloaded + static_cast<std::int64_t>(out.bytes.size()) > kMaxDownloadBytes)
+            return "Error downloading file: the answer is larger than 64 MiB.";
+        if (!files_.Append(target, out.bytes)) return "Error downloading file: the file could not be written.";
+        BytesDownloaded += static_cast<std::int32_t>(out.bytes.size());
+    }
+}
+
+clsHTTP::Wait clsHTTP::Await(std::uint64_t stepDeadline, Internet::Outcome& outcome) {
+    const std::uint64_t deadline = stepDeadline < transferDeadline_ ? stepDeadline : transferDeadline_;
+    for (;;) {
+        const std::uint64_t now = clock_.Milliseconds();
+        if (now >= deadline) return Wait::TimedOut;
+        auto back = net_.Await(static_cast<unsigned>(deadline - now < kSliceMs ? deadline - now : kSliceMs));
+        if (CancelOperationFlag) {
+            CancelOperationFlag = false;
+            return Wait::Cancelled;
+        }
+        if (back) {
+            outcome = std::move(*back);
+            return Wait::Back;
+        }
+    }
+}
 
 }  // namespace quill

@@ -26,20 +26,12 @@ bool IsMessageWord(const std::string& text) {
     return first != std::string::npos && EndsWith(std::string_view(text).substr(0, first), "MESSAGE");
 }
 
-std::string ForLog(const std::string& text) {
-    if (text.size() <= Dispatcher::kMaxLoggedChars) return text;
-    std::size_t cut = Dispatcher::kMaxLoggedChars;
-    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;  // whole characters only
-    return text.substr(0, cut) + " [cut at " + std::to_string(Dispatcher::kMaxLoggedChars) +
-           " of " + std::to_string(text.size()) + " bytes]";
-}
-
 }  // namespace
 
 void Dispatcher::ReceiveSkypeMessage(std::string_view bytes) {
     if (bytes.size() > kMaxNotificationBytes) bytes = bytes.substr(0, kMaxNotificationBytes);
     std::string text = DecodeNotification(bytes, p_.codec);
-    if (text != "PONG") p_.log.WriteLog("Skype: " + ForLog(text));
+    if (text != "PONG") p_.log.WriteLogData("Skype: ", text);
     bool understood = false;
     try {
         understood = Classify(text);
@@ -114,11 +106,23 @@ bool Dispatcher::OnCurrentUser(const std::string& text) {
     // own file early enough for its window position, language and default tone.
     p_.settings.WriteIniFile("Quillares.ini", "window", "id", p_.shared.UserId);
     p_.window.Frame1.SetVisible(false);
+    // The check may wait for the server and raise message boxes: never inside Skype's message.
+    // One waiting check serves any number of reports.
+    if (!p_.queue.Holds(WorkItem::Kind::ServerCheck)) p_.queue.QueueItem(WorkItem::Kind::ServerCheck);
+    return true;
+}
+
+void Dispatcher::CheckServer() {
+    // A spoken tone's transfer holds the client: the check waits for it rather than fail. During
+    // another check it goes straight on, as that one answers for both.
+    if (p_.synthesis.TransferBusy() && !p_.synthesis.ServerBusy) {
+        p_.queue.QueueItem(WorkItem::Kind::ServerCheck);
+        return;
+    }
     if (p_.synthesis.ReadServerDB())
         p_.program.CloseOptionsWindow();
     else
         p_.queue.QueueItem(WorkItem::Command("SEARCH FRIENDS"));
-    return true;
 }
 
 void Dispatcher::OnUsers(const std::string& text) {

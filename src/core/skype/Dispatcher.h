@@ -24,8 +24,6 @@ class Dispatcher {
 public:
     // Longer notifications are cut: no peer's text may grow the program without bound.
     static constexpr std::size_t kMaxNotificationBytes = 1024 * 1024;
-    // The log keeps the start of a longer one.
-    static constexpr std::size_t kMaxLoggedChars = 2000;
 
     // What the dispatcher reads, writes and drives.
     struct Services {
@@ -49,6 +47,9 @@ public:
     void HandleSkypeEvent(const std::string& text);
     // A "List1" item: ask for the next display name.
     void NextDisplayName();
+    // A ServerCheck item: the check that follows the signed-in user, then the contacts. It
+    // waits its turn behind a transfer under way.
+    void CheckServer();
 
     std::string CallerHandle;
 

@@ -88,6 +88,9 @@ void MainLoop::ActOn(const WorkItem& item) {
         case Kind::Unload:
             program_.CloseOptionsWindow();
             break;
+        case Kind::ServerCheck:
+            dispatcher_.CheckServer();
+            break;
         case Kind::Empty:
             // While the names are still missing, every empty item asks for the next one.
             if (window_.List1.ListCount() == 0) queue_.QueueItem(Kind::List1);

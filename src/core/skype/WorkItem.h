@@ -14,6 +14,7 @@ struct WorkItem {
         Menu1,         // pop up the tray menu
         Menu2,         // a left click: the menu, one item later, unless a double-click wins
         Unload,        // end the program
+        ServerCheck,   // the server check after Skype named the signed-in user, then SEARCH FRIENDS
         Notification,  // "<" + text: Skype's notification, for HandleSkypeEvent
         Command,       // ">" + text: a command to send to Skype
     };

@@ -15,6 +15,7 @@ std::string WorkItem::Describe() const {
         case Kind::Menu1: return "Menu1";
         case Kind::Menu2: return "Menu2";
         case Kind::Unload: return "Unload";
+        case Kind::ServerCheck: return "ServerCheck";
         case Kind::Notification: return "<" + text;
         case Kind::Command: return ">" + text;
     }

@@ -68,8 +68,10 @@ void ProgressWindow::RunSynthesis() {
     const std::string voice = index < owner_.VoiceIds.size() ? owner_.VoiceIds[index] : "";
     s.log.WriteLog("Quillares: begin of synthesis");
     const std::string folder = s.shared.ProgramFolder + "tones";
+    transferring_ = true;
     const std::string result = s.http ? s.http->GenerateWave(folder, FileName, owner_.SynthUrl, voice, owner_.SynthText)
                                       : std::string("Connection error: Error details are not available.");
+    transferring_ = false;
     Command1[0].SetEnabled(true);
     FileName = folder + "\\" + FileName;
     if (!result.empty()) return ShowError(result);
@@ -87,12 +89,14 @@ void ProgressWindow::RunSynthesis() {
 
 void ProgressWindow::ShowError(const std::string& text) {
     Label1.SetCaption("ERROR: " + text);
-    owner_.s_.log.WriteLog(text);
+    // The server's own words among them: a text such as "START" must not act on the log.
+    owner_.s_.log.WriteLogData("", text);
     owner_.SynthesisDone = false;
 }
 
 void ProgressWindow::Cancel() {
-    if (owner_.s_.http) owner_.s_.http->CancelOperationFlag = true;
+    // Only its own transfer: one refused for another under way must not cancel that one.
+    if (transferring_ && owner_.s_.http) owner_.s_.http->CancelOperationFlag = true;
     owner_.SynthesisDone = false;
     Unload();
 }

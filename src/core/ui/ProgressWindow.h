@@ -32,6 +32,7 @@ private:
 
     ToneSynthesis& owner_;
     bool ticked_ = false;
+    bool transferring_ = false;
 };
 
 }  // namespace quill::ui

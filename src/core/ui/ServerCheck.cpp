@@ -35,6 +35,8 @@ bool ToneSynthesis::ReadServerDB() {
     return mustClose;
 }
 
+bool ToneSynthesis::TransferBusy() const { return s_.http && s_.http->Busy(); }
+
 bool ToneSynthesis::CheckServer() {
     const std::string folder = s_.shared.ProgramFolder + "tones";
     const std::string infoFile = folder + "\\tmp.txt";
@@ -44,7 +46,7 @@ bool ToneSynthesis::CheckServer() {
     const std::string error = s_.http->DbRequest(folder, "tmp.txt", InfoAddress(), s_.shared.UserId, "GetHeader");
     if (!error.empty()) {
         // A transfer cut short leaves half a file: reading it would pass for the server's word.
-        s_.log.WriteLog("Quillares: server request failed: " + error);
+        s_.log.WriteLogData("Quillares: server request failed: ", error);
         s_.files.Delete(infoFile);
         return false;
     }
@@ -60,7 +62,7 @@ bool ToneSynthesis::CheckServer() {
         if (IsWebAddress(*info.synthUrl))
             SynthUrl = *info.synthUrl;
         else
-            s_.log.WriteLog("Quillares: ignored speech address " + *info.synthUrl);
+            s_.log.WriteLogData("Quillares: ignored speech address ", *info.synthUrl);
     }
     auto& voices = s_.window.cmdGender;
     if (fillVoices) {
@@ -71,7 +73,7 @@ bool ToneSynthesis::CheckServer() {
         }
     }
     ApplyLinks(info);
-    s_.log.WriteLog("Quillares: server request OK " + info.note.value_or(""));
+    s_.log.WriteLogData("Quillares: server request OK ", info.note.value_or(""));
 
     bool mustClose = false;
     if (Val(*info.version) > Val(OwnVersionText())) {
@@ -92,7 +94,7 @@ void ToneSynthesis::ApplyLinks(const ServerInfo& info) {
     const auto write = [this](const char* key, const std::optional<std::string>& value) {
         if (!value) return;
         if (!value->empty() && !IsWebAddress(*value)) {
-            s_.log.WriteLog(std::string("Quillares: ignored server address for ") + key + ": " + *value);
+            s_.log.WriteLogData(std::string("Quillares: ignored server address for ") + key + ": ", *value);
             return;
         }
         s_.settings.WriteIni("window", key, *value);

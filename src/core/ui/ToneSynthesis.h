@@ -44,6 +44,8 @@ public:
     // Fetches the server information file and applies it. true: the program must close (an
     // update is required, or the server answered with nothing).
     bool ReadServerDB();
+    // A transfer of the server client is under way.
+    bool TransferBusy() const;
 
     // SynthText for the contact at position num of List1, or the one shown when num is -1.
     void MakeSynText(int num);

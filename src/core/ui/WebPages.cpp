@@ -34,7 +34,7 @@ std::string PageAddress(Settings& settings, WebPage page) {
 void OpenWebPage(Shell& shell, Log& log, const std::string& address, const std::string& verb) {
     if (address.empty()) return;
     if (!IsWebAddress(address)) {
-        log.WriteLog("Quillares: not a web address, not opened: " + address);
+        log.WriteLogData("Quillares: not a web address, not opened: ", address);
         return;
     }
     // What the shell makes of it is not examined: a page that does not open is the browser's to show.

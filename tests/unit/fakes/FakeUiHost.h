@@ -55,6 +55,7 @@ public:
         if (whileAsking) whileAsking(owner);
         return AskYesNo(text, title);
     }
+    void EndMessageBoxes() override { calls.push_back("EndMessageBoxes"); }
     void ShowModal(ui::Dialog& d) override {
         calls.push_back("ShowModal " + d.form.Name());
         d.Load();

@@ -37,6 +37,7 @@ struct ProgramHarness {
     std::unique_ptr<Quillares> app;
 
     ProgramHarness() {
+        net.clock = &clock;
         files.files[folder + "Quillares.ini"] = "[window]\r\n";
         // The capture device writes where its save command says.
         mci.onSuccess = [this](const std::string& c) {

@@ -7,7 +7,6 @@
 #include "fakes/FakeFiles.h"
 #include "fakes/FakeInternet.h"
 #include "fakes/FakeSystem.h"
-#include "fakes/FakeUiHost.h"
 
 namespace quill::test {
 namespace {
@@ -18,10 +17,11 @@ const std::string kTarget = "C:\\Q\\tones\\a.wav";
 struct ClsHttpTest : ::testing::Test {
     FakeInternet net;
     FakeFiles files;
-    FakeUiHost ui;
     FakeClock clock;
     FakeTextCodec codec;
-    clsHTTP http{net, files, ui, clock, codec};
+    clsHTTP http{net, files, clock, codec};
+
+    void SetUp() override { net.clock = &clock; }
 
     std::string Speak(const std::string& body, const std::string& folder = "C:\\Q\\tones") {
         net.answers[kBase] = {body};
@@ -39,16 +39,15 @@ TEST_F(ClsHttpTest, RequestIsEncodedAfterTheBaseWithTheVoicesRate) {
     EXPECT_EQ(DecodeRequest(encoded, 3).fields, (std::vector<std::string>{"en-us16", "16", "Hi CONTACT"}));
     EXPECT_EQ(net.agent, "MyRcvSes");
     EXPECT_EQ(net.flags, 0xA0000000u);
-    EXPECT_EQ(net.timeoutMs, 15000u);
 }
 
-TEST_F(ClsHttpTest, AnswerIsStoredInBlocksWithEventsBetween) {
+TEST_F(ClsHttpTest, AnswerIsStoredInBlocksWhileTheWindowsKeepTheirEvents) {
     const std::string body(5000, 'w');
     files.files[kTarget] = "old";
     EXPECT_EQ(Speak(body, "C:\\Q\\tones\\"), "");
     EXPECT_EQ(files.files[kTarget], body);
     EXPECT_EQ(http.BytesDownloaded, 5000);
-    EXPECT_EQ(ui.doEvents, 3);  // 2048 + 2048 + 904
+    EXPECT_EQ(net.awaits, 6);  // session, address, 2048 + 2048 + 904, the end
     EXPECT_EQ(net.handlesOpen, 0);
 }
 
@@ -74,11 +73,47 @@ TEST_F(ClsHttpTest, OnlyWebAddressesAreFetched) {
     EXPECT_TRUE(net.opened.empty());
 }
 
-TEST_F(ClsHttpTest, CancelStopsAtTheNextBlockAndKeepsWhatArrived) {
-    ui.onDoEvents = [&] { http.CancelOperationFlag = true; };
-    EXPECT_EQ(Speak(std::string(9000, 'w')), "Operation has been cancelled.");
-    EXPECT_EQ(files.files[kTarget].size(), 2048u);
-    EXPECT_FALSE(http.CancelOperationFlag);
+TEST_F(ClsHttpTest, EachDeadlineEndsItsStepAsATimeOut) {
+    const std::string opening = "Error opening file: ", reading = "Error downloading file: ";
+    const unsigned never = FakeInternet::kNever;
+    const struct {
+        FakeInternet::Answer answer;
+        std::string result;
+        std::uint64_t endsAtMs;
+        std::size_t stored;
+    } cases[] = {
+        {{"wave", 0, 0, never}, opening, 15000, 0},         // accepts, never answers
+        {{"wave", 0, 0, 0, never}, reading, 15000, 0},      // a read that blocks
+        {{"wave", 0, 0, 14000, never}, reading, 29000, 0},  // each read has its own time
+        {{std::string(9000, 'w'), 0, 0, 0, 14000}, reading, 60000, 4 * 2048},  // slow reads, too slow in all
+    };
+    for (const auto& c : cases) {
+        clock.ms = 0;
+        EXPECT_EQ(Speak(c.answer.body), "") << "the last time-out left nothing behind";
+        net.answers[kBase] = c.answer;
+        EXPECT_EQ(http.GenerateWave("C:\\Q\\tones", "a.wav", kBase, "v", "t"),
+                  c.result.empty() ? "" : c.result + "The request has timed out.");
+        EXPECT_EQ(clock.ms, c.endsAtMs);
+        EXPECT_EQ(files.files[kTarget].size(), c.stored) << c.endsAtMs;
+        EXPECT_EQ(net.handlesOpen, 0);
+    }
+    EXPECT_EQ(TransferDeadlines::Parse("2000,1500,6000")->readMs, 1500u);
+    for (const char* bad : {"2000,1500", "99,1500,6000", "2000,1500,600001", "2000,1500,6000,1", "2000, 1500,6000"})
+        EXPECT_FALSE(TransferDeadlines::Parse(bad)) << bad;
+}
+
+TEST_F(ClsHttpTest, CancelEndsABlockedReadAndASecondTransferIsRefused) {
+    std::string second;
+    net.onAwait = [&] {
+        if (clock.ms < 3000) return;
+        second = http.DbRequest("C:\\Q\\tones", "b.txt", kBase, "me", "GetHeader");
+        http.CancelOperationFlag = true;
+    };
+    net.answers[kBase] = {std::string(9000, 'w'), 0, 0, 0, FakeInternet::kNever};
+    EXPECT_EQ(http.GenerateWave("C:\\Q\\tones", "a.wav", kBase, "v", "t"), "Operation has been cancelled.");
+    EXPECT_EQ(second, "Error opening file: another transfer is under way; try again when it has ended.");
+    EXPECT_EQ(clock.ms, 3050u);
+    EXPECT_FALSE(http.Busy() || http.CancelOperationFlag || net.handlesOpen);
 }
 
 TEST_F(ClsHttpTest, AnAnswerPast64MiBIsCutOffAsAnError) {

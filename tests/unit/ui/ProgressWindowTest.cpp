@@ -59,8 +59,9 @@ TEST_F(ProgressWindowTest, MoreThan1000BytesIsAToneLessIsTheServersErrorText) {
 }
 
 TEST_F(ProgressWindowTest, CancelDuringTheDownloadStopsItAndLowersTheResult) {
-    ui.onDoEvents = [this] {
-        if (auto* d = dynamic_cast<ui::ProgressWindow*>(current)) d->Click(d->Command1[1]);
+    net.awaits = 0;
+    net.onAwait = [this] {  // once the first block has arrived
+        if (auto* d = dynamic_cast<ui::ProgressWindow*>(current); d && net.awaits == 4) d->Click(d->Command1[1]);
     };
     ui.whileModal = [this](ui::Dialog& d) {
         current = &d;
