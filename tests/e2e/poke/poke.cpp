@@ -62,8 +62,7 @@ std::string ItemsOf(HWND h, const std::wstring& cls) {
         if (SendMessageW(h, list ? LB_GETTEXTLEN : CB_GETLBTEXTLEN, i, 0) >= 512) continue;
         SendMessageW(h, list ? LB_GETTEXT : CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(item));
         // Appended apart: GCC 12 warns falsely (-Wrestrict) on a C string + a temporary.
-        if (i) out += '\t';
-        out += Utf8(item);
+        (out += i ? "\t" : "") += Utf8(item);
     }
     return out;
 }
