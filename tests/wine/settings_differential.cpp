@@ -175,7 +175,7 @@ std::vector<Case> HandWritten() {
           W("s", "long", std::string(700, 'z')), R("s", "long"), W("s", "cjk", "\xe4\xb8\xad\xe6\x96\x87"),
           R("s", "cjk")}},
         {"UTF-16 with a byte-order mark",
-         std::string("\xff\xfe[\0s\0]\0\r\0\n\0k\0=\0\xe9\0 \0\xac\x20\r\0\n\0", 30),
+         std::string("\xff\xfe[\0s\0]\0\r\0\n\0k\0=\0\xe9\0 \0\xac\x20\r\0\n\0", 26),
          {R("s", "k"), W("s", "n", "\xc3\xbc\xe2\x82\xac\xe4\xb8\xad"), R("s", "n"), W("t", "x", "1")}},
         {"UTF-8 with a byte-order mark", "\xef\xbb\xbf[s]\r\nk=\xc3\xa9\r\n",
          {R("s", "k"), W("s", "n", "\xe4\xb8\xad"), R("s", "n")}},

@@ -27,7 +27,9 @@ RecordingProgress ProgressAt(double positionMs, int frameWidth) {
 std::string ElapsedCaption(int shown) {
     std::string digits = std::to_string(shown < 0 ? 0 : shown);
     if (digits.size() < 3) digits.insert(0, 3 - digits.size(), '0');
-    return digits.insert(digits.size() - 2, ":");
+    // A char, not a C string: GCC 12 warns falsely (-Wrestrict) on inserting a C string.
+    digits.insert(digits.end() - 2, ':');
+    return digits;
 }
 
 bool Recorder::IsRecording() const { return shared_.IsRecording; }

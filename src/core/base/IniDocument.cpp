@@ -142,7 +142,8 @@ bool IniDocument::Set(std::string_view section, std::string_view key, std::strin
     auto s = firstSection_.find(LowerAscii(name));
     if (s == firstSection_.end()) {
         if (Line* last = LastLine(); last && last->end == End::None) last->end = End::CrLf;
-        std::string header = "[" + as(name) + "]";
+        // Chars, not C strings: GCC 12 warns falsely (-Wrestrict) on a C string + a temporary.
+        std::string header = '[' + as(name) + ']';
         std::string text = as(k) + "=" + v;
         // Lines are taken as parsing reads them, so a name like "[x]" or "a=b" means what
         // the system makes of it when it reads the file back.

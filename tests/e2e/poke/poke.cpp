@@ -61,7 +61,8 @@ std::string ItemsOf(HWND h, const std::wstring& cls) {
         wchar_t item[512] = {};
         if (SendMessageW(h, list ? LB_GETTEXTLEN : CB_GETLBTEXTLEN, i, 0) >= 512) continue;
         SendMessageW(h, list ? LB_GETTEXT : CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(item));
-        out += (i ? "\t" : "") + Utf8(item);
+        // Appended apart: GCC 12 warns falsely (-Wrestrict) on a C string + a temporary.
+        (out += i ? "\t" : "") += Utf8(item);
     }
     return out;
 }

@@ -231,7 +231,8 @@ ParseOutcome ParseScenario(std::string_view text) { return Parser().Run(text); }
 
 std::string FormatParseError(std::string_view file, const ParseError& error) {
     std::string text(file);
-    if (error.line > 0) text += ":" + std::to_string(error.line);
+    // A char, not a C string: GCC 12 warns falsely (-Wrestrict) on a C string + a temporary.
+    if (error.line > 0) text += ':' + std::to_string(error.line);
     return text + ": " + error.message;
 }
 
