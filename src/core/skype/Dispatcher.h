@@ -2,6 +2,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/skype/ContactNames.h"
+
 namespace quill {
 
 class Files;
@@ -41,14 +43,16 @@ public:
         ProgramControl& program;
         ui::ToneSynthesis& synthesis;
     };
-    explicit Dispatcher(Services services) : p_(services) {}
+    explicit Dispatcher(Services services) : p_(services), names_(p_.link, p_.window, p_.log) {}
 
     // The bytes of a WM_COPYDATA from Skype.
     void ReceiveSkypeMessage(std::string_view bytes);
     // A "<" item of the work queue.
     void HandleSkypeEvent(const std::string& text);
-    // A "List1" item: ask for the next display name.
-    void NextDisplayName();
+    // A "List1" item: ask for more display names.
+    void NextDisplayName() { names_.AskMore(); }
+    // Every tick of the main loop, so the names keep coming without an item each.
+    void NamesTick() { names_.Tick(); }
 
     std::string CallerHandle;
 
@@ -68,6 +72,7 @@ private:
     void Announce(const std::string& file);
 
     Services p_;
+    ContactNames names_;
 };
 
 }  // namespace quill
