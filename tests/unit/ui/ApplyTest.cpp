@@ -80,7 +80,9 @@ TEST_F(ApplyTest, KindsAndModesChooseTheFileAndTheContacts) {
     Set("ann_play", "3");
     Set("cy_play", "x");
     app->shared.RecordFile = folder + "wav\\rec_bob.wav";
+    const int saves = files.replacements;
     Apply(2, 2);
+    EXPECT_EQ(files.replacements, saves + 1) << "one save for the whole run";
     EXPECT_EQ(Key("ann_play"), "3");
     EXPECT_EQ(Key("bob_play"), "1");
     for (auto h : {"cy", "dee", "eve"}) EXPECT_EQ(Key(std::string(h) + "_file"), app->shared.RecordFile) << h;
@@ -108,7 +110,9 @@ TEST_F(ApplyTest, APersonalToneIsMadePerContactAndAFailureKeepsTheRestAsTheyWere
     Set("cy_file", "old.wav");
     failAtRow = 2;
     draws = {1, 2, 3, 4, 5, 6};
+    const int saves = files.replacements;
     Apply(3, 1);
+    EXPECT_EQ(files.replacements, saves + 1);
     EXPECT_EQ(synthesised, (std::vector<int>{0, 1, 2}));
     EXPECT_EQ(Key("ann_file"), Tones("ann2.quilar"));
     EXPECT_EQ(app->tones.ReadToneTitle(Tones("ann2.quilar")), "Hello Ann");
