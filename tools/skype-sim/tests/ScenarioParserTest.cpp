@@ -18,7 +18,6 @@ TEST(ScenarioErrors, NameTheLineAndTheProblem) {
         {"contact a,b Name\n", 1, "comma"},
         {"contact c2\ncontacts 3 c\n", 2, "contact c2 given twice (first on line 1)"},
         {"contacts 50000 a\ncontacts 1 b\n", 2, "more than 50000 contacts"},
-        {"contacts 0 c\n", 1, "whole number"},
         {"attach success, maybe\n", 1, "unknown attach answer 'maybe'"},
         {"return\n", 1, "without an earlier vanish"},
         {"vanish\nwait 5\nsend PING\n", 3, "while vanished"},
@@ -33,14 +32,6 @@ TEST(ScenarioErrors, NameTheLineAndTheProblem) {
             << bad.text;
         EXPECT_NE(outcome.error->message.find(bad.messagePart), std::string::npos) << outcome.error->message;
     }
-}
-
-TEST(ScenarioContacts, ACountOfThemGetsNumberedHandlesAndNames) {
-    const ParseOutcome outcome = ParseScenario("contacts 3 c Friend Number\ncontacts 1 x\n");
-    ASSERT_FALSE(outcome.error);
-    std::vector<std::string> seen;
-    for (const Contact& c : outcome.scenario.contacts) seen.push_back(c.handle + "=" + c.fullName);
-    EXPECT_EQ(seen, (std::vector<std::string>{"c1=Friend Number 1", "c2=Friend Number 2", "c3=Friend Number 3", "x1="}));
 }
 
 }  // namespace
