@@ -212,25 +212,25 @@ TEST_F(DispatcherTest, TheOwnHandleSwitchesSettingsHidesTheWarningAndListsContac
 
 TEST_F(DispatcherTest, NamesAreAskedManyAtATimeAndLineUpWithTheirHandlesInAnyOrder) {
     std::string users = "USERS";
-    for (int i = 0; i < 100; ++i) users += (i ? ", c" : " c") + std::to_string(i);
+    for (int i = 0; i < 200; ++i) users += (i ? ", c" : " c") + std::to_string(i);
     Notify(users);
     Drain();
     // The handles stand in at once; no more questions are out than the bound.
     EXPECT_EQ(app->window.List1.Items(), app->window.List3.Items());
-    ASSERT_EQ(Sent("GET USER ").size(), 64u);
+    ASSERT_EQ(Sent("GET USER ").size(), 128u);
     wire.sent.clear();
     Notify("USER c5 FULLNAME Carl Five");
     Notify("USER c0 FULLNAME ");
     Ticks(1);
-    EXPECT_THAT(Sent("GET USER "), ElementsAre("GET USER c64 FULLNAME", "GET USER c65 FULLNAME"));
+    EXPECT_THAT(Sent("GET USER "), ElementsAre("GET USER c128 FULLNAME", "GET USER c129 FULLNAME"));
     EXPECT_EQ(app->window.List1.Item(5), "Carl Five");
     EXPECT_EQ(app->window.List1.Item(0), "c0");
     // A question never answered gives up its place in time.
     wire.sent.clear();
     Ticks(100);
-    EXPECT_EQ(Sent("GET USER ").size(), 34u);
+    EXPECT_EQ(Sent("GET USER ").size(), 70u);
     Ticks(100);
-    EXPECT_TRUE(Logged("Quillares: no name came for 98 contacts; their handles stand in"));
+    EXPECT_TRUE(Logged("Quillares: no name came for 198 contacts; their handles stand in"));
 
     Notify("USERS ");
     EXPECT_EQ(app->window.List3.ListCount(), 0);
