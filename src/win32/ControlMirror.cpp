@@ -9,10 +9,10 @@ namespace {
 
 // The messages of a list box, or of a drop-down list for a ComboBox.
 struct ListMessages {
-    UINT count, add, reset, select;
+    UINT count, add, reset, select, remove, insert;
 };
-constexpr ListMessages kListBox{LB_GETCOUNT, LB_ADDSTRING, LB_RESETCONTENT, LB_SETCURSEL};
-constexpr ListMessages kComboBox{CB_GETCOUNT, CB_ADDSTRING, CB_RESETCONTENT, CB_SETCURSEL};
+constexpr ListMessages kListBox{LB_GETCOUNT, LB_ADDSTRING, LB_RESETCONTENT, LB_SETCURSEL, LB_DELETESTRING, LB_INSERTSTRING};
+constexpr ListMessages kComboBox{CB_GETCOUNT, CB_ADDSTRING, CB_RESETCONTENT, CB_SETCURSEL, CB_DELETESTRING, CB_INSERTSTRING};
 
 const ListMessages& MessagesOf(const ui::ListBox& list) {
     return dynamic_cast<const ui::ComboBox*>(&list) ? kComboBox : kListBox;
@@ -22,7 +22,7 @@ void MirrorItems(const ui::ListBox& list, HWND hwnd) {
     const auto& m = MessagesOf(list);
     auto shown = static_cast<int>(SendMessageW(hwnd, m.count, 0, 0));
     const auto& items = list.Items();
-    // Names arrive one at a time: add the new one instead of refilling the list.
+    // A list that grew by one row gets that row alone instead of a refill.
     if (shown + 1 == list.ListCount()) {
         SendMessageW(hwnd, m.add, 0, reinterpret_cast<LPARAM>(Wide(items.back()).c_str()));
         return;
@@ -34,6 +34,18 @@ void MirrorItems(const ui::ListBox& list, HWND hwnd) {
     InvalidateRect(hwnd, nullptr, TRUE);
 }
 
+void MirrorRow(const ui::ListBox& list, HWND hwnd) {
+    const auto& m = MessagesOf(list);
+    const int row = list.ChangedRow();
+    if (row < 0 || row >= list.ListCount() || SendMessageW(hwnd, m.count, 0, 0) != list.ListCount()) {
+        MirrorItems(list, hwnd);
+        return;
+    }
+    SendMessageW(hwnd, m.remove, static_cast<WPARAM>(row), 0);
+    SendMessageW(hwnd, m.insert, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(Wide(list.Item(row)).c_str()));
+    // Taking the row out took its selection with it.
+    if (list.ListIndex() == row) SendMessageW(hwnd, m.select, static_cast<WPARAM>(row), 0);
+}
 
 void Apply(ui::Control& model, HWND hwnd, ui::Prop p) {
     switch (p) {
@@ -56,6 +68,9 @@ void Apply(ui::Control& model, HWND hwnd, ui::Prop p) {
             break;
         case ui::Prop::Items:
             if (auto* list = dynamic_cast<ui::ListBox*>(&model)) MirrorItems(*list, hwnd);
+            break;
+        case ui::Prop::Row:
+            if (auto* list = dynamic_cast<ui::ListBox*>(&model)) MirrorRow(*list, hwnd);
             break;
         case ui::Prop::Selection:
             if (auto* list = dynamic_cast<ui::ListBox*>(&model))

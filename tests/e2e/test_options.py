@@ -1,5 +1,6 @@
 """The options window as a user meets it: opened from the tray, contacts, tone kinds, top bar."""
 import os
+import re
 import subprocess
 import time
 
@@ -95,11 +96,13 @@ class OptionsWindowUser:
         # The question comes up in front, Yes its default button.
         wait_until(lambda: len(self.xdotool("search", "--onlyvisible", "--name", f"^{title}$").split()) == 2, 20,
                    what="the question")
+        started = time.monotonic()
         self.xdotool("key", "Return")
+        return started
 
 
 class OptionsWindowTest(OptionsWindowUser, E2E):
-    def start(self, scenario=SCENARIO):
+    def start(self, scenario=SCENARIO, listed="Skype: USER bob FULLNAME Bob Builder"):
         c = self.case
         c.set_ini("window", "skiphelp", "yes")
         c.set_ini("window", "language", "test.txt")
@@ -108,7 +111,7 @@ class OptionsWindowTest(OptionsWindowUser, E2E):
                     "notext=Type some words first.\r\n")
         c.start_sim(scenario)
         app = c.start_app()
-        c.wait_log("Skype: USER bob FULLNAME Bob Builder")
+        c.wait_log(listed)
         self.open_window()
         return app
 
@@ -237,3 +240,23 @@ class OptionsWindowTest(OptionsWindowUser, E2E):
         self.assertEqual(app.wait(30), 0)
         self.assertBefore(c.log_lines(), "Quillares: Call from bob", "Quillares: bell.quilar")
         self.assertTrue(self.heard().startswith(sound.pcm(bell)))
+
+    def test_the_contact_chosen_while_the_names_arrive_stays_chosen(self):
+        c, go = self.case, os.path.join(self.case.dir, "chosen")
+        self.start(SCENARIO.replace("attach success", f"contacts 300 c Friend\nhold-names\nattach success\n"
+                                    f"await-file {winpath(go)}\nanswer-names"), "Skype received: GET USER anna FULLNAME")
+        contacts = [l for l in self.shown("ListBox") if l.items][0]
+        self.assertEqual(contacts.items[:3], ["anna", "bob", "c1"])  # the handles stand in for the names
+        self.xdotool("mousemove", str(contacts.left + 30), str(contacts.top + 40), "click", "1")
+        handle = wait_until(lambda: [s.text for s in self.shown("Static") if re.fullmatch(r"c\d+", s.text)], 20)[0]
+        self.click([b for b in self.shown("Button") if b.text == "Other available ringtones"][0])
+        wait_until(lambda: self.checked_kind() == ["Other available ringtones"], 20, what="the kind")
+        open(go, "w").close()
+        c.wait_log("Skype: USER c300 FULLNAME Friend 300")
+        self.assertEqual(self.checked_kind(), ["Other available ringtones"])
+        self.assertIn(handle.replace("c", "Friend "), [s.text for s in self.shown("Static")])
+        self.click(self.top_bar_buttons()[0])  # Apply, for the contact shown
+        wait_until(lambda: any(b.text == "&OK" for b in self.dump("Apply ringtone")), 20, what="the dialog")
+        self.click([b for b in self.dump("Apply ringtone") if b.text == "&OK"][0])
+        wait_until(lambda: c.read_ini("contacts", handle + "_play", file="tester.ini") == "1", 20, what="the keys")
+        self.assertIsNone(c.read_ini("contacts", "anna_play", file="tester.ini"))

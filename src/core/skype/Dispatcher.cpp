@@ -2,6 +2,7 @@
 
 #include <exception>
 #include <optional>
+#include <vector>
 
 #include "core/base/Log.h"
 #include "core/base/ProgramControl.h"
@@ -126,8 +127,7 @@ void Dispatcher::CheckServer() {
 }
 
 void Dispatcher::OnUsers(const std::string& text) {
-    auto& handles = p_.window.List3;
-    handles.Clear();
+    std::vector<std::string> handles;
     std::size_t pos = text.find(' ') + 1;
     while (pos <= text.size()) {
         auto end = text.find(' ', pos);
@@ -136,34 +136,17 @@ void Dispatcher::OnUsers(const std::string& text) {
         for (char c : std::string_view(text).substr(pos, end - pos))
             if (c != ',') handle += c;
         // "USERS " with no contacts, or a doubled space, names nobody.
-        if (!handle.empty()) handles.AddItem(handle);
+        if (!handle.empty()) handles.push_back(std::move(handle));
         pos = end + 1;
     }
-    if (handles.ListCount() > 0) handles.SetListIndex(0);
-    p_.window.List1.Clear();
+    names_.SetHandles(std::move(handles));
     p_.queue.QueueItem(WorkItem::Kind::List1);
 }
 
 void Dispatcher::OnUser(const std::string& text) {
     auto notice = ReadNotice(text);
     if (!notice || !StartsWith(notice->rest, "FULLNAME")) return;
-    auto& names = p_.window.List1;
-    auto& handles = p_.window.List3;
-    // Names are asked for in list order, but an empty work item can ask for the same name
-    // twice; an answer for any other handle than the one awaited would shift every later name.
-    if (names.ListCount() >= handles.ListCount() || notice->id != handles.Item(names.ListCount())) return;
-    std::string name = Trim(ValueAfter(notice->rest, "FULLNAME"));
-    if (name.empty()) name = notice->id;
-    names.AddItem(name);
-    p_.queue.QueueItem(WorkItem::Kind::List1);
-}
-
-void Dispatcher::NextDisplayName() {
-    auto& names = p_.window.List1;
-    auto& handles = p_.window.List3;
-    if (names.ListCount() < handles.ListCount())
-        p_.link.Send("GET USER " + handles.Item(names.ListCount()) + " FULLNAME");
-    if (names.ListCount() > 0) names.SetListIndex(0);
+    names_.Named(notice->id, Trim(ValueAfter(notice->rest, "FULLNAME")));
 }
 
 }  // namespace quill

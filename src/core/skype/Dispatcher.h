@@ -2,6 +2,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/skype/ContactNames.h"
+
 namespace quill {
 
 class Files;
@@ -39,14 +41,16 @@ public:
         ProgramControl& program;
         ui::ToneSynthesis& synthesis;
     };
-    explicit Dispatcher(Services services) : p_(services) {}
+    explicit Dispatcher(Services services) : p_(services), names_(p_.link, p_.window, p_.log) {}
 
     // The bytes of a WM_COPYDATA from Skype.
     void ReceiveSkypeMessage(std::string_view bytes);
     // A "<" item of the work queue.
     void HandleSkypeEvent(const std::string& text);
-    // A "List1" item: ask for the next display name.
-    void NextDisplayName();
+    // A "List1" item: ask for more display names.
+    void NextDisplayName() { names_.AskMore(); }
+    // Every tick of the main loop, so the names keep coming without an item each.
+    void NamesTick() { names_.Tick(); }
     // A ServerCheck item: the check that follows the signed-in user, then the contacts. It
     // waits its turn behind a transfer under way.
     void CheckServer();
@@ -69,6 +73,7 @@ private:
     void Announce(const std::string& file);
 
     Services p_;
+    ContactNames names_;
 };
 
 }  // namespace quill

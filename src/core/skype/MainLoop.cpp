@@ -19,6 +19,7 @@ namespace quill {
 void MainLoop::Timer1Tick() {
     Trapped([&] { commands_.WatchPreviewPlayback(); });
     Trapped([&] { commands_.WatchRecording(); });
+    Trapped([&] { dispatcher_.NamesTick(); });
     bool ended = false;
     Trapped([&] { ended = WatchMarkers(); });
     if (ended || queue_.Empty()) return;

@@ -33,7 +33,6 @@ std::string PreparedTone(const ApplyServices& s, int kind) {
 }
 
 void Assign(const ApplyServices& s, const std::string& handle, int kind, const std::string& file) {
-    SettingsBatch together(s.settings);
     Trapped([&] { s.settings.WriteIni("contacts", handle + "_play", std::to_string(kind)); });
     Trapped([&] { s.settings.WriteIni("contacts", handle + "_file", file); });
 }
@@ -88,6 +87,8 @@ void ApplyToneToContacts(const ApplyServices& s, int kind, int mode) {
         personal = Contains(w.txtSyn.Text(), "CONTACT");
     }
 
+    // One save for the whole run, also when it stops early: the contacts done keep their tones.
+    SettingsBatch together(s.settings);
     if (mode == 0) {
         const int row = w.List1.ListIndex();
         if (row >= 0) Assign(s, w.List3.Item(row), kind, file);

@@ -24,6 +24,12 @@ void ListBox::SetListIndex(int i) {
     if (OnClick) OnClick();
 }
 
+void ListBox::KeepSelection(int i) {
+    if (i < -1 || i >= ListCount() || i == index_) return;
+    index_ = i;
+    Changed(Prop::Selection);
+}
+
 std::string ListBox::Item(int i) const {
     if (i < 0 || i >= ListCount()) return {};
     return items_[static_cast<std::size_t>(i)];
@@ -32,6 +38,19 @@ std::string ListBox::Item(int i) const {
 void ListBox::AddItem(const std::string& text) {
     items_.push_back(text);
     Changed(Prop::Items);
+}
+
+void ListBox::SetItems(std::vector<std::string> items) {
+    items_ = std::move(items);
+    index_ = -1;
+    Changed(Prop::Items);
+}
+
+void ListBox::SetItem(int i, const std::string& text) {
+    if (i < 0 || i >= ListCount() || items_[static_cast<std::size_t>(i)] == text) return;
+    items_[static_cast<std::size_t>(i)] = text;
+    changedRow_ = i;
+    Changed(Prop::Row);
 }
 
 void ListBox::Clear() {

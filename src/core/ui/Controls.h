@@ -9,7 +9,7 @@
 namespace quill::ui {
 
 // What changed on a control, so the adapter mirrors only that.
-enum class Prop { Visible, Enabled, Caption, Position, Items, Selection, WindowState, Picture, ToolTip, Value, Focus };
+enum class Prop { Visible, Enabled, Caption, Position, Items, Row, Selection, WindowState, Picture, ToolTip, Value, Focus };
 
 // A control as the program sees it. Geometry is in twips.
 class Control {
@@ -70,16 +70,25 @@ public:
     // -1 when nothing is selected.
     int ListIndex() const { return index_; }
     void SetListIndex(int i);
+    // Moves the selection without a click event: the program keeps what the user chose.
+    void KeepSelection(int i);
     // "" outside the list, as a list box answers.
     std::string Item(int i) const;
     const std::vector<std::string>& Items() const { return items_; }
     void AddItem(const std::string& text);
+    // All rows at once, nothing selected.
+    void SetItems(std::vector<std::string> items);
+    // One row's text, in place; the selection stays.
+    void SetItem(int i, const std::string& text);
+    // The row SetItem changed last.
+    int ChangedRow() const { return changedRow_; }
     void Clear();
     std::function<void()> OnClick;  // selection changed, by the user or the program
 
 private:
     std::vector<std::string> items_;
     int index_ = -1;
+    int changedRow_ = -1;
 };
 
 // A drop-down list: a list box whose list folds away.

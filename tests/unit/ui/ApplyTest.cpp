@@ -82,7 +82,9 @@ TEST_F(ApplyTest, KindsAndModesChooseTheFileAndTheContacts) {
     Set("ann_play", "3");
     Set("cy_play", "x");
     app->shared.RecordFile = folder + "wav\\rec_bob.wav";
+    const int saves = files.replacements;
     Apply(2, 2);
+    EXPECT_EQ(files.replacements, saves + 1) << "one save for the whole run";
     EXPECT_EQ(Key("ann_play"), "3");
     EXPECT_EQ(Key("bob_play"), "1");
     for (auto h : {"cy", "dee", "eve"}) EXPECT_EQ(Key(std::string(h) + "_file"), app->shared.RecordFile) << h;
@@ -114,7 +116,9 @@ TEST_F(ApplyTest, APersonalToneIsMadePerContactAndAFailureKeepsTheRestAsTheyWere
     failAt = "Cy";
     refresh = true;
     draws = {1, 2, 3, 4, 5, 6};
+    const int saves = files.replacements;
     Apply(3, 1);
+    EXPECT_EQ(files.replacements, saves + 1);
     EXPECT_EQ(synthesised, (std::vector<std::string>{"Ann", "Bob", "Cy"}));
     EXPECT_EQ(Key("ann_file"), Tones("ann2.quilar"));
     EXPECT_EQ(app->tones.ReadToneTitle(Tones("ann2.quilar")), "Hello Ann");

@@ -25,7 +25,7 @@ struct MessageRecord {
     std::string partner;
 };
 
-enum class StepKind { Wait, Expect, ExpectDiscover, Send, Approve, ApiAvailable, Refuse, Vanish, Return, Unload, Exit, AwaitFile };
+enum class StepKind { Wait, Expect, ExpectDiscover, Send, Approve, ApiAvailable, Refuse, Vanish, Return, Unload, Exit, AwaitFile, AnswerNames };
 
 struct Step {
     StepKind kind = StepKind::Wait;
@@ -43,6 +43,8 @@ struct Scenario {
     std::vector<MessageRecord> chatMessages;
     std::vector<AttachAnswer> attachPlan;
     bool pushOnAttach = true;
+    // FULLNAME questions wait for an answer-names step.
+    bool holdNames = false;
     std::uint64_t expectTimeoutMs = 60000;
     std::vector<Step> steps;
 };

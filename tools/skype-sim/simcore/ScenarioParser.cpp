@@ -108,6 +108,13 @@ private:
         if (!inserted) throw Failure{what + " given twice (first on line " + std::to_string(it->second) + ")"};
     }
 
+    void AddContact(Contact contact, int line) {
+        if (scenario_.contacts.size() >= kMaxContacts)
+            throw Failure{"more than " + std::to_string(kMaxContacts) + " contacts"};
+        Unique(contactLines_, contact.handle, "contact " + contact.handle, line);
+        scenario_.contacts.push_back(std::move(contact));
+    }
+
     bool ParseDeclaration(std::string_view keyword, std::string_view args, int line) {
         if (keyword == "me") {
             Once(keyword, line);
@@ -118,8 +125,18 @@ private:
             contact.fullName = args;
             if (contact.handle.empty()) throw Failure{"expected: contact <handle> [full name]"};
             if (contact.handle.find(',') != std::string::npos) throw Failure{"a contact handle cannot hold a comma"};
-            Unique(contactLines_, contact.handle, "contact " + contact.handle, line);
-            scenario_.contacts.push_back(std::move(contact));
+            AddContact(std::move(contact), line);
+        } else if (keyword == "contacts") {
+            // contacts <n> <stem> [name stem]: <stem>1 … <stem>n, named "<name stem> 1" … or unnamed.
+            const std::string_view count = TakeWord(args);
+            const std::string_view stem = TakeWord(args);
+            if (stem.empty()) throw Failure{"expected: contacts <n> <handle stem> [name stem]"};
+            if (stem.find(',') != std::string_view::npos) throw Failure{"a contact handle cannot hold a comma"};
+            const std::uint64_t n = ParseNumber(count, 1, kMaxContacts, "a contact count");
+            for (std::uint64_t i = 1; i <= n; ++i) {
+                const std::string number = std::to_string(i);
+                AddContact({std::string(stem) + number, args.empty() ? "" : std::string(args) + " " + number}, line);
+            }
         } else if (keyword == "call") {
             const auto words = ExpectWords(args, 3, "call <id> <TYPE> <partner>");
             CallRecord call{ParseObjectId(words[0]), std::string(words[1]), std::string(words[2])};
@@ -145,6 +162,10 @@ private:
             const std::string_view value = ExpectWords(args, 1, "push-on-attach on|off")[0];
             if (value != "on" && value != "off") throw Failure{"expected: push-on-attach on|off"};
             scenario_.pushOnAttach = value == "on";
+        } else if (keyword == "hold-names") {
+            Once(keyword, line);
+            ExpectNoArguments(keyword, args);
+            scenario_.holdNames = true;
         } else if (keyword == "expect-timeout") {
             Once(keyword, line);
             scenario_.expectTimeoutMs =
@@ -179,7 +200,7 @@ private:
                 {"expect-discover", StepKind::ExpectDiscover}, {"approve", StepKind::Approve},
                 {"api-available", StepKind::ApiAvailable},     {"vanish", StepKind::Vanish},
                 {"return", StepKind::Return},                  {"unload", StepKind::Unload},
-                {"exit", StepKind::Exit},
+                {"exit", StepKind::Exit},                      {"answer-names", StepKind::AnswerNames},
             };
             const auto found = bare.find(keyword);
             if (found == bare.end()) return false;

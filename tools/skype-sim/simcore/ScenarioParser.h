@@ -12,6 +12,8 @@ inline constexpr std::size_t kMaxScenarioBytes = 1024 * 1024;
 inline constexpr std::size_t kMaxLineBytes = 4096;
 inline constexpr std::uint64_t kMaxMilliseconds = 24ull * 60 * 60 * 1000;
 inline constexpr std::uint64_t kMaxRefuseCount = 1000000;
+// A contact list as long as any real one, and no longer: the answers stay within bounds.
+inline constexpr std::uint64_t kMaxContacts = 50000;
 
 struct ParseError {
     int line = 0;  // 0: the file as a whole

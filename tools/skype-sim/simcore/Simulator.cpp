@@ -16,6 +16,12 @@ std::string ResultText(const SendResult& result) {
     return "failed";
 }
 
+bool AsksFullName(std::string_view command) {
+    const auto words = SplitWords(CommandBody(command));
+    return words.size() == 4 && EqualsNoCaseAscii(words[0], "GET") && EqualsNoCaseAscii(words[1], "USER") &&
+           EqualsNoCaseAscii(words[3], "FULLNAME");
+}
+
 std::string BroadcastResultText(const SendResult& result) {
     return result.status == SendStatus::Answered ? "done" : ResultText(result);
 }
@@ -23,7 +29,11 @@ std::string BroadcastResultText(const SendResult& result) {
 }  // namespace
 
 Simulator::Simulator(const Scenario& scenario, SimHost& host)
-    : scenario_(scenario), host_(host), state_(scenario_), attachPlan_(scenario_.attachPlan) {}
+    : scenario_(scenario),
+      host_(host),
+      state_(scenario_),
+      attachPlan_(scenario_.attachPlan),
+      holdingNames_(scenario_.holdNames) {}
 
 bool Simulator::Start() {
     api_ = host_.CreateApiWindow();
@@ -81,10 +91,13 @@ std::intptr_t Simulator::OnCopyData(Window from, std::uint64_t dwData, std::stri
              " commands wait for an expect step; the oldest are forgotten");
     }
     const Window replyTo = from != 0 ? from : client_;
-    if (replyTo == 0)
+    if (replyTo == 0) {
         Note("no window to reply to");
-    else
+    } else if (holdingNames_ && AsksFullName(text)) {
+        if (heldNames_.size() < kMaxQueued) heldNames_.push_back({false, replyTo, 0, state_.Reply(text)});
+    } else {
         QueueText(replyTo, state_.Reply(text));
+    }
     return 1;
 }
 
@@ -242,6 +255,12 @@ std::optional<std::uint64_t> Simulator::Perform(const Step& step, std::uint64_t 
             break;
         case StepKind::Unload:
             Note("broadcast QuillaresUnload -> " + BroadcastResultText(host_.BroadcastUnload()));
+            break;
+        case StepKind::AnswerNames:
+            Note("answering " + std::to_string(heldNames_.size()) + " held name questions, and the rest at once");
+            holdingNames_ = false;
+            outbox_.insert(outbox_.end(), heldNames_.begin(), heldNames_.end());
+            heldNames_.clear();
             break;
         case StepKind::Exit:
             Note("exit step: exiting");

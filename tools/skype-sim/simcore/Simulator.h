@@ -62,6 +62,8 @@ private:
     AttachPlan attachPlan_;
     ExpectTracker expected_;
     std::deque<Outgoing> outbox_;
+    bool holdingNames_ = false;
+    std::deque<Outgoing> heldNames_;
     Window api_ = 0;
     Window client_ = 0;
     std::uint64_t refuseRemaining_ = 0;

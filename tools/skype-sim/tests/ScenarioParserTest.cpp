@@ -16,6 +16,8 @@ TEST(ScenarioErrors, NameTheLineAndTheProblem) {
         {"wait 86400001\n", 1, "whole number"},
         {"me a\n\nme b\n", 3, "first on line 1"},
         {"contact a,b Name\n", 1, "comma"},
+        {"contact c2\ncontacts 3 c\n", 2, "contact c2 given twice (first on line 1)"},
+        {"contacts 50000 a\ncontacts 1 b\n", 2, "more than 50000 contacts"},
         {"attach success, maybe\n", 1, "unknown attach answer 'maybe'"},
         {"return\n", 1, "without an earlier vanish"},
         {"vanish\nwait 5\nsend PING\n", 3, "while vanished"},

@@ -96,6 +96,23 @@ TEST_F(SimulatorTest, ExpectDiscoverWaitsForOneAfterItStarted) {
     EXPECT_EQ(host.Texts().back(), "PING");
 }
 
+TEST_F(SimulatorTest, HeldNameQuestionsAreAnsweredOnlyAtTheStepThenAtOnce) {
+    Load("push-on-attach off\ncontacts 2 c Friend\nhold-names\nawait-file C:\\go\nanswer-names\n");
+    sim->OnDiscover(kClient);
+    RunAt(1000);
+    Command("GET USER c2 FULLNAME");
+    Command("PING");
+    RunAt(1100);
+    EXPECT_EQ(host.Texts(), (std::vector<std::string>{"PONG"}));
+    host.files.insert("C:\\go");
+    Command("GET USER c1 FULLNAME");
+    EXPECT_FALSE(RunAt(1200));
+    Command("GET USER c1 FULLNAME");
+    sim->Run();
+    EXPECT_EQ(host.Texts(), (std::vector<std::string>{"PONG", "USER c2 FULLNAME Friend 2", "USER c1 FULLNAME Friend 1",
+                                                      "USER c1 FULLNAME Friend 1"}));
+}
+
 TEST_F(SimulatorTest, OversizedCommandsAndFloodsStayBounded) {
     Load("send FIRST\n");
     EXPECT_EQ(sim->OnCopyData(kClient, 0, std::string(Simulator::kMaxCommandBytes + 1, 'x')), 0);
