@@ -29,6 +29,12 @@ bool NestedLoops::AskYesNo(const std::string& text, const std::string& title) {
     return host_.AskYesNo(text, title);
 }
 
+bool NestedLoops::AskYesNoOver(ui::Dialog& owner, const std::string& text, const std::string& title) {
+    if (ending_) return false;
+    Inside inside(depth_);
+    return host_.AskYesNoOver(owner, text, title);
+}
+
 void NestedLoops::ShowModal(ui::Dialog& dialog) {
     if (ending_) return;
     Inside inside(depth_);

@@ -30,6 +30,7 @@ public:
     int PopupMenu(const std::vector<std::string>& captions) override;
     void Warn(const std::string& text, const std::string& title) override;
     bool AskYesNo(const std::string& text, const std::string& title) override;
+    bool AskYesNoOver(ui::Dialog& owner, const std::string& text, const std::string& title) override;
     void ShowModal(ui::Dialog& dialog) override;
     void DoEvents() override;
 
