@@ -1,5 +1,6 @@
 #include "win32/Win32UiHost.h"
 
+#include <commdlg.h>
 #include <shellapi.h>
 
 #include <cstring>
@@ -77,6 +78,22 @@ bool Win32UiHost::AskYesNo(const std::string& text, const std::string& title) {
 void Win32UiHost::DestroyMainWindow() {
     // Later, from the message loop: the caller may still be inside one of the window's handlers.
     PostMessageW(window_, kDestroyMessage, 0, 0);
+}
+
+std::optional<std::string> Win32UiHost::ChooseOpenFile(const std::string& filterName, const std::string& patterns) {
+    // Pairs of name and patterns, each ended by a NUL, the list by another.
+    std::wstring filter = Wide(filterName + " (" + patterns + ")") + L'\0' + Wide(patterns) + L'\0' + L'\0';
+    // Room for any path the system can name.
+    std::wstring path(32768, L'\0');
+    OPENFILENAMEW ofn{};
+    ofn.lStructSize = sizeof(ofn);
+    ofn.hwndOwner = window_;
+    ofn.lpstrFilter = filter.c_str();
+    ofn.lpstrFile = path.data();
+    ofn.nMaxFile = static_cast<DWORD>(path.size());
+    ofn.Flags = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
+    if (!GetOpenFileNameW(&ofn)) return std::nullopt;
+    return Utf8(path.c_str());
 }
 
 }  // namespace quill::win32

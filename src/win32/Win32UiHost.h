@@ -21,6 +21,7 @@ public:
     int ScreenWidthTwips() override;
     void Warn(const std::string& text, const std::string& title) override;
     bool AskYesNo(const std::string& text, const std::string& title) override;
+    std::optional<std::string> ChooseOpenFile(const std::string& filterName, const std::string& patterns) override;
     void ShowModal(ui::Dialog& dialog) override { dialogs_.ShowModal(dialog); }
     void ShowModeless(ui::Dialog& dialog) override { dialogs_.ShowModeless(dialog); }
     void DoEvents() override { dialogs_.DoEvents(); }

@@ -1,4 +1,5 @@
 #pragma once
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -33,6 +34,9 @@ public:
     // A question with Yes and No buttons and an exclamation icon, owned by the options window;
     // true for Yes.
     virtual bool AskYesNo(const std::string& text, const std::string& title) = 0;
+    // The system's Open dialog, owned by the options window, listing the files that match
+    // patterns ("*.wav;*.mp3") under filterName; the chosen file's full path, nullopt on Cancel.
+    virtual std::optional<std::string> ChooseOpenFile(const std::string& filterName, const std::string& patterns) = 0;
     // Shows the dialog owned by the options window and returns once it has unloaded.
     virtual void ShowModal(ui::Dialog& dialog) = 0;
     // Shows the dialog and returns at once; it lives until it unloads.

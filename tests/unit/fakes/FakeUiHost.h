@@ -1,5 +1,6 @@
 #pragma once
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -49,6 +50,12 @@ public:
     bool AskYesNo(const std::string& text, const std::string& title) override {
         calls.push_back("Ask " + title + ": " + text);
         return answerYes;
+    }
+    // The file the user picks in the Open dialog; none: Cancel.
+    std::optional<std::string> chosenFile;
+    std::optional<std::string> ChooseOpenFile(const std::string& filterName, const std::string& patterns) override {
+        calls.push_back("ChooseOpenFile " + filterName + "|" + patterns);
+        return chosenFile;
     }
     void ShowModal(ui::Dialog& d) override {
         calls.push_back("ShowModal " + d.form.Name());

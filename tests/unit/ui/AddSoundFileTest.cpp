@@ -1,0 +1,71 @@
+// "Add a sound file": the user's own file copied into the tone folder and listed.
+#include <gmock/gmock.h>
+
+#include "tones/ToneTestBytes.h"
+#include "ui/OptionsFixture.h"
+
+namespace quill::test {
+namespace {
+
+using ::testing::ElementsAre;
+
+struct AddSoundFileTest : OptionsFixture {
+    const std::string song = MakeId3("Own Song") + MakeMp3Frames(2);
+    void SetUp() override {
+        OptionsFixture::SetUp();
+        StartWith("badsound=Not a sound.\r\n");
+        Contacts({{"anna", "Anna"}});
+        Catalogue({"old.wav"});
+        app->window.SelectKind(1);
+        ui.calls.clear();
+    }
+    int TonesOnDisk() const {
+        int n = 0;
+        for (const auto& [path, bytes] : files.files) n += path.starts_with(folder + "tones\\");
+        return n;
+    }
+    void Pick(const std::string& path, const std::string& bytes) {
+        files.files[path] = bytes;
+        ui.chosenFile = path;
+    }
+};
+
+TEST_F(AddSoundFileTest, TheChosenFileIsCopiedUnderAFreeNameListedAndSelected) {
+    files.files[folder + "tones\\Own Song.mp3"] = "taken";
+    Pick("D:\\Music\\Own Song.mp3", song);
+    app->commands.RunCommand(16);
+    EXPECT_EQ(files.files[folder + "tones\\Own Song.mp3"], "taken");
+    EXPECT_EQ(files.files[folder + "tones\\Own Song (2).mp3"], song);
+    EXPECT_FALSE(files.Exists(folder + "tones\\adding.tmp"));
+    auto& w = app->window;
+    EXPECT_THAT(w.List2.Items(), ElementsAre("old.wav", "Own Song"));
+    EXPECT_EQ(w.List2.ListIndex(), 1);
+    EXPECT_EQ(States({{3, E}, {11, E}}), (std::map<int, int>{{3, E}, {11, E}}));
+    EXPECT_EQ(ui.calls.front(), "ChooseOpenFile Sound files|*.wav;*.mp3;*.ogg;*.quilar;*.skype");
+}
+
+TEST_F(AddSoundFileTest, ABadFileIsRefusedAndCancelChangesNothing) {
+    const struct {
+        std::optional<std::string> path;
+        std::string bytes;
+        bool warned;
+    } cases[] = {
+        {std::nullopt, "", false},  // Cancel
+        {"D:\\x.mp3", MakeId3("T") + "no frames", true},
+        {"D:\\x.ogg", MakeOggHeaders("TITLE=No audio"), true},
+        {"D:\\x.wav", "RIFX0000WAVE", true},
+    };
+    for (const auto& c : cases) {
+        if (c.path) files.files[*c.path] = c.bytes;
+        ui.chosenFile = c.path;
+        ui.calls.clear();
+        app->commands.RunCommand(16);
+        EXPECT_EQ(TonesOnDisk(), 1) << c.bytes;
+        EXPECT_EQ(ini.Get(folder + app->shared.IniName, "tones", "number"), "1");
+        EXPECT_EQ(ui.calls.size(), c.warned ? 2u : 1u);
+        if (c.warned) EXPECT_THAT(ui.calls.back(), ::testing::EndsWith(": Not a sound."));
+    }
+}
+
+}  // namespace
+}  // namespace quill::test
