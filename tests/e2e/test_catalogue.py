@@ -46,7 +46,7 @@ class CatalogueTest(test_options.OptionsWindowUser, E2E):
 
         self.open_window()
         self.click([b for b in self.shown("Button") if b.text == "Other available ringtones"][0])
-        wait_until(lambda: len(self.panel_buttons()) == 3, 20, what="the catalogue panel")
+        wait_until(lambda: len(self.panel_buttons()) == 4, 20, what="the catalogue panel")
         find = self.panel_buttons()[0]
         self.click(find)
         total = len(shipped) + 2

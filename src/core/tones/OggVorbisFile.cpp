@@ -13,7 +13,7 @@
 #define STB_VORBIS_NO_STDIO 1
 #define STB_VORBIS_NO_PUSHDATA_API 1
 #define STB_VORBIS_HEADER_ONLY 1
-#include <stb/stb_vorbis.h>
+#include <stb_vorbis.h>
 
 namespace quill {
 

@@ -2,4 +2,4 @@
    Every allocation comes from a buffer the caller gives, and nothing touches files. */
 #define STB_VORBIS_NO_STDIO 1
 #define STB_VORBIS_NO_PUSHDATA_API 1
-#include <stb/stb_vorbis.h>
+#include <stb_vorbis.h>

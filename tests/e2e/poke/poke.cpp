@@ -3,6 +3,8 @@
 //   poke delete-icon <window title> <icon id>
 //   poke dump <window title>: one line per child window, UTF-8, fields split by "|":
 //     class|visible|checked|left,top,right,bottom (screen)|text|list items split by TAB
+//   poke open-file <dialog title> <path>: types path as the file name of an Open dialog and
+//     presses its Open button, or "cancel" for Cancel
 #include <windows.h>
 #include <shellapi.h>
 
@@ -89,6 +91,28 @@ int Dump(const char* title) {
     return 0;
 }
 
+int OpenFile(const char* title, const char* path) {
+    HWND dialog = FindWindowA("#32770", title);
+    if (!dialog) {
+        std::printf("no dialog titled %s\n", title);
+        return 1;
+    }
+    if (std::string(path) == "cancel") return PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0) ? 0 : 1;
+    // The file name box of the dialog's own template: a combo box (cmb13), or an edit (edt1).
+    HWND name = GetDlgItem(dialog, 0x47C);
+    if (!name) name = GetDlgItem(dialog, 0x480);
+    const int wide = MultiByteToWideChar(CP_UTF8, 0, path, -1, nullptr, 0);
+    std::wstring text(static_cast<std::size_t>(wide), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, path, -1, text.data(), wide);
+    if (!name || !SendMessageW(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()))) {
+        std::printf("no file name box\n");
+        return 1;
+    }
+    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
+    std::printf("open-file %s\n", path);
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -96,6 +120,8 @@ int main(int argc, char** argv) {
     if (verb == "broadcast" && argc == 3) return Broadcast(argv[2]);
     if (verb == "delete-icon" && argc == 4) return DeleteIcon(argv[2], argv[3]);
     if (verb == "dump" && argc == 3) return Dump(argv[2]);
-    std::fprintf(stderr, "usage: poke broadcast <name|number> | poke delete-icon <title> <id> | poke dump <title>\n");
+    if (verb == "open-file" && argc == 4) return OpenFile(argv[2], argv[3]);
+    std::fprintf(stderr, "usage: poke broadcast <name|number> | poke delete-icon <title> <id> | poke dump <title> | "
+                         "poke open-file <title> <path|cancel>\n");
     return 2;
 }

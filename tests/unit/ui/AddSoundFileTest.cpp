@@ -63,7 +63,9 @@ TEST_F(AddSoundFileTest, ABadFileIsRefusedAndCancelChangesNothing) {
         EXPECT_EQ(TonesOnDisk(), 1) << c.bytes;
         EXPECT_EQ(ini.Get(folder + app->shared.IniName, "tones", "number"), "1");
         EXPECT_EQ(ui.calls.size(), c.warned ? 2u : 1u);
-        if (c.warned) EXPECT_THAT(ui.calls.back(), ::testing::EndsWith(": Not a sound."));
+        if (c.warned) {
+            EXPECT_THAT(ui.calls.back(), ::testing::EndsWith(": Not a sound."));
+        }
     }
 }
 
