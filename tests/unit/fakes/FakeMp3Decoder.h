@@ -1,23 +1,16 @@
 #pragma once
-#include <string>
-
 #include "core/platform/Mp3Decoder.h"
 
 namespace quill::test {
 
-// Decodes each frame to its samples of one repeated byte; refuses when told to.
-class FakeMp3Decoder : public Mp3Decoder {
-public:
+// Decodes to as much PCM as it may, of one repeated byte; refuses when told to.
+struct FakeMp3Decoder : Mp3Decoder {
     bool refuse = false;
-    int calls = 0;
     Mp3Format format;
     std::string frames;
     std::optional<std::string> Decode(const Mp3Format& f, std::string_view in, std::size_t maxPcmBytes) override {
-        ++calls;
-        format = f;
-        frames = std::string(in);
-        if (refuse) return std::nullopt;
-        return std::string(maxPcmBytes, '\x11');
+        format = f, frames = in;
+        return refuse ? std::nullopt : std::optional<std::string>(std::string(maxPcmBytes, '\x11'));
     }
 };
 

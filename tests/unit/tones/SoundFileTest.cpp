@@ -40,12 +40,9 @@ TEST(SoundFileTest, Mp3FramesReachTheCodecWithoutTheirTableOfContentsOrTrailingT
     const std::string xing = std::string("\xFF\xFB\x90\x00", 4) + std::string(32, '\0') + "Xing" + std::string(377, '\0');
     d.disk.files["C:\\a.mp3"] = MakeId3("T") + std::string(5, '\0') + xing + MakeMp3Frames(3) + "TAG" + std::string(125, 'x');
     const auto image = d.tones.ExtractAudio("C:\\a.mp3");
-    ASSERT_TRUE(image);
     EXPECT_EQ(d.mp3.frames, MakeMp3Frames(3));
-    EXPECT_EQ(d.mp3.format.sampleRate, 44100);
-    EXPECT_EQ(d.mp3.format.bitrateKbps, 128);
-    EXPECT_EQ(image->size(), 44u + 3 * 1152 * 2 * 2);
-    EXPECT_EQ(image->substr(0, 4), "RIFF");
+    EXPECT_EQ(d.mp3.format.sampleRate * 1000 + d.mp3.format.bitrateKbps, 44100128);
+    EXPECT_EQ(image.value_or("").substr(0, 4) + std::to_string(image.value_or("").size()), "RIFF" + std::to_string(44 + 3 * 1152 * 4));
     d.mp3.refuse = true;
     EXPECT_FALSE(d.tones.ExtractAudio("C:\\a.mp3"));
     d.disk.files["C:\\b.mp3"] = MakeId3("T") + "not audio at all";
