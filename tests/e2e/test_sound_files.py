@@ -35,10 +35,8 @@ class SoundFilesTest(test_options.OptionsWindowUser, E2E):
 
     def test_listed_added_through_the_dialog_and_rung(self):
         c = self.case
-        shutil.rmtree(c.path("tones"))
-        os.makedirs(c.path("tones"))
         music = os.path.join(c.dir, "music")
-        os.makedirs(music)
+        shutil.rmtree(c.path("tones")), os.makedirs(c.path("tones")), os.makedirs(music)
         for folder, name in ((c.path("tones"), "harbour.mp3"), (c.path("tones"), "evening.ogg"), (music, "harbour.mp3")):
             shutil.copy(os.path.join(SOUNDS, name), os.path.join(folder, name))
         # anna rings with the added copy, which finds a name of its own beside the one already there.
@@ -74,5 +72,4 @@ class SoundFilesTest(test_options.OptionsWindowUser, E2E):
             fits = [match(p, samples(sound.pcm_of_file(wav))) for p in played]
             # anna's MP3 rings first, bob's Ogg after it; each as its decoding sounds, within the codec's loss.
             first = next((i for i, (snr, share) in enumerate(fits) if snr > 20 and share > 0.9), None)
-            self.assertIsNotNone(first, fits)
-            self.assertEqual(first == 0, name.endswith("mp3"), fits)
+            self.assertEqual(None if first is None else first == 0, name.endswith("mp3"), fits)

@@ -3,8 +3,8 @@
 //   poke delete-icon <window title> <icon id>
 //   poke dump <window title>: one line per child window, UTF-8, fields split by "|":
 //     class|visible|checked|left,top,right,bottom (screen)|text|list items split by TAB
-//   poke open-file <dialog title> <path>: types path as the file name of an Open dialog and
-//     presses its Open button, or "cancel" for Cancel
+//   poke open-file <dialog title> <path>: types path (ANSI) as the file name of an Open dialog
+//     and presses its Open button
 #include <windows.h>
 #include <shellapi.h>
 
@@ -93,19 +93,11 @@ int Dump(const char* title) {
 
 int OpenFile(const char* title, const char* path) {
     HWND dialog = FindWindowA("#32770", title);
-    if (!dialog) {
-        std::printf("no dialog titled %s\n", title);
-        return 1;
-    }
-    if (std::string(path) == "cancel") return PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0) ? 0 : 1;
     // The file name box of the dialog's own template: a combo box (cmb13), or an edit (edt1).
-    HWND name = GetDlgItem(dialog, 0x47C);
-    if (!name) name = GetDlgItem(dialog, 0x480);
-    const int wide = MultiByteToWideChar(CP_UTF8, 0, path, -1, nullptr, 0);
-    std::wstring text(static_cast<std::size_t>(wide), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, path, -1, text.data(), wide);
-    if (!name || !SendMessageW(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()))) {
-        std::printf("no file name box\n");
+    HWND name = dialog ? GetDlgItem(dialog, 0x47C) : nullptr;
+    if (dialog && !name) name = GetDlgItem(dialog, 0x480);
+    if (!name || !SendMessageA(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path))) {
+        std::printf("no Open dialog titled %s\n", title);
         return 1;
     }
     PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
@@ -122,6 +114,6 @@ int main(int argc, char** argv) {
     if (verb == "dump" && argc == 3) return Dump(argv[2]);
     if (verb == "open-file" && argc == 4) return OpenFile(argv[2], argv[3]);
     std::fprintf(stderr, "usage: poke broadcast <name|number> | poke delete-icon <title> <id> | poke dump <title> | "
-                         "poke open-file <title> <path|cancel>\n");
+                         "poke open-file <title> <path>\n");
     return 2;
 }

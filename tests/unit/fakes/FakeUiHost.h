@@ -51,11 +51,9 @@ public:
         calls.push_back("Ask " + title + ": " + text);
         return answerYes;
     }
-    // The file the user picks in the Open dialog; none: Cancel.
-    std::optional<std::string> chosenFile;
-    std::optional<std::string> ChooseOpenFile(const std::string& filterName, const std::string& patterns) override {
-        calls.push_back("ChooseOpenFile " + filterName + "|" + patterns);
-        return chosenFile;
+    std::optional<std::string> chosenFile;  // picked in the Open dialog; none: Cancel
+    std::optional<std::string> ChooseOpenFile(const std::string& filter, const std::string& patterns) override {
+        return calls.push_back("ChooseOpenFile " + filter + "|" + patterns), chosenFile;
     }
     void ShowModal(ui::Dialog& d) override {
         calls.push_back("ShowModal " + d.form.Name());

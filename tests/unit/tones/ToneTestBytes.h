@@ -40,12 +40,14 @@ inline std::string MakeMp3Frames(int count) {
     return out;
 }
 
-// An ID3v2.3 tag holding one Latin-1 TIT2 frame.
-inline std::string MakeId3(const std::string& title) {
-    const std::size_t body = title.size() + 1, frames = 10 + body;
-    return std::string("ID3\x03\x00\x00\x00\x00", 8) + char(frames >> 7) + char(frames & 127) + "TIT2" +
-           std::string(3, '\0') + char(body) + std::string(2, '\0') + kNul + title;
+// An ID3v2 frame and tag of fewer than 128 bytes, and a tag holding one Latin-1 title.
+inline std::string Frame(const std::string& id, const std::string& body, char format = 0) {
+    return id + std::string(3, '\0') + char(body.size()) + '\0' + format + body;
 }
+inline std::string Tag(char version, char flags, const std::string& frames) {
+    return std::string("ID3") + version + '\0' + flags + std::string(3, '\0') + char(frames.size()) + frames;
+}
+inline std::string MakeId3(const std::string& title) { return Tag(3, 0, Frame("TIT2", kNul + title)); }
 
 // An Ogg stream's first two pages: the codec's identification and the comments.
 inline std::string MakeOggHeaders(const std::string& comment) {

@@ -20,7 +20,7 @@ struct AddSoundFileTest : OptionsFixture {
         ui.calls.clear();
     }
     long TonesOnDisk() const {
-        return std::count_if(files.files.begin(), files.files.end(), [&](auto& f) { return f.first.starts_with(folder + "tones\\"); });
+        return std::ranges::count_if(files.files, [&](auto& f) { return f.first.starts_with(folder + "tones\\"); });
     }
 };
 
@@ -39,24 +39,19 @@ TEST_F(AddSoundFileTest, TheChosenFileIsCopiedUnderAFreeNameListedAndSelected) {
 }
 
 TEST_F(AddSoundFileTest, ABadFileIsRefusedAndCancelChangesNothing) {
-    const struct {
-        std::optional<std::string> path;
-        std::string bytes;
-        bool warned;
-    } cases[] = {
-        {std::nullopt, "", false},  // Cancel
-        {"D:\\x.mp3", MakeId3("T") + "no frames", true},
-        {"D:\\x.ogg", MakeOggHeaders("TITLE=No audio"), true},
-        {"D:\\x.wav", "RIFX0000WAVE", true},
+    const std::pair<std::string, std::string> cases[] = {
+        {"", ""},  // Cancel
+        {"D:\\x.mp3", MakeId3("T") + "no frames"},
+        {"D:\\x.ogg", MakeOggHeaders("TITLE=No audio")},
+        {"D:\\x.wav", "RIFX0000WAVE"},
     };
-    for (const auto& c : cases) {
-        if (c.path) files.files[*c.path] = c.bytes;
-        ui.chosenFile = c.path;
-        ui.calls.clear();
+    for (const auto& [path, bytes] : cases) {
+        files.files[path] = bytes;
+        ui.chosenFile = path.empty() ? std::nullopt : std::optional(path);
         app->commands.RunCommand(16);
-        EXPECT_EQ(TonesOnDisk(), 1) << c.bytes;
+        EXPECT_EQ(TonesOnDisk(), 1) << bytes;
         EXPECT_EQ(ini.Get(folder + app->shared.IniName, "tones", "number"), "1");
-        EXPECT_EQ(ui.calls.back().ends_with(": Not a sound."), c.warned);
+        EXPECT_EQ(ui.calls.back().ends_with(": Not a sound."), !path.empty());
     }
 }
 
