@@ -10,6 +10,7 @@
 #include "core/platform/UiHost.h"
 #include "core/server/ProgramVersion.h"
 #include "core/tones/ToneCatalogue.h"
+#include "core/tones/ToneFileReader.h"
 #include "core/tones/ToneFiles.h"
 #include "core/ui/OptionsWindow.h"
 #include "core/ui/ToneList.h"
@@ -54,19 +55,21 @@ void AddSoundFile::Run() {
     const std::string source = *chosen;
     const std::string folder = s_.shared.ProgramFolder + "tones\\";
     const std::string scratch = folder + kScratchName;
-    const char* notCopied = "The sound file could not be copied to the tones folder.";
+    const std::string notCopied = Or(s_.texts.notcopied, "The sound file could not be copied to the tones folder.");
+    const std::string bad = Or(s_.texts.badsound, "This file cannot be played as a ringtone.");
+    // A file no reader would load is not copied at all.
+    const auto size = s_.files.Size(source);
+    if (size && *size > kMaxToneFileBytes) return Refuse("sound file too large: " + source, bad);
     // The copy is what gets checked, so the file played is the file that passed.
-    if (!s_.files.Copy(source, scratch)) return Refuse("sound file not copied: " + source, Or(s_.texts.notcopied, notCopied));
-    if (!s_.tones.IsPlayable(scratch, KindOf(source)))
-        return Refuse("not a playable sound file: " + source,
-                      Or(s_.texts.badsound, "This file cannot be played as a ringtone."));
+    if (!s_.files.Copy(source, scratch)) return Refuse("sound file not copied: " + source, notCopied);
+    if (!s_.tones.IsPlayable(scratch, KindOf(source))) return Refuse("not a playable sound file: " + source, bad);
     const std::string name = FreeToneName(s_.files, folder, NamePart(source));
     // Renaming never replaces a file, should one have appeared meanwhile.
     if (name.empty() || !s_.files.Rename(scratch, folder + name))
-        return Refuse("no free name for " + source + " in " + folder, Or(s_.texts.notcopied, notCopied));
+        return Refuse("no free name for " + source + " in " + folder, notCopied);
     if (!s_.catalogue.AddTone(folder, name)) {
         s_.files.Delete(folder + name);
-        return Refuse("sound file not listed: " + source, Or(s_.texts.notcopied, notCopied));
+        return Refuse("sound file not listed: " + source, notCopied);
     }
     s_.log.WriteLog("Quillares: sound file added: " + folder + name);
 
