@@ -34,45 +34,70 @@ std::optional<VorbisHeaders> ReadVorbisHeaders(std::string_view head) {
     std::size_t pos = 0;
     while (packets.size() <= 2 && head.size() - pos >= kPageHeaderBytes && head.substr(pos, 4) == "OggS") {
         const std::string_view page = head.substr(pos);
-        const std::uint32_t pageSerial = Le32(page, 14);
         const std::size_t segments = static_cast<unsigned char>(page[26]);
-        if (page.size() < kPageHeaderBytes + segments) break;
+        // The headers come first, before any page of another stream.
+        if (page.size() < kPageHeaderBytes + segments || (serial && *serial != Le32(page, 14))) break;
+        serial = Le32(page, 14);
         std::size_t body = kPageHeaderBytes + segments;
-        const bool ours = !serial || *serial == pageSerial;
-        if (!serial) serial = pageSerial;
         for (std::size_t s = 0; s < segments && packets.size() <= 2; ++s) {
             const std::size_t lace = static_cast<unsigned char>(page[kPageHeaderBytes + s]);
-            if (ours) packets.back() += page.substr(std::min(body, page.size()), lace);
+            packets.back() += page.substr(std::min(body, page.size()), lace);
             body += lace;
-            if (ours && lace < 255) packets.emplace_back();
+            if (lace < 255) packets.emplace_back();
         }
         pos += std::min(body, page.size());
     }
     const std::string& id = packets[0];
     if (id.size() < 30 || id.substr(0, 7) != "\x01vorbis" || id[11] == 0 || Le32(id, 12) == 0) return std::nullopt;
-    VorbisHeaders h{id, packets.size() > 1 ? packets[1] : ""};
-    return h;
+    return VorbisHeaders{id, packets.size() > 1 ? packets[1] : "", packets.size() > 2};
 }
 
-std::string VorbisTitle(std::string_view packet) {
-    if (packet.size() < 11 || packet.substr(0, 7) != "\x03vorbis") return "";
+namespace {
+
+// Walks the comments while their lengths hold; each goes to take, and false from it stops the
+// walk. false when a length runs past the packet.
+template <class Take>
+bool WalkComments(std::string_view packet, Take take) {
+    if (packet.size() < 11 || packet.substr(0, 7) != "\x03vorbis") return false;
     std::size_t pos = 7;
     const std::uint64_t vendor = Le32(packet, pos);
-    if (vendor > packet.size() - pos - 4 || packet.size() - pos - 4 - vendor < 4) return "";
+    if (vendor > packet.size() - pos - 4 || packet.size() - pos - 4 - vendor < 4) return false;
     pos += 4 + vendor;
     const std::uint32_t count = Le32(packet, pos);
     pos += 4;
-    for (std::uint32_t i = 0; i < count && packet.size() - pos >= 4; ++i) {
+    if (!take(std::string_view(), vendor, count)) return true;
+    for (std::uint32_t i = 0; i < count; ++i) {
+        if (packet.size() - pos < 4) return false;
         const std::uint64_t length = Le32(packet, pos);
         pos += 4;
-        if (length > packet.size() - pos) return "";
-        const std::string_view comment = packet.substr(pos, length);
+        if (length > packet.size() - pos) return false;
+        if (!take(packet.substr(pos, length), length, 0)) return true;
         pos += length;
-        const auto equals = comment.find('=');
-        if (equals != std::string_view::npos && LowerAscii(comment.substr(0, equals)) == "title")
-            return CleanTagTitle(ValidUtf8(comment.substr(equals + 1)));
     }
-    return "";
+    return true;
+}
+
+}  // namespace
+
+std::string VorbisTitle(std::string_view packet) {
+    std::string title;
+    WalkComments(packet, [&](std::string_view comment, std::uint64_t, std::uint32_t) {
+        const auto equals = comment.find('=');
+        if (equals == std::string_view::npos || LowerAscii(comment.substr(0, equals)) != "title") return true;
+        title = CleanTagTitle(ValidUtf8(comment.substr(equals + 1)));
+        return false;
+    });
+    return title;
+}
+
+bool VorbisCommentsFit(std::string_view packet, std::uint64_t budget) {
+    std::uint64_t need = 0;
+    // A pointer for each comment, and each comment and the vendor with its closing NUL.
+    const bool whole = WalkComments(packet, [&](std::string_view, std::uint64_t length, std::uint32_t count) {
+        need += length + 1 + 8ull * count;
+        return true;
+    });
+    return whole && need <= budget;
 }
 
 std::optional<std::string> OggTitle(const ToneFileReader& file) {
@@ -86,6 +111,11 @@ std::optional<std::string> OggTitle(const ToneFileReader& file) {
 std::optional<std::string> OggAudio(const ToneFileReader& file) {
     const auto bytes = file.ReadExact(0, file.Size());
     if (!bytes) return std::nullopt;
+    // The decoder trusts the comment header's counts; one it cannot hold leaves it reading
+    // through a null pointer as it gives up. Such a header never reaches it.
+    const auto headers = ReadVorbisHeaders(*bytes);
+    if (!headers || !headers->commentsWhole || !VorbisCommentsFit(headers->comments, kDecoderMemoryBytes / 2))
+        return std::nullopt;
     std::vector<char> memory(kDecoderMemoryBytes);
     stb_vorbis_alloc alloc{memory.data(), kDecoderMemoryBytes};
     int error = 0;

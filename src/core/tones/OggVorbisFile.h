@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,10 +16,14 @@ namespace quill {
 struct VorbisHeaders {
     std::string identification;
     std::string comments;  // "" when head ends before it does
+    bool commentsWhole = false;
 };
 std::optional<VorbisHeaders> ReadVorbisHeaders(std::string_view head);
 // The TITLE comment; "" when there is none or the packet is cut short.
 std::string VorbisTitle(std::string_view commentPacket);
+// Whether every length in the comment packet lies inside it and the copies the decoder makes
+// of the comments take at most budget bytes.
+bool VorbisCommentsFit(std::string_view commentPacket, std::uint64_t budget);
 
 // nullopt: not a Vorbis stream. Otherwise its title, "" without one.
 std::optional<std::string> OggTitle(const ToneFileReader& file);
