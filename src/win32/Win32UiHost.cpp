@@ -1,5 +1,6 @@
 #include "win32/Win32UiHost.h"
 
+#include <commdlg.h>
 #include <shellapi.h>
 
 #include <cstring>
@@ -84,13 +85,14 @@ bool Win32UiHost::AskYesNoOver(ui::Dialog& owner, const std::string& text, const
 
 void Win32UiHost::EndMessageBoxes() {
     // The boxes are the thread's system dialogs, owned by the options window or by one of the
-    // program's dialogs (which have a class of their own). No ends a question, and OK any box
-    // that has no No.
+    // program's dialogs (which have a class of their own). No ends a question, Cancel the Open
+    // dialog, and OK any box that has neither.
     EnumThreadWindows(GetCurrentThreadId(), [](HWND hwnd, LPARAM) -> BOOL {
         wchar_t cls[16] = {};
         GetClassNameW(hwnd, cls, 16);
         if (lstrcmpW(cls, L"#32770") == 0 && GetWindow(hwnd, GW_OWNER) != nullptr) {
             PostMessageW(hwnd, WM_COMMAND, MAKEWPARAM(IDNO, BN_CLICKED), 0);
+            PostMessageW(hwnd, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
             PostMessageW(hwnd, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
         }
         return TRUE;
@@ -100,6 +102,22 @@ void Win32UiHost::EndMessageBoxes() {
 void Win32UiHost::DestroyMainWindow() {
     // Later, from the message loop: the caller may still be inside one of the window's handlers.
     PostMessageW(window_, kDestroyMessage, 0, 0);
+}
+
+std::optional<std::string> Win32UiHost::ChooseOpenFile(const std::string& filterName, const std::string& patterns) {
+    // Pairs of name and patterns, each ended by a NUL, the list by another.
+    std::wstring filter = Wide(filterName + " (" + patterns + ")") + L'\0' + Wide(patterns) + L'\0' + L'\0';
+    // Room for any path the system can name.
+    std::wstring path(32768, L'\0');
+    OPENFILENAMEW ofn{};
+    ofn.lStructSize = sizeof(ofn);
+    ofn.hwndOwner = window_;
+    ofn.lpstrFilter = filter.c_str();
+    ofn.lpstrFile = path.data();
+    ofn.nMaxFile = static_cast<DWORD>(path.size());
+    ofn.Flags = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
+    if (!GetOpenFileNameW(&ofn)) return std::nullopt;
+    return Utf8(path.c_str());
 }
 
 }  // namespace quill::win32

@@ -23,6 +23,7 @@ public:
     bool AskYesNo(const std::string& text, const std::string& title) override;
     bool AskYesNoOver(ui::Dialog& owner, const std::string& text, const std::string& title) override;
     void EndMessageBoxes() override;
+    std::optional<std::string> ChooseOpenFile(const std::string& filterName, const std::string& patterns) override;
     void ShowModal(ui::Dialog& dialog) override { dialogs_.ShowModal(dialog); }
     void ShowModeless(ui::Dialog& dialog) override { dialogs_.ShowModeless(dialog); }
     void DoEvents() override { dialogs_.DoEvents(); }

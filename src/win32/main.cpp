@@ -4,6 +4,7 @@
 #include <commctrl.h>
 
 #include "core/app/Quillares.h"
+#include "win32/AcmMp3Decoder.h"
 #include "win32/OptionsWindowView.h"
 #include "win32/Twips.h"
 #include "win32/Win32Files.h"
@@ -101,7 +102,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     Win32FolderWatch folderWatch;
     Win32Internet net([&ui] { ui.DoEvents(); });
     Win32Registry registry;
-    Quillares app(Ports{files, clock, wire, mci, ui, shell, codec, process, folderWatch, net, registry});
+    AcmMp3Decoder mp3;
+    Quillares app(Ports{files, clock, wire, mci, ui, shell, codec, process, folderWatch, net, registry, mp3});
     g_app = &app;
     g_ui = &ui;
     g_view = &view;

@@ -13,6 +13,7 @@
 #include "core/tones/ToneFiles.h"
 #include "core/ui/OptionsWindow.h"
 #include "core/ui/ToneList.h"
+#include "win32/AcmMp3Decoder.h"
 #include "win32/ControlMirror.h"
 
 namespace {
@@ -36,6 +37,7 @@ public:
     int ScreenWidthTwips() override { return 0; }
     void Warn(const std::string&, const std::string&) override {}
     bool AskYesNo(const std::string&, const std::string&) override { return false; }
+    std::optional<std::string> ChooseOpenFile(const std::string&, const std::string&) override { return std::nullopt; }
     void ShowModal(ui::Dialog&) override {}
     void ShowModeless(ui::Dialog&) override {}
     void DestroyMainWindow() override {}
@@ -109,7 +111,8 @@ int main(int argc, char** argv) {
         engine.files.Write(folder + "tones\\tone" + std::to_string(i) + ".quilar",
                            BuildContainer("Tone " + std::to_string(i), std::string_view(wave).substr(4)));
 
-    ToneFiles tones(engine.files, engine.log, engine.codec);
+    win32::AcmMp3Decoder mp3;
+    ToneFiles tones(engine.files, engine.log, engine.codec, mp3);
     LanguageTexts texts;
     PumpingUi ui;
     win32::Win32Registry registry;
@@ -143,7 +146,7 @@ int main(int argc, char** argv) {
     Engine fresh(folder);
     fresh.settings.ReadIni("window", "top");
     Silent mci;
-    ToneFiles freshTones(fresh.files, fresh.log, fresh.codec);
+    ToneFiles freshTones(fresh.files, fresh.log, fresh.codec, mp3);
     TonePlayer player(mci, fresh.files, fresh.log, freshTones, fresh.shared);
     ui::OptionsWindow window;
     ui::ToneList list(window, fresh.settings, fresh.files, fresh.log, player);

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "Require.h"
+#include "core/base/Unicode.h"
 #include "tones/ToneDisk.h"
 
 namespace quill::fuzz {
@@ -21,6 +22,18 @@ struct FuzzTone : test::ToneDisk {
     void RequireReadOnlyAndBounded() {
         Require(disk.files.size() == 1 && disk.files[path] == bytes, "readers change nothing");
         Require(disk.largestRead <= bytes.size(), "no read larger than the file");
+    }
+
+    // An MP3 or Ogg reader: a refusal logged once, a title fit for a list, an image that is a
+    // WAVE of at most imageBytes.
+    void RequireSoundReader(std::size_t imageBytes) {
+        const std::string title = tones.ReadToneTitle(path);
+        const auto image = tones.ExtractAudio(path);
+        Require(title.empty() == LoggedOnly("Quillares: invalid file: " + path), "refusals, and only they, are logged");
+        Require(title == ValidUtf8(title) && title.find('\n') == std::string::npos, "the title is one clean line");
+        Require(!image || (image->starts_with("RIFF") && image->size() > 44 && image->size() - 44 <= imageBytes),
+                "the image is a bounded WAVE with audio");
+        RequireReadOnlyAndBounded();
     }
 
     const std::string path;

@@ -47,6 +47,7 @@ Glyph GlyphOf(int number) {
         Glyph::Play,   Glyph::Find,     Glyph::Play,  Glyph::Stop,   Glyph::Play,
         Glyph::Stop,   Glyph::Record,   Glyph::Generate, Glyph::Play, Glyph::Stop,
         Glyph::Apply,  Glyph::Help,     Glyph::Minimize, Glyph::Exit, Glyph::Events,
+        Glyph::AddSound,
     };
     return kByNumber[number - 1];
 }

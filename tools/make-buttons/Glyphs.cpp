@@ -56,6 +56,17 @@ Shape EventsShape() {
     });
 }
 
+Shape AddSoundShape() {
+    // A note, and a plus beside it.
+    return Union({
+        Circle(11.5, 21.5, 3.6),
+        Line(14.3, 21.5, 14.3, 7.5, 1.2),
+        Line(14.3, 7.5, 19.5, 10.5, 1.3),
+        Line(19.5, 19.5, 26.5, 19.5, 1.4),
+        Line(23, 16, 23, 23, 1.4),
+    });
+}
+
 }  // namespace
 
 GlyphArt ArtFor(Glyph glyph) {
@@ -70,6 +81,7 @@ GlyphArt ArtFor(Glyph glyph) {
         case Glyph::Minimize: return {MinimizeShape(), {52, 62, 82}};
         case Glyph::Exit: return {ExitShape(), {196, 44, 40}};
         case Glyph::Events: return {EventsShape(), {200, 128, 16}};
+        case Glyph::AddSound: return {AddSoundShape(), {24, 124, 140}};
     }
     return {PlayShape(), {}};
 }

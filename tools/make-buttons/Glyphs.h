@@ -5,7 +5,7 @@
 
 namespace quill::buttons {
 
-enum class Glyph { Play, Find, Stop, Record, Generate, Apply, Help, Minimize, Exit, Events };
+enum class Glyph { Play, Find, Stop, Record, Generate, Apply, Help, Minimize, Exit, Events, AddSound };
 
 // A glyph's outline in a 32 x 32 slice and the colour it is drawn in while enabled.
 struct GlyphArt {

@@ -48,6 +48,12 @@ void NestedLoops::ShowModal(ui::Dialog& dialog) {
     modal_.pop_back();
 }
 
+std::optional<std::string> NestedLoops::ChooseOpenFile(const std::string& filterName, const std::string& patterns) {
+    if (ending_) return std::nullopt;
+    Inside inside(depth_);
+    return host_.ChooseOpenFile(filterName, patterns);
+}
+
 void NestedLoops::DoEvents() {
     Inside inside(depth_);
     host_.DoEvents();

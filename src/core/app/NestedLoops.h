@@ -1,4 +1,6 @@
 #pragma once
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "core/platform/UiHost.h"
@@ -32,6 +34,7 @@ public:
     bool AskYesNo(const std::string& text, const std::string& title) override;
     bool AskYesNoOver(ui::Dialog& owner, const std::string& text, const std::string& title) override;
     void ShowModal(ui::Dialog& dialog) override;
+    std::optional<std::string> ChooseOpenFile(const std::string& filterName, const std::string& patterns) override;
     void DoEvents() override;
 
 private:

@@ -3,6 +3,7 @@
 #include "core/platform/Files.h"
 #include "core/platform/FolderWatch.h"
 #include "core/platform/Internet.h"
+#include "core/platform/Mp3Decoder.h"
 #include "core/platform/Multimedia.h"
 #include "core/platform/Process.h"
 #include "core/platform/Registry.h"
@@ -26,6 +27,7 @@ struct Ports {
     FolderWatch& folderWatch;
     Internet& net;
     Registry& registry;
+    Mp3Decoder& mp3;
 };
 
 }  // namespace quill

@@ -1,5 +1,6 @@
 #include "core/app/Quillares.h"
 
+#include "core/ui/AddSoundFile.h"
 #include "core/ui/ToneSearchWindow.h"
 
 namespace quill {
@@ -12,7 +13,7 @@ Quillares::Quillares(Ports p)
       help({settings, ports.files, ports.codec, log, ports.shell, ports.ui, shared}),
       queue(log),
       link(ports.wire, log, queue, window, shared),
-      tones(ports.files, log, ports.codec),
+      tones(ports.files, log, ports.codec, ports.mp3),
       player(ports.mci, ports.files, log, tones, shared),
       recorder(ports.mci, ports.files, log, shared),
       catalogue({settings, ports.files, log, tones, texts, ports.ui, ports.registry, shared}),
@@ -51,6 +52,10 @@ std::optional<std::intptr_t> Quillares::WindowProc(const WindowMessage& m) {
 void Quillares::ShowToneSearchWindow() {
     ui::ToneSearchWindow search(texts, catalogue);
     ports.ui.ShowModal(search);
+}
+
+void Quillares::AddSoundFile() {
+    ui::AddSoundFile({window, catalogue, toneList, tones, ports.files, log, ports.ui, texts, shared}).Run();
 }
 
 void Quillares::OpenLog() {

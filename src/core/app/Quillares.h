@@ -62,6 +62,7 @@ public:
     void ShowHelpWindow() override { help.ShowHelpWindow(); }
     void ShowToneSearchWindow() override;
     void CountToneCatalogue() override { catalogue.CountToneCatalogue(); }
+    void AddSoundFile() override;
 
     bool Ended() const { return ended_; }
 

@@ -19,6 +19,9 @@ bool LanguageTexts::Take(std::string_view key, const std::string& value) {
         {"noserverconnection", &LanguageTexts::noserverconnection},
         {"ok", &LanguageTexts::ok},
         {"cancel", &LanguageTexts::cancel},
+        {"soundfiles", &LanguageTexts::soundfiles},
+        {"badsound", &LanguageTexts::badsound},
+        {"notcopied", &LanguageTexts::notcopied},
     };
     for (const auto& t : kTexts) {
         if (t.key != key) continue;

@@ -19,6 +19,9 @@ struct LanguageTexts {
     std::string noserverconnection;
     std::string ok;                  // OK buttons
     std::string cancel;              // Cancel buttons
+    std::string soundfiles;          // the Open dialog's filter of "Add a sound file"
+    std::string badsound;            // the chosen file does not play
+    std::string notcopied;           // the chosen file could not be copied to the tone folder
 
     // Stores the value when the key names a text; false for any other key.
     bool Take(std::string_view key, const std::string& value);

@@ -16,6 +16,8 @@ public:
     virtual void ShowToneSearchWindow() = 0;
     // A new per-user settings file gets its first tone catalogue.
     virtual void CountToneCatalogue() = 0;
+    // "Add a sound file": the user's own file brought into the catalogue.
+    virtual void AddSoundFile() = 0;
 };
 
 }  // namespace quill

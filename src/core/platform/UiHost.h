@@ -1,4 +1,5 @@
 #pragma once
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -40,6 +41,9 @@ public:
     }
     // The program is ending: every message box still open goes as if answered No (or OK).
     virtual void EndMessageBoxes() = 0;
+    // The system's Open dialog, owned by the options window, listing the files that match
+    // patterns ("*.wav;*.mp3") under filterName; the chosen file's full path, nullopt on Cancel.
+    virtual std::optional<std::string> ChooseOpenFile(const std::string& filterName, const std::string& patterns) = 0;
     // Shows the dialog owned by the options window and returns once it has unloaded.
     virtual void ShowModal(ui::Dialog& dialog) = 0;
     // Shows the dialog and returns at once; it lives until it unloads.

@@ -1,5 +1,7 @@
 #include "core/tones/ToneCatalogue.h"
 
+#include <algorithm>
+
 #include "core/base/LanguageTexts.h"
 #include "core/base/Log.h"
 #include "core/base/Settings.h"
@@ -16,6 +18,7 @@ namespace quill {
 namespace {
 
 constexpr std::size_t kRegistryBufferBytes = 262;
+constexpr const char* kOwnTonePatterns[] = {"*.quilar", "*.mp3", "*.ogg"};
 
 // Ends the search whatever happens inside the loop.
 class FolderSearch {
@@ -75,9 +78,7 @@ void ToneCatalogue::SearchToneFolder(const std::string& folder, const std::strin
         Trapped([&] {
             const std::string title = TitleOf(folder, name);
             if (title.empty()) return;
-            ++count;
-            s_.settings.WriteIni("tones", "tone" + std::to_string(count), title);
-            s_.settings.WriteIni("tones", "file" + std::to_string(count), folder + name);
+            WriteEntry(++count, title, folder + name);
         });
         s_.ui.DoEvents();
         name = Blank();
@@ -86,13 +87,42 @@ void ToneCatalogue::SearchToneFolder(const std::string& folder, const std::strin
     s_.log.WriteLog("Quillares: search completed");
 }
 
+void ToneCatalogue::WriteEntry(int number, const std::string& title, const std::string& file) {
+    s_.settings.WriteIni("tones", "tone" + std::to_string(number), title);
+    s_.settings.WriteIni("tones", "file" + std::to_string(number), file);
+}
+
 void ToneCatalogue::WriteNumber(int count) { s_.settings.WriteIni("tones", "number", std::to_string(count)); }
+
+void ToneCatalogue::SearchOwnTones(int& count, const std::function<void(const std::string&)>& show) {
+    for (const char* pattern : kOwnTonePatterns) {
+        Trapped([&] {
+            show(pattern);
+            SearchToneFolder(s_.shared.ProgramFolder + "tones\\", pattern, count);
+        });
+    }
+}
 
 void ToneCatalogue::CountToneCatalogue() {
     SettingsBatch batch(s_.settings);
     int count = 0;
-    Trapped([&] { SearchToneFolder(s_.shared.ProgramFolder + "tones\\", "*.quilar", count); });
+    SearchOwnTones(count, [](const std::string&) {});
     WriteNumber(count);
+}
+
+bool ToneCatalogue::AddTone(const std::string& folder, const std::string& name) {
+    SettingsBatch batch(s_.settings);
+    const int stored = std::max(0, RoundToInt(Val(s_.settings.ReadIni("tones", "number"))));
+    if (stored >= kMaxEntries) {
+        s_.log.WriteLog("Quillares: tone catalogue full, not added: " + folder + name);
+        return false;
+    }
+    std::string title = TitleOf(folder, name);
+    // A file the user chose is listed even when it names nothing itself.
+    if (title.empty()) title = name.substr(0, name.rfind('.'));
+    WriteEntry(stored + 1, title, folder + name);
+    WriteNumber(stored + 1);
+    return true;
 }
 
 std::string ToneCatalogue::ReadSkypePicturesPath() {
@@ -107,10 +137,7 @@ void ToneCatalogue::SearchAllTones(const std::function<void(const std::string&)>
     SettingsBatch batch(s_.settings);
     const std::string& program = s_.shared.ProgramFolder;
     int count = 0;
-    Trapped([&] {
-        show("*.quilar");
-        SearchToneFolder(program + "tones\\", "*.quilar", count);
-    });
+    SearchOwnTones(count, show);
     std::string pictures;
     Trapped([&] { pictures = ReadSkypePicturesPath(); });
     if (!pictures.empty()) {

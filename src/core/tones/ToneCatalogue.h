@@ -38,18 +38,24 @@ public:
     // raising count by one for each.
     void SearchToneFolder(const std::string& folder, const std::string& pattern, int& count);
 
-    // A new per-user settings file starts with the program's own containers.
+    // A new per-user settings file starts with the program's own tones.
     void CountToneCatalogue();
 
-    // Find: the program's containers, Skype's tone files, the recordings, in that order;
-    // show gets each pattern as its search starts.
+    // Find: the program's own tones (containers, then MP3 and Ogg files), Skype's tone files,
+    // the recordings, in that order; show gets each pattern as its search starts.
     void SearchAllTones(const std::function<void(const std::string&)>& show);
 
     // Skype's picture folder from its settings; "" when not set or unreadable.
     std::string ReadSkypePicturesPath();
 
+    // The file folder + name as the entry after the stored ones, titled as a search would, or
+    // by its name when that gives none; false when the catalogue is full (logged).
+    bool AddTone(const std::string& folder, const std::string& name);
+
 private:
     std::string TitleOf(const std::string& folder, const std::string& name);
+    void SearchOwnTones(int& count, const std::function<void(const std::string&)>& show);
+    void WriteEntry(int number, const std::string& title, const std::string& file);
     void WriteNumber(int count);
 
     Services s_;

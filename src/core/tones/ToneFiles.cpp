@@ -1,9 +1,10 @@
 #include "core/tones/ToneFiles.h"
 
+#include "core/tones/Mp3File.h"
+#include "core/tones/OggVorbisFile.h"
 #include "core/tones/SkypeToneFile.h"
 #include "core/tones/ToneContainer.h"
 #include "core/tones/ToneFileReader.h"
-#include "core/tones/ToneKind.h"
 
 namespace quill {
 
@@ -27,11 +28,20 @@ std::string ToneFiles::ReadToneTitle(const std::string& path) {
     if (kind == ToneKind::Plain) return "@";
     const auto file = ToneFileReader::Open(files_, path);
     std::optional<std::string> title;
-    if (file) title = kind == ToneKind::Skype ? SkypeTitle(*file) : ContainerText(*file);
+    if (file) {
+        switch (kind) {
+            case ToneKind::Skype: title = SkypeTitle(*file); break;
+            case ToneKind::Mp3: title = Mp3Title(*file); break;
+            case ToneKind::Vorbis: title = OggTitle(*file); break;
+            default: title = ContainerText(*file); break;
+        }
+    }
     if (!title) {
         LogInvalid(path);
         return "";
     }
+    // Tags hold Unicode already; untagged files are listed under their names as plain tones are.
+    if (kind == ToneKind::Mp3 || kind == ToneKind::Vorbis) return title->empty() ? "@" : *title;
     return codec_.AnsiToUtf8(*title);
 }
 
@@ -53,12 +63,22 @@ bool ToneFiles::WrapToneFile(const std::string& path, const std::string& synthTe
     return files_.Write(path, BuildContainer(text, *body));
 }
 
-std::optional<std::string> ToneFiles::ExtractAudio(const std::string& path) {
-    const ToneKind kind = KindOf(path);
+std::optional<std::string> ToneFiles::ExtractAudio(const std::string& path, ToneKind kind) {
     if (kind == ToneKind::Plain) return std::nullopt;
     const auto file = ToneFileReader::Open(files_, path);
     if (!file) return std::nullopt;
-    return kind == ToneKind::Skype ? SkypeAudio(*file) : ContainerAudio(*file);
+    switch (kind) {
+        case ToneKind::Skype: return SkypeAudio(*file);
+        case ToneKind::Mp3: return Mp3Audio(*file, mp3_);
+        case ToneKind::Vorbis: return OggAudio(*file);
+        default: return ContainerAudio(*file);
+    }
+}
+
+bool ToneFiles::IsPlayable(const std::string& path, ToneKind kind) {
+    if (kind != ToneKind::Plain) return ExtractAudio(path, kind).has_value();
+    const auto file = ToneFileReader::Open(files_, path);
+    return file && file->Size() >= kMinWaveBytes && file->ReadExact(0, 4) == "RIFF" && file->ReadExact(8, 4) == "WAVE";
 }
 
 std::optional<std::string> ToneFiles::ReadContainerText(const std::string& path) {

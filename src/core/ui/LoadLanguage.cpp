@@ -13,7 +13,7 @@ namespace {
 constexpr const char* kButtonTips[OptionsWindow::kButtons] = {
     "buttonplay", "buttonfind",  "buttonplay",  "buttonstop",  "buttonplay",
     "buttonstop", "buttonrecord", "buttongenerate", "buttonplay", "buttonstop",
-    "buttonapply", "buttonhelp", "buttonclose", "buttonexit",  "buttonevents",
+    "buttonapply", "buttonhelp", "buttonclose", "buttonexit",  "buttonevents", "buttonadd",
 };
 // Keys whose first word also labels a top-bar button: lblBut(k) for the k-th.
 constexpr const char* kLabelKeys[5] = {"buttonexit", "buttonclose", "buttonhelp", "buttonevents", "buttonapply"};

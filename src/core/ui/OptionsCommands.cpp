@@ -112,6 +112,9 @@ bool OptionsCommands::Carry(int num) {
         case 14:
             s_.program.CloseOptionsWindow();
             return false;
+        case 16:
+            s_.program.AddSoundFile();
+            break;
         case 15:
         {
             SkypeEventsDialog events({s_.settings, s_.player, s_.files, s_.codec, s_.log, s_.shared, s_.texts});

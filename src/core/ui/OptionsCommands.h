@@ -22,7 +22,7 @@ class ToneList;
 class ToneSynthesis;
 struct OptionsWindow;
 
-// The options window's fifteen picture-button commands, the events of their pictures and
+// The options window's sixteen picture-button commands, the events of their pictures and
 // blind buttons, and the watch that ends a preview.
 class OptionsCommands {
 public:
@@ -46,7 +46,7 @@ public:
     };
     explicit OptionsCommands(Services s) : s_(s) {}
 
-    // Carries out command num (1 to 15) and leaves no button highlighted.
+    // Carries out command num (1 to 16) and leaves no button highlighted.
     void RunCommand(int num);
 
     // Every tick of the main loop: a preview that played to its end runs its stop command; a

@@ -27,6 +27,7 @@ constexpr Place kButtonPlaces[OptionsWindow::kButtons] = {
     {kFirstSlot + 2 * kSlot + (kSlot - 480) / 2, 120},                   // 13 Minimize
     {kFirstSlot + 3 * kSlot + (kSlot - 480) / 2, 120},                   // 14 Exit
     {kFirstSlot + (kSlot - 480) / 2, 120},                               // 15 Skype events
+    {4320, 2040},                                                        // 16 Add a sound file
 };
 void Place(Control& c, int left, int top, int width, int height) {
     c.Move(left, top);
@@ -116,7 +117,7 @@ void OptionsWindow::Layout() {
 }
 
 int OptionsWindow::ButtonContainer(int num) {
-    static constexpr int kContainer[kButtons] = {0, 1, 1, 1, 2, 2, 2, 3, 3, 3, kTopBar, kTopBar, kTopBar, kTopBar, kTopBar};
+    static constexpr int kContainer[kButtons] = {0, 1, 1, 1, 2, 2, 2, 3, 3, 3, kTopBar, kTopBar, kTopBar, kTopBar, kTopBar, 1};
     return num >= 1 && num <= kButtons ? kContainer[num - 1] : kTopBar;
 }
 

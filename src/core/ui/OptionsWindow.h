@@ -15,13 +15,13 @@ namespace quill::ui {
 // control placed inside its container: the window, a kind panel or the top bar.
 struct OptionsWindow {
     static constexpr int kKinds = 4;
-    static constexpr int kButtons = 15;
+    static constexpr int kButtons = 16;
     static constexpr int kTopBar = kKinds;  // container number of the top bar
     static constexpr std::size_t kMaxSynthChars = 512;
 
     OptionsWindow();
 
-    // The panel (0 to 3) or kTopBar that holds picture button num (1 to 15).
+    // The panel (0 to 3) or kTopBar that holds picture button num (1 to 16).
     static int ButtonContainer(int num);
     // Picture1(k) or Picture3.
     Control& Container(int container);

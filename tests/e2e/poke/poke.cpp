@@ -3,6 +3,8 @@
 //   poke delete-icon <window title> <icon id>
 //   poke dump <window title>: one line per child window, UTF-8, fields split by "|":
 //     class|visible|checked|left,top,right,bottom (screen)|text|list items split by TAB
+//   poke open-file <dialog title> <path>: types path (ANSI) as the file name of an Open dialog
+//     and presses its Open button
 #include <windows.h>
 #include <shellapi.h>
 
@@ -90,6 +92,20 @@ int Dump(const char* title) {
     return 0;
 }
 
+int OpenFile(const char* title, const char* path) {
+    HWND dialog = FindWindowA("#32770", title);
+    // The file name box of the dialog's own template: a combo box (cmb13), or an edit (edt1).
+    HWND name = dialog ? GetDlgItem(dialog, 0x47C) : nullptr;
+    if (dialog && !name) name = GetDlgItem(dialog, 0x480);
+    if (!name || !SendMessageA(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path))) {
+        std::printf("no Open dialog titled %s\n", title);
+        return 1;
+    }
+    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
+    std::printf("open-file %s\n", path);
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -97,6 +113,8 @@ int main(int argc, char** argv) {
     if (verb == "broadcast" && argc == 3) return Broadcast(argv[2]);
     if (verb == "delete-icon" && argc == 4) return DeleteIcon(argv[2], argv[3]);
     if (verb == "dump" && argc == 3) return Dump(argv[2]);
-    std::fprintf(stderr, "usage: poke broadcast <name|number> | poke delete-icon <title> <id> | poke dump <title>\n");
+    if (verb == "open-file" && argc == 4) return OpenFile(argv[2], argv[3]);
+    std::fprintf(stderr, "usage: poke broadcast <name|number> | poke delete-icon <title> <id> | poke dump <title> | "
+                         "poke open-file <title> <path>\n");
     return 2;
 }

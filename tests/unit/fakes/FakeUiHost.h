@@ -1,5 +1,6 @@
 #pragma once
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -56,6 +57,10 @@ public:
         return AskYesNo(text, title);
     }
     void EndMessageBoxes() override { calls.push_back("EndMessageBoxes"); }
+    std::optional<std::string> chosenFile;  // picked in the Open dialog; none: Cancel
+    std::optional<std::string> ChooseOpenFile(const std::string& filter, const std::string& patterns) override {
+        return calls.push_back("ChooseOpenFile " + filter + "|" + patterns), chosenFile;
+    }
     void ShowModal(ui::Dialog& d) override {
         calls.push_back("ShowModal " + d.form.Name());
         d.Load();

@@ -8,6 +8,7 @@
 #include "fakes/FakeFiles.h"
 #include "fakes/FakeFolderWatch.h"
 #include "fakes/FakeInternet.h"
+#include "fakes/FakeMp3Decoder.h"
 #include "fakes/IniEditor.h"
 #include "fakes/FakeSkypeWire.h"
 #include "fakes/FakeSystem.h"
@@ -34,6 +35,7 @@ struct ProgramHarness {
     FakeFolderWatch folderWatch{files};
     FakeInternet net;
     FakeRegistry registry;
+    FakeMp3Decoder mp3;
     std::unique_ptr<Quillares> app;
 
     ProgramHarness() {
@@ -47,7 +49,7 @@ struct ProgramHarness {
     }
     void Make() {
         app = std::make_unique<Quillares>(
-            Ports{files, clock, wire, mci, ui, shell, codec, process, folderWatch, net, registry});
+            Ports{files, clock, wire, mci, ui, shell, codec, process, folderWatch, net, registry, mp3});
     }
 
     void Start() { app->Start(kMainWindow); }

@@ -25,7 +25,7 @@ TEST(ButtonFolder, WritesFifteen24BitStripsOfFourSlices) {
     ASSERT_TRUE(WriteButtonFolder(temp.path() / "buttons", err));
     EXPECT_EQ(err.str(), "");
 
-    for (int n = 1; n <= 15; ++n) {
+    for (int n = 1; n <= kButtons; ++n) {
         std::ifstream in(temp.path() / "buttons" / ("pbut" + std::to_string(n) + ".bmp"), std::ios::binary);
         const std::string bmp((std::istreambuf_iterator<char>(in)), {});
         SCOPED_TRACE(n);
@@ -38,7 +38,7 @@ TEST(ButtonFolder, WritesFifteen24BitStripsOfFourSlices) {
         EXPECT_EQ(Le(bmp, 28, 2), 24u);
         EXPECT_EQ(Le(bmp, 30, 4), 0u);
     }
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(temp.path() / "buttons"), {}), 15);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(temp.path() / "buttons"), {}), kButtons);
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include "core/tones/ToneFiles.h"
 #include "fakes/FakeClock.h"
 #include "fakes/FakeFiles.h"
+#include "fakes/FakeMp3Decoder.h"
 #include "fakes/FakeSystem.h"
 #include "make-sounds/SoundFolder.h"
 #include "make-sounds/WaveFile.h"
@@ -139,7 +140,8 @@ TEST(ToneFolder, ShipsAtLeastEightContainersThatReadBackAsTheirTitleAndWave) {
     Shared shared{.ProgramFolder = "C:\\Q\\"};
     Log log{disk, clock, shared};
     quill::test::FakeTextCodec codec;
-    ToneFiles reader{disk, log, codec};
+    quill::test::FakeMp3Decoder mp3;
+    ToneFiles reader{disk, log, codec, mp3};
     std::set<std::string> titles;
     for (const BoxedTone& t : Boxed()) {
         std::ifstream in(temp.path() / "tones" / t.sound.fileName, std::ios::binary);

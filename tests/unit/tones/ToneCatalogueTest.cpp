@@ -48,13 +48,15 @@ TEST_F(ToneCatalogueTest, FindListsTheThreePlacesInOrderAndLeavesStaleKeysAbove)
     Container("tmp.quilar", "scratch");        // the synthesis scratch file
     Container("old_tmp.quilar", "scratch");
     files.files[folder + "tones\\bad.quilar"] = "not a container";
+    files.files[folder + "tones\\song.mp3"] = MakeId3("Own Song") + MakeMp3Frames(2);
+    files.files[folder + "tones\\bare.OGG"] = MakeOggHeaders("ARTIST=nobody");  // untitled: its name
     PicturesAt(pictures);
     files.files["C:\\Users\\me\\My Skype Content\\ring.skype"] =
         MakeSkypeFile("hdr" + kNul + kNul + "My Tone" + kNul, MakeWave(64));
     files.files[folder + "wav\\rec_bob.wav"] = "RIFF";
     files.files[folder + "wav\\Rec_bob.wav"] = "RIFF";  // the prefix is case-sensitive
     files.files[folder + "wav\\default.wav"] = "RIFF";  // not a recording
-    for (int i = 1; i <= 6; ++i) {
+    for (int i = 1; i <= 8; ++i) {
         ini.Set(folder + "Quillares.ini", "tones", "tone" + std::to_string(i), "stale");
         ini.Set(folder + "Quillares.ini", "tones", "file" + std::to_string(i), "stale");
     }
@@ -64,16 +66,17 @@ TEST_F(ToneCatalogueTest, FindListsTheThreePlacesInOrderAndLeavesStaleKeysAbove)
     app->catalogue.SearchAllTones([&](const std::string& p) { shown.push_back(p); });
 
     EXPECT_THAT(Entries(), ElementsAre("Bells at noon|" + folder + "tones\\b.quilar",
+                                       "Own Song|" + folder + "tones\\song.mp3", "bare|" + folder + "tones\\bare.OGG",
                                        "My Tone|C:\\Users\\me\\My Skype Content\\ring.skype",
                                        "Rec_bob|" + folder + "wav\\Rec_bob.wav",
                                        "Recording of bob|" + folder + "wav\\rec_bob.wav"));
-    EXPECT_EQ(Tones("tone5"), "stale");
-    EXPECT_EQ(Tones("file6"), "stale");
-    EXPECT_THAT(shown, ElementsAre("*.quilar", "*.skype", "*.wav"));
-    EXPECT_EQ(Count("Quillares: search completed"), 3);
+    EXPECT_EQ(Tones("tone7"), "stale");
+    EXPECT_EQ(Tones("file8"), "stale");
+    EXPECT_THAT(shown, ElementsAre("*.quilar", "*.mp3", "*.ogg", "*.skype", "*.wav"));
+    EXPECT_EQ(Count("Quillares: search completed"), 5);
     EXPECT_TRUE(Logged("Quillares: invalid file: " + folder + "tones\\bad.quilar"));
     // Once per file found, and once before Skype's folder.
-    EXPECT_EQ(ui.doEvents, 5 + 1 + 2 + 1);
+    EXPECT_EQ(ui.doEvents, 5 + 2 + 1 + 2 + 1);
     EXPECT_EQ(files.replacements - savesBefore, 1);
 }
 

@@ -6,6 +6,7 @@
 #include "core/tones/ToneFiles.h"
 #include "fakes/FakeClock.h"
 #include "fakes/FakeFiles.h"
+#include "fakes/FakeMp3Decoder.h"
 #include "fakes/FakeSystem.h"
 #include "fakes/LogTexts.h"
 #include "tones/ReadWatchingFiles.h"
@@ -20,7 +21,8 @@ struct ToneDisk {
     Shared shared{.ProgramFolder = "C:\\Quillares\\"};
     Log log{logDisk, clock, shared};
     FakeTextCodec codec;
-    ToneFiles tones{disk, log, codec};
+    FakeMp3Decoder mp3;
+    ToneFiles tones{disk, log, codec, mp3};
 
     std::vector<std::string> Logged() { return LogTexts(logDisk.files[log.Path()]); }
 };

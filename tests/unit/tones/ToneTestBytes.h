@@ -33,4 +33,31 @@ inline std::string MakeSkypeFile(const std::string& header, const std::string& w
     return std::string(9, '\x01') + header + wave;
 }
 
+// MPEG 1 layer III frames at 128 kbit/s, 44.1 kHz stereo: 417 bytes each, silent bodies.
+inline std::string MakeMp3Frames(int count) {
+    std::string out;
+    for (int i = 0; i < count; ++i) out += std::string("\xFF\xFB\x90\x00", 4) + std::string(413, '\0');
+    return out;
+}
+
+// An ID3v2 frame and tag of fewer than 128 bytes, and a tag holding one Latin-1 title.
+inline std::string Frame(const std::string& id, const std::string& body, char format = 0) {
+    return id + std::string(3, '\0') + char(body.size()) + '\0' + format + body;
+}
+inline std::string Tag(char version, char flags, const std::string& frames) {
+    return std::string("ID3") + version + '\0' + flags + std::string(3, '\0') + char(frames.size()) + frames;
+}
+inline std::string MakeId3(const std::string& title) { return Tag(3, 0, Frame("TIT2", kNul + title)); }
+
+// An Ogg stream's first two pages: the codec's identification and the comments.
+inline std::string MakeOggHeaders(const std::string& comment) {
+    auto page = [](const std::string& packet) {
+        return "OggS" + std::string(22, '\0') + char(1) + char(packet.size()) + packet;
+    };
+    const std::string id = "\x01vorbis" + Int32Bytes(0) + char(1) + Int32Bytes(8000) + std::string(15, '\0');
+    const std::string tags = "\x03vorbis" + Int32Bytes(1) + "v" + Int32Bytes(1) +
+                             Int32Bytes(static_cast<std::int32_t>(comment.size())) + comment + "\x01";
+    return page(id) + page(tags);
+}
+
 }  // namespace quill::test

@@ -34,7 +34,7 @@ TEST_F(LoadLanguageTest, WithoutAFileTheDesignCaptionsStayAndTheButtonsAreStillM
     EXPECT_EQ(w.Form1.Caption(), " Audio Quillares Options");
     EXPECT_EQ(w.lblBut[3].Caption(), "Skype\u2122 events");
     EXPECT_EQ(app->texts.caption, "");
-    for (int num = 1; num <= 15; ++num) {
+    for (int num = 1; num <= ui::OptionsWindow::kButtons; ++num) {
         const bool off = num == 4 || num == 5 || num == 6 || num == 9 || num == 10 || num == 11;
         EXPECT_EQ(State(num), off ? D : -1) << num;
         const auto& pic = w.pbut1[num - 1];
