@@ -7,7 +7,7 @@ namespace quill {
 
 Quillares::Quillares(Ports p)
     : loops(p.ui),
-      ports{p.files, p.clock, p.wire, p.mci, loops, p.shell, p.codec, p.process, p.folderWatch, p.net, p.registry},
+      ports{p.files, p.clock, p.wire, p.mci, loops, p.shell, p.codec, p.process, p.folderWatch, p.net, p.registry, p.mp3},
       log(ports.files, ports.clock, shared),
       settings(ports.files, ports.codec, log, shared),
       help({settings, ports.files, ports.codec, log, ports.shell, ports.ui, shared}),
