@@ -43,8 +43,9 @@ def container(text, wave):
     return b"QUILLARE" + struct.pack("<i", 0) + struct.pack("<i", len(t)) + t + struct.pack("<i", len(wave) - 4) + wave[4:]
 
 
-# Now and then Wine's driver ends a playback with one more period of silence (10 ms here).
-PADDING = 640
+# Now and then Wine's driver ends a playback with a period or more of silence (10 ms each here;
+# more of them on a loaded machine).
+PADDING = 4 * 640
 
 
 def unpadded(stream, known):
