@@ -12,19 +12,20 @@ Quillares::Quillares(Ports p)
       settings(ports.files, ports.codec, log, shared),
       help({settings, ports.files, ports.codec, log, ports.shell, ports.ui, shared}),
       queue(log),
-      link(ports.wire, log, queue, window, shared),
+      link(ports.wire, log, queue, linkView, shared),
       tones(ports.files, log, ports.codec, ports.mp3),
       player(ports.mci, ports.files, log, tones, shared),
       recorder(ports.mci, ports.files, log, shared),
       catalogue({settings, ports.files, log, tones, texts, ports.ui, ports.registry, shared}),
       toneList(window, settings, ports.files, log, player),
-      panels({window, settings, ports.files, shared, tones, toneList, recorder}),
+      panels({window, settings, ports.files, shared, tones, toneList, recorder, [this] { return link.Linked(); }}),
       synthesis({window, ports.files, settings, log, ports.ui, ports.shell, texts, shared, tones, ports.codec, server_}),
       commands({window, player, recorder, toneList, log, ports.files, shared, settings, texts, ports.ui, ports.shell,
                 *this, ports.codec, tones, ports.clock, synthesis}),
-      dispatcher({log, queue, ports.codec, link, window, settings, shared, ports.files, player, *this, synthesis}),
+      dispatcher({log, queue, ports.codec, link, linkView, settings, shared, ports.files, player, *this}),
       tray(ports.ui, queue, window),
-      loop(log, ports.files, ports.folderWatch, shared, queue, link, dispatcher, window, commands, ports.ui, *this),
+      loop(log, ports.files, ports.folderWatch, shared, queue, link, dispatcher, window, commands, synthesis, ports.ui,
+           *this),
       proc(log, queue, link, dispatcher, tray) {
     proc.onPlaybackNotice = [this](std::uintptr_t code) { player.OnPlaybackNotice(code); };
     panels.Attach();
@@ -55,7 +56,9 @@ void Quillares::ShowToneSearchWindow() {
 }
 
 void Quillares::AddSoundFile() {
-    ui::AddSoundFile({window, catalogue, toneList, tones, ports.files, log, ports.ui, texts, shared}).Run();
+    ui::AddSoundFile({window, catalogue, toneList, tones, ports.files, log, ports.ui, texts, shared,
+                      [this] { return link.Linked(); }})
+        .Run();
 }
 
 void Quillares::OpenLog() {

@@ -9,6 +9,7 @@
 #include "core/base/ProgramControl.h"
 #include "core/base/Settings.h"
 #include "core/base/Shared.h"
+#include "core/app/MainLoop.h"
 #include "core/app/Tray.h"
 #include "core/audio/Recorder.h"
 #include "core/audio/TonePlayer.h"
@@ -17,8 +18,8 @@
 #include "core/base/Trapped.h"
 #include "core/server/clsHTTP.h"
 #include "core/skype/Dispatcher.h"
-#include "core/skype/MainLoop.h"
 #include "core/skype/SkypeLink.h"
+#include "core/app/WindowLinkView.h"
 #include "core/app/WindowProc.h"
 #include "core/skype/WorkQueue.h"
 #include "core/ui/ContactPanels.h"
@@ -73,6 +74,7 @@ public:
     Log log;
     Settings settings;
     ui::OptionsWindow window;
+    WindowLinkView linkView{window};
     ui::HelpWindows help;
     WorkQueue queue;
     SkypeLink link;

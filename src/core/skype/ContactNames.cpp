@@ -1,14 +1,12 @@
 #include "core/skype/ContactNames.h"
 
 #include "core/base/Log.h"
+#include "core/skype/LinkView.h"
 #include "core/skype/SkypeLink.h"
-#include "core/ui/OptionsWindow.h"
 
 namespace quill {
 
 void ContactNames::SetHandles(std::vector<std::string> handles) {
-    auto& names = window_.List1;
-    auto& ids = window_.List3;
     rowsOf_.clear();
     for (std::size_t row = 0; row < handles.size(); ++row) rowsOf_[handles[row]].push_back(row);
     rows_.assign(handles.size(), Row::NotAsked);
@@ -16,44 +14,40 @@ void ContactNames::SetHandles(std::vector<std::string> handles) {
     next_ = 0;
     outstanding_ = 0;
     gaveUp_ = 0;
+    const auto& ids = view_.Handles();
+    const auto& names = view_.Names();
     // The same contacts again: the list stays as it is while the names are asked anew.
-    if (handles == ids.Items() && names.ListCount() == ids.ListCount()) return;
+    if (handles == ids && names.size() == ids.size()) return;
 
-    const std::string chosen = names.ListIndex() >= 0 ? ids.Item(names.ListIndex()) : "";
+    const int selected = view_.Selected();
+    const std::string chosen = selected >= 0 && selected < static_cast<int>(ids.size()) ? ids[selected] : "";
     // Names already known stand in until asked again, so a refill does not blank the list.
     std::unordered_map<std::string, std::string> known;
-    for (int row = 0; row < names.ListCount() && row < ids.ListCount(); ++row) known.emplace(ids.Item(row), names.Item(row));
+    for (std::size_t row = 0; row < names.size() && row < ids.size(); ++row) known.emplace(ids[row], names[row]);
     std::vector<std::string> shown;
     shown.reserve(handles.size());
     for (const auto& handle : handles) {
         auto it = known.find(handle);
         shown.push_back(it != known.end() ? it->second : handle);
     }
-    ids.SetItems(std::move(handles));
-    names.SetItems(std::move(shown));
     // Quietly: the contact's panel shows what the user chose, which a click would undo.
-    if (auto it = rowsOf_.find(chosen); !chosen.empty() && it != rowsOf_.end())
-        names.KeepSelection(static_cast<int>(it->second.front()));
-    ids.KeepSelection(names.ListIndex() >= 0 ? names.ListIndex() : (ids.ListCount() > 0 ? 0 : -1));
+    auto it = rowsOf_.find(chosen);
+    const int keep = !chosen.empty() && it != rowsOf_.end() ? static_cast<int>(it->second.front()) : -1;
+    view_.Fill(std::move(handles), std::move(shown), keep);
 }
 
 void ContactNames::Named(const std::string& handle, const std::string& name) {
     auto it = rowsOf_.find(handle);
     if (it == rowsOf_.end()) return;
-    auto& names = window_.List1;
     for (std::size_t row : it->second) {
         if (rows_[row] == Row::Asked) --outstanding_;
         rows_[row] = Row::Named;
-        const int r = static_cast<int>(row);
-        names.SetItem(r, name.empty() ? handle : name);
-        // The contact shown gets its name; its panel stays as the user left it.
-        if (names.ListIndex() == r) window_.lblContactName.SetCaption(names.Item(r));
+        view_.Rename(static_cast<int>(row), name.empty() ? handle : name);
     }
 }
 
 void ContactNames::AskMore() {
-    auto& names = window_.List1;
-    if (names.ListIndex() < 0 && names.ListCount() > 0) names.SetListIndex(0);
+    if (view_.Selected() < 0 && !view_.Names().empty()) view_.Select(0);
     // An answer may come inside a send, and even a new USERS answer: every pass looks afresh.
     for (int sends = 0; sends < kMaxSendsPerCall && next_ < rows_.size() && outstanding_ < kMaxOutstanding &&
                         link_.SkypeAttached;) {
@@ -63,7 +57,8 @@ void ContactNames::AskMore() {
         ++outstanding_;
         asked_.push_back({row, tick_});
         ++sends;
-        link_.Send("GET USER " + window_.List3.Item(static_cast<int>(row)) + " FULLNAME");
+        const auto& handles = view_.Handles();
+        link_.Send("GET USER " + (row < handles.size() ? handles[row] : std::string()) + " FULLNAME");
     }
 }
 

@@ -7,16 +7,14 @@
 
 namespace quill {
 
+class LinkView;
 class Log;
 class SkypeLink;
-namespace ui {
-struct OptionsWindow;
-}
 
-// The contact lists: the handles of Skype's USERS answer (List3) and their display names
-// (List1, row for row). The names are asked for many at a time; every answer names its
-// handle, so answers may come in any order. A handle stands in for its name until the name
-// comes. The selection is the user's: a refill keeps the selected contact.
+// The contact lists: the handles of Skype's USERS answer and their display names, row for
+// row. The names are asked for many at a time; every answer names its handle, so answers may
+// come in any order. A handle stands in for its name until the name comes. The selection is
+// the user's: a refill keeps the selected contact.
 class ContactNames {
 public:
     // Questions out at once (Skype's own clients keep as many in flight): with one round a 50 ms
@@ -27,7 +25,7 @@ public:
     // Skype's error replies name no handle: a question still open after this many ticks gives up its place.
     static constexpr int kGiveUpTicks = 100;
 
-    ContactNames(SkypeLink& link, ui::OptionsWindow& window, Log& log) : link_(link), window_(window), log_(log) {}
+    ContactNames(SkypeLink& link, LinkView& view, Log& log) : link_(link), view_(view), log_(log) {}
 
     // The handles of a USERS answer, in Skype's order. Changes no selection but one whose
     // contact is gone.
@@ -48,10 +46,8 @@ private:
         long long askedAt;
     };
 
-    void Finished();
-
     SkypeLink& link_;
-    ui::OptionsWindow& window_;
+    LinkView& view_;
     Log& log_;
     std::vector<Row> rows_;
     std::unordered_map<std::string, std::vector<std::size_t>> rowsOf_;

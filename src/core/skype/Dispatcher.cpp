@@ -14,8 +14,6 @@
 #include "core/skype/SkypeNotice.h"
 #include "core/skype/WireText.h"
 #include "core/skype/WorkQueue.h"
-#include "core/ui/OptionsWindow.h"
-#include "core/ui/ToneSynthesis.h"
 
 namespace quill {
 
@@ -106,24 +104,11 @@ bool Dispatcher::OnCurrentUser(const std::string& text) {
     // Start-up reads the handle from the main file; only then does the next run open the user's
     // own file early enough for its window position, language and default tone.
     p_.settings.WriteIniFile("Quillares.ini", "window", "id", p_.shared.UserId);
-    p_.window.Frame1.SetVisible(false);
+    p_.link.SetState(SkypeLink::State::Linked);
     // The check may wait for the server and raise message boxes: never inside Skype's message.
     // One waiting check serves any number of reports.
     if (!p_.queue.Holds(WorkItem::Kind::ServerCheck)) p_.queue.QueueItem(WorkItem::Kind::ServerCheck);
     return true;
-}
-
-void Dispatcher::CheckServer() {
-    // A spoken tone's transfer holds the client: the check waits for it rather than fail. During
-    // another check it goes straight on, as that one answers for both.
-    if (p_.synthesis.TransferBusy() && !p_.synthesis.ServerBusy) {
-        p_.queue.QueueItem(WorkItem::Kind::ServerCheck);
-        return;
-    }
-    if (p_.synthesis.ReadServerDB())
-        p_.program.CloseOptionsWindow();
-    else
-        p_.queue.QueueItem(WorkItem::Command("SEARCH FRIENDS"));
 }
 
 void Dispatcher::OnUsers(const std::string& text) {

@@ -7,6 +7,7 @@
 namespace quill {
 
 class Files;
+class LinkView;
 class Log;
 class ProgramControl;
 class Settings;
@@ -15,10 +16,6 @@ class TextCodec;
 class TonePlayer;
 class WorkQueue;
 struct Shared;
-namespace ui {
-struct OptionsWindow;
-class ToneSynthesis;
-}
 
 // Gives Skype's notifications their meaning: first in the window procedure (record, ask,
 // queue), then from the main loop one event at a time.
@@ -33,15 +30,14 @@ public:
         WorkQueue& queue;
         TextCodec& codec;
         SkypeLink& link;
-        ui::OptionsWindow& window;
+        LinkView& view;
         Settings& settings;
         Shared& shared;
         Files& files;
         TonePlayer& player;
         ProgramControl& program;
-        ui::ToneSynthesis& synthesis;
     };
-    explicit Dispatcher(Services services) : p_(services), names_(p_.link, p_.window, p_.log) {}
+    explicit Dispatcher(Services services) : p_(services), names_(p_.link, p_.view, p_.log) {}
 
     // The bytes of a WM_COPYDATA from Skype.
     void ReceiveSkypeMessage(std::string_view bytes);
@@ -51,9 +47,6 @@ public:
     void NextDisplayName() { names_.AskMore(); }
     // Every tick of the main loop, so the names keep coming without an item each.
     void NamesTick() { names_.Tick(); }
-    // A ServerCheck item: the check that follows the signed-in user, then the contacts. It
-    // waits its turn behind a transfer under way.
-    void CheckServer();
 
     std::string CallerHandle;
 

@@ -6,9 +6,9 @@
 #include "core/base/Text.h"
 #include "core/audio/TonePlayer.h"
 #include "core/skype/Dispatcher.h"
+#include "core/skype/LinkView.h"
 #include "core/skype/SkypeNotice.h"
 #include "core/tones/ContactTones.h"
-#include "core/ui/OptionsWindow.h"
 
 namespace quill {
 
@@ -42,7 +42,7 @@ void Dispatcher::OnUserStatus(const std::string& text) {
 
 void Dispatcher::OnRinging() {
     if (!p_.shared.SoundOn) return;
-    const auto& handles = p_.window.List3.Items();
+    const auto& handles = p_.view.Handles();
     if (std::find(handles.begin(), handles.end(), CallerHandle) == handles.end()) CallerHandle = "unknown";
     p_.player.RingTone(contact_tones::ToneFileOf(p_.settings, p_.shared, CallerHandle));
 }

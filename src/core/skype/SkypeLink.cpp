@@ -4,9 +4,9 @@
 
 #include "core/base/Log.h"
 #include "core/base/Text.h"
+#include "core/skype/LinkView.h"
 #include "core/skype/WireText.h"
 #include "core/skype/WorkQueue.h"
-#include "core/ui/OptionsWindow.h"
 
 namespace quill {
 
@@ -47,11 +47,15 @@ void SkypeLink::SendSkypeCommand() {
 
 void SkypeLink::DeliveryFailed() {
     log_.WriteLog("Skype: ERROR sending message, try re-connecting");
-    window_.Frame1.Move(120, 0);
-    window_.Frame1.SetVisible(true);
+    SetState(State::Lost);
     SkypeWindow = 0;
     SkypeAttached = false;
     queue_.QueueItem(WorkItem::Kind::Module1);
+}
+
+void SkypeLink::SetState(State state) {
+    state_ = state;
+    view_.ShowWarning(state != State::Linked);
 }
 
 void SkypeLink::OnAttachMessage(std::uintptr_t wParam, std::intptr_t lParam) {

@@ -7,17 +7,18 @@
 
 namespace quill {
 
+class LinkView;
 class Log;
 class WorkQueue;
-namespace ui {
-struct OptionsWindow;
-}
 
 // The link to Skype's Desktop API: discover, attach, commands out.
 class SkypeLink {
 public:
-    SkypeLink(SkypeWire& wire, Log& log, WorkQueue& queue, ui::OptionsWindow& window, const Shared& shared)
-        : wire_(wire), log_(log), queue_(queue), window_(window), shared_(shared) {}
+    // Waiting until Skype first names the signed-in user; Lost from a failed send until it does again.
+    enum class State { Waiting, Linked, Lost };
+
+    SkypeLink(SkypeWire& wire, Log& log, WorkQueue& queue, LinkView& view, const Shared& shared)
+        : wire_(wire), log_(log), queue_(queue), view_(view), shared_(shared) {}
 
     void RegisterSkypeMessages();
     void DiscoverSkype();
@@ -28,6 +29,11 @@ public:
         SendSkypeCommand();
     }
     void OnAttachMessage(std::uintptr_t wParam, std::intptr_t lParam);
+
+    State LinkState() const { return state_; }
+    bool Linked() const { return state_ == State::Linked; }
+    // The warning follows: shown unless linked.
+    void SetState(State state);
 
     unsigned MsgDiscover = 0, MsgAttach = 0, MsgUnload = 0;
     WindowHandle SkypeWindow = 0;
@@ -40,8 +46,9 @@ private:
     SkypeWire& wire_;
     Log& log_;
     WorkQueue& queue_;
-    ui::OptionsWindow& window_;
+    LinkView& view_;
     const Shared& shared_;
+    State state_ = State::Waiting;
 };
 
 }  // namespace quill

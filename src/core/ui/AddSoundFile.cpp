@@ -79,7 +79,7 @@ void AddSoundFile::Run() {
     for (std::size_t i = 0; i < files.size(); ++i)
         if (files[i] == folder + name) w.List2.SetListIndex(static_cast<int>(i));
     w.Enable({3});
-    if (!w.Frame1.Visible()) w.Enable({11});
+    if (s_.linked()) w.Enable({11});
 }
 
 }  // namespace quill::ui

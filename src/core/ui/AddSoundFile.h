@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <string>
 
 namespace quill {
@@ -36,6 +37,8 @@ public:
         UiHost& ui;
         const LanguageTexts& texts;
         const Shared& shared;
+        // Apply waits for the link.
+        std::function<bool()> linked;
     };
     explicit AddSoundFile(Services s) : s_(s) {}
 

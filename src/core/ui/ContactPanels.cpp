@@ -136,7 +136,7 @@ void ContactPanels::ShowSynthesis(int contactKind, const std::string& handle) {
 }
 
 void ContactPanels::EnableApplyIfLinked() {
-    if (!s_.window.Frame1.Visible()) s_.window.Enable({11});
+    if (s_.linked()) s_.window.Enable({11});
 }
 
 }  // namespace quill::ui

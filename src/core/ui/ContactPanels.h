@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <string>
 
 namespace quill {
@@ -26,6 +27,8 @@ public:
         ToneFiles& tones;
         ToneList& toneList;
         Recorder& recorder;
+        // Apply waits for the link.
+        std::function<bool()> linked;
     };
     explicit ContactPanels(Services s) : s_(s) {}
 
@@ -40,7 +43,6 @@ private:
     void ShowCatalogueTone(int contactKind, const std::string& handle);
     void ShowRecording(int contactKind, const std::string& handle);
     void ShowSynthesis(int contactKind, const std::string& handle);
-    // Apply only while the warning frame is hidden.
     void EnableApplyIfLinked();
 
     Services s_;

@@ -47,7 +47,7 @@ TEST_F(ContactPanelsTest, SelectingAContactShowsItsKindPanelAndButtons) {
         for (auto& [k, v] : c.keys) Set(k, v);
         Catalogue(std::initializer_list<const char*>{});
         for (auto& f : c.filesPresent) files.files[f] = "RIFF";
-        app->window.Frame1.SetVisible(c.warning);
+        app->link.SetState(c.warning ? SkypeLink::State::Lost : SkypeLink::State::Linked);
         Select(1);
         EXPECT_EQ(app->window.lblContactID.Caption(), "bob") << c.name;
         EXPECT_EQ(ShownPanel(), c.panel) << c.name;

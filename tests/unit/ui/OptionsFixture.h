@@ -18,10 +18,10 @@ struct OptionsFixture : ::testing::Test, ProgramHarness {
         files.files[folder + "english.txt"] = language;
         Start();
     }
-    // Contacts as the dispatcher lists them; the user is known, so the warning frame is hidden.
+    // Contacts as the dispatcher lists them; the user is known, so the link is up.
     void Contacts(std::initializer_list<std::pair<const char*, const char*>> handlesAndNames) {
         auto& w = app->window;
-        w.Frame1.SetVisible(false);
+        app->link.SetState(SkypeLink::State::Linked);
         for (auto& [handle, name] : handlesAndNames) {
             w.List3.AddItem(handle);
             w.List1.AddItem(name);

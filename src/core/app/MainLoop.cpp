@@ -1,5 +1,4 @@
-#include "core/skype/MainLoop.h"
-
+#include "core/app/MainLoop.h"
 
 #include "core/base/Log.h"
 #include "core/base/Trapped.h"
@@ -13,6 +12,7 @@
 #include "core/skype/WorkQueue.h"
 #include "core/ui/OptionsCommands.h"
 #include "core/ui/OptionsWindow.h"
+#include "core/ui/ToneSynthesis.h"
 
 namespace quill {
 
@@ -90,13 +90,26 @@ void MainLoop::ActOn(const WorkItem& item) {
             program_.CloseOptionsWindow();
             break;
         case Kind::ServerCheck:
-            dispatcher_.CheckServer();
+            CheckServer();
             break;
         case Kind::Empty:
             // While the names are still missing, every empty item asks for the next one.
             if (window_.List1.ListCount() == 0) queue_.QueueItem(Kind::List1);
             break;
     }
+}
+
+void MainLoop::CheckServer() {
+    // A spoken tone's transfer holds the client: the check waits for it rather than fail. During
+    // another check it goes straight on, as that one answers for both.
+    if (synthesis_.TransferBusy() && !synthesis_.ServerBusy) {
+        queue_.QueueItem(WorkItem::Kind::ServerCheck);
+        return;
+    }
+    if (synthesis_.ReadServerDB())
+        program_.CloseOptionsWindow();
+    else
+        queue_.QueueItem(WorkItem::Command("SEARCH FRIENDS"));
 }
 
 void MainLoop::ShowOptions() {

@@ -16,6 +16,7 @@ struct Shared;
 namespace ui {
 class OptionsCommands;
 struct OptionsWindow;
+class ToneSynthesis;
 }
 
 // Timer1 (every 50 ms) takes one work item per tick; Timer2 (every 5 s) keeps the link alive.
@@ -23,9 +24,10 @@ class MainLoop {
 public:
     MainLoop(Log& log, Files& files, FolderWatch& folderWatch, const Shared& shared, WorkQueue& queue,
              SkypeLink& link, Dispatcher& dispatcher, ui::OptionsWindow& window, ui::OptionsCommands& commands,
-             UiHost& ui, ProgramControl& program)
+             ui::ToneSynthesis& synthesis, UiHost& ui, ProgramControl& program)
         : log_(log), files_(files), folderWatch_(folderWatch), shared_(shared), queue_(queue), link_(link),
-          dispatcher_(dispatcher), window_(window), commands_(commands), ui_(ui), program_(program) {}
+          dispatcher_(dispatcher), window_(window), commands_(commands), synthesis_(synthesis), ui_(ui),
+          program_(program) {}
 
     void Timer1Tick();
     void Timer2Tick();
@@ -36,6 +38,9 @@ private:
     void ActOn(const WorkItem& item);
     void ShowOptions();
     void PopUpMenu();
+    // The check that follows the signed-in user, then the contacts. It waits its turn behind a
+    // transfer under way.
+    void CheckServer();
 
     Log& log_;
     Files& files_;
@@ -52,6 +57,7 @@ private:
     Dispatcher& dispatcher_;
     ui::OptionsWindow& window_;
     ui::OptionsCommands& commands_;
+    ui::ToneSynthesis& synthesis_;
     UiHost& ui_;
     ProgramControl& program_;
 };
