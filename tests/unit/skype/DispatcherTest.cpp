@@ -107,11 +107,14 @@ TEST_F(DispatcherTest, RepeatedRingingKeepsTheRingGoingWithoutStartingOver) {
     EXPECT_THAT(Opened(), ElementsAre(Open("wav\\default.wav")));
 }
 
-TEST_F(DispatcherTest, OutgoingCallsRingNothing) {
+TEST_F(DispatcherTest, OutgoingCallsRingNothingAndOtherNotificationsWaitInTheQueueAndDoNothing) {
     Notify("CALL 8 STATUS RINGING");
     Drain();
     Notify("CALL 8 TYPE OUTGOING_PSTN");
     EXPECT_TRUE(app->queue.Empty());
+    Notify("CALL 7 DURATION 12");
+    Notify("CONNSTATUS ONLINE");
+    EXPECT_EQ(app->queue.EventQueue(), "\t<CALL DURATION 12\t<CONNSTATUS ONLINE");
     Drain();
     EXPECT_TRUE(mci.commands.empty());
 }
@@ -197,14 +200,14 @@ TEST_F(DispatcherTest, EventTonesFollowTheirSwitchesAndTheOwnStatus) {
     EXPECT_FALSE(app->player.RingLoop());
 }
 
-TEST_F(DispatcherTest, TheOwnHandleSwitchesSettingsHidesTheWarningAndListsContacts) {
-    app->window.Frame1.SetVisible(true);
+TEST_F(DispatcherTest, TheOwnHandleSwitchesSettingsLinksAndListsContacts) {
     Notify("CURRENTUSERHANDLE  anna.k ");
     EXPECT_TRUE(Logged("user=anna.k"));
     EXPECT_EQ(app->shared.IniName, "anna.k.ini");
     EXPECT_EQ(ini.Get(folder + "anna.k.ini", "window", "id"), "anna.k");
     // ...and in the main file, which the next start reads it from.
     EXPECT_EQ(ini.Get(folder + "Quillares.ini", "window", "id"), "anna.k");
+    EXPECT_TRUE(app->link.Linked());
     EXPECT_FALSE(app->window.Frame1.Visible());
     Drain();
     EXPECT_THAT(wire.Commands(), ElementsAre("SEARCH FRIENDS"));
@@ -231,6 +234,8 @@ TEST_F(DispatcherTest, NamesAreAskedManyAtATimeAndLineUpWithTheirHandlesInAnyOrd
     EXPECT_EQ(Sent("GET USER ").size(), 70u);
     Ticks(100);
     EXPECT_TRUE(Logged("Quillares: no name came for 198 contacts; their handles stand in"));
+    Notify("USER c7 FULLNAME MESSAGE Board");  // late, and still a name
+    EXPECT_EQ(app->window.List1.Item(7), "MESSAGE Board");
 
     Notify("USERS ");
     EXPECT_EQ(app->window.List3.ListCount(), 0);
@@ -262,13 +267,6 @@ TEST_F(DispatcherTest, TheContactTheUserChoseStaysChosenWhileNamesArriveAndLists
     EXPECT_TRUE(w.optTone[2].Value());
 }
 
-TEST_F(DispatcherTest, ADisplayNameSayingMessageIsStillAName) {
-    Notify("USERS anna");
-    Drain();
-    Notify("USER anna FULLNAME MESSAGE Board");
-    EXPECT_THAT(app->window.List1.Items(), ElementsAre("MESSAGE Board"));
-}
-
 TEST_F(DispatcherTest, NotificationsWithoutAValueAreErrorsAndChangeNothing) {
     Contacts("USERS anna, bob");
     Notify("CURRENTUSERHANDLE me");
@@ -288,14 +286,6 @@ TEST_F(DispatcherTest, NotificationsWithoutAValueAreErrorsAndChangeNothing) {
     EXPECT_EQ(app->dispatcher.CallerHandle, "anna");
     EXPECT_EQ(app->window.List3.Items(), lists);
     EXPECT_TRUE(app->queue.Empty());
-}
-
-TEST_F(DispatcherTest, OtherNotificationsWaitInTheQueueAndDoNothing) {
-    Notify("CALL 7 DURATION 12");
-    Notify("CONNSTATUS ONLINE");
-    EXPECT_EQ(app->queue.EventQueue(), "\t<CALL DURATION 12\t<CONNSTATUS ONLINE");
-    Drain();
-    EXPECT_TRUE(mci.commands.empty());
 }
 
 }  // namespace quill::test

@@ -18,7 +18,7 @@ struct LinkTest : ::testing::Test, ProgramHarness {
     }
 };
 
-TEST_F(LinkTest, FirstTickTakesTheEmptyItemSecondDiscovers) {
+TEST_F(LinkTest, TheSecondTickDiscoversAndTheAttachAsksForTheUser) {
     Start();
     Ticks(1);
     EXPECT_TRUE(wire.broadcasts.empty());
@@ -27,11 +27,6 @@ TEST_F(LinkTest, FirstTickTakesTheEmptyItemSecondDiscovers) {
     Ticks(1);
     EXPECT_TRUE(app->window.Timer2.Enabled());
     EXPECT_THAT(wire.broadcasts, ElementsAre(kMainWindow));
-}
-
-TEST_F(LinkTest, PendingThenSuccessAsksForTheUser) {
-    Start();
-    Ticks(2);
     Attach(1);
     app->OnTimer2();  // still not attached: discover again
     EXPECT_EQ(wire.broadcasts.size(), 2u);
@@ -75,6 +70,7 @@ TEST_F(LinkTest, KeepAlivePingsQuietlyAndALostSkypeIsRediscovered) {
     wire.nextResults.push_back(0);  // Skype is gone
     app->OnTimer2();
     EXPECT_EQ(LogLines().back(), "Skype: ERROR sending message, try re-connecting");
+    EXPECT_EQ(app->link.LinkState(), SkypeLink::State::Lost);
     EXPECT_TRUE(app->window.Frame1.Visible());
     EXPECT_EQ(app->window.Frame1.Top(), 0);
     EXPECT_EQ(app->window.Frame1.Left(), 120);
@@ -85,9 +81,13 @@ TEST_F(LinkTest, KeepAlivePingsQuietlyAndALostSkypeIsRediscovered) {
     EXPECT_EQ(wire.broadcasts.size(), before + 1);
     app->OnTimer2();  // and every 5 s until Skype answers
     EXPECT_EQ(wire.broadcasts.size(), before + 2);
+    Notify("CURRENTUSERHANDLE me");
+    EXPECT_TRUE(app->link.Linked());
+    EXPECT_FALSE(app->window.Frame1.Visible());
 }
 
-TEST_F(LinkTest, CommandsGoOutAsUtf8WithTheirZero) {
+// Notifications that are not UTF-8, overlong forms and surrogates included, are taken in the ANSI code page.
+TEST_F(LinkTest, CommandsGoOutAsUtf8WithTheirZeroAndNotificationsComeInAsUtf8OrElseAnsi) {
     Attached();
     app->link.Send("  GET USER dóra FULLNAME ");
     ASSERT_EQ(wire.sent.size(), 1u);
@@ -96,19 +96,12 @@ TEST_F(LinkTest, CommandsGoOutAsUtf8WithTheirZero) {
     app->link.Send("   ");
     EXPECT_EQ(wire.sent.size(), 1u);
     EXPECT_EQ(LogLines().back(), "Quillares: nothing to send");
-}
 
-TEST_F(LinkTest, NotificationsAreUtf8OrElseAnsi) {
-    Attached();
-    Notify("USER dora FULLNAME D\xC3\xB3ra");
-    EXPECT_TRUE(Logged("Skype: USER dora FULLNAME Dóra"));
-    Notify("USER dora FULLNAME D\xF3ra");  // not UTF-8: taken in the ANSI code page
-    EXPECT_EQ(LogLines().back(), "Skype: USER dora FULLNAME Dóra");
-    // Overlong forms and surrogates are not UTF-8 either.
-    Notify("USER dora FULLNAME \xC0\xAF");
-    EXPECT_EQ(LogLines().back(), "Skype: USER dora FULLNAME \xC3\x80\xC2\xAF");
-    Notify("USER dora FULLNAME \xED\xA0\x80");
-    EXPECT_EQ(LogLines().back(), "Skype: USER dora FULLNAME \xC3\xAD\xC2\xA0\xC2\x80");
+    for (auto [sent, logged] : {std::pair{"D\xC3\xB3ra", "Dóra"}, {"D\xF3ra", "Dóra"}, {"\xC0\xAF", "\xC3\x80\xC2\xAF"},
+                                {"\xED\xA0\x80", "\xC3\xAD\xC2\xA0\xC2\x80"}}) {
+        Notify(std::string("USER dora FULLNAME ") + sent);
+        EXPECT_EQ(LogLines().back(), std::string("Skype: USER dora FULLNAME ") + logged);
+    }
     app->WindowProc({74, kSkypeWindow, 0, std::string_view("USERS a\0junk", 12)});
     EXPECT_EQ(LogLines().back(), "Skype: USERS a");
     // What a peer sends is taken up to 1 MiB.
@@ -127,18 +120,23 @@ TEST_F(LinkTest, UnloadMessageEndsTheProgramOnTheNextTicks) {
     EXPECT_TRUE(ui.destroyed);
 }
 
-TEST_F(LinkTest, MarkerFilesEndTheProgramOrShowTheFirstRunWindow) {
+TEST_F(LinkTest, MarkerFilesShowTheFirstRunWindowOrEndTheProgramWithOrWithoutAFolderWatch) {
     ini.Set(folder + "Quillares.ini", "window", "skiphelp", "yes");
-    Start();
-    files.files[folder + "newinst.ini"] = "";
-    Ticks(1);
-    EXPECT_FALSE(files.Exists(folder + "newinst.ini"));
-    EXPECT_TRUE(app->help.FirstRunOpen());
-    files.files[folder + "install.ini"] = "";
-    Ticks(1);
-    EXPECT_FALSE(files.Exists(folder + "install.ini"));
-    EXPECT_TRUE(app->Ended());
-    EXPECT_EQ(LogLines().back(), "Quillares: END");
+    for (bool watch : {true, false}) {
+        folderWatch.available = watch;
+        Make();
+        Start();
+        Ticks(3);
+        files.files[folder + "newinst.ini"] = "";
+        Ticks(1);
+        EXPECT_FALSE(files.Exists(folder + "newinst.ini")) << watch;
+        EXPECT_TRUE(app->help.FirstRunOpen()) << watch;
+        files.files[folder + "install.ini"] = "";
+        Ticks(1);
+        EXPECT_FALSE(files.Exists(folder + "install.ini")) << watch;
+        EXPECT_TRUE(app->Ended()) << watch;
+        EXPECT_EQ(LogLines().back(), "Quillares: END");
+    }
 }
 
 // The markers are looked for only when the folder watch saw a file name change, and on the
@@ -165,15 +163,6 @@ TEST_F(LinkTest, MarkersAreLookedForWhenTheFolderChanged) {
     files.lookups = 0;
     Ticks(5);
     EXPECT_EQ(files.lookups, 0);
-}
-
-TEST_F(LinkTest, WithoutAFolderWatchMarkersAreLookedForEveryTick) {
-    folderWatch.available = false;
-    Start();
-    Ticks(3);
-    files.files[folder + "install.ini"] = "";
-    Ticks(1);
-    EXPECT_TRUE(app->Ended());
 }
 
 // Chat topics, names and moods are written by other users; none may command the program.
@@ -223,25 +212,19 @@ TEST_F(TrayTest, MouseActionsQueueWorkOnlyWhileTheWindowIsHidden) {
     EXPECT_TRUE(app->queue.Empty());
 }
 
-TEST_F(TrayTest, RightClickPopsUpTheMenuAndOptionsShowsTheWindow) {
-    Attached();
-    ui.menuChoice = 0;
-    app->WindowProc({1025, 100, 516, {}});
-    Drain();
-    EXPECT_TRUE(Logged("Quillares: show pop-up menu"));
-    EXPECT_THAT(ui.menuShown, ElementsAre("Options", "-", "Exit"));
-    EXPECT_TRUE(Logged("Quillares: show options"));
+TEST_F(TrayTest, RightClickPopsUpTheMenuWhoseExitEndsTheProgramAndOptionsShowsTheWindow) {
+    for (int choice : {2, 0}) {
+        Make();
+        Attached();
+        ui.menuChoice = choice;
+        app->WindowProc({1025, 100, 516, {}});
+        Drain();
+        EXPECT_TRUE(Logged("Quillares: show pop-up menu"));
+        EXPECT_THAT(ui.menuShown, ElementsAre("Options", "-", "Exit"));
+        EXPECT_EQ(app->Ended() && Logged("Quillares: END"), choice == 2);
+        EXPECT_EQ(app->window.Form1.Visible() && Logged("Quillares: show options"), choice == 0);
+    }
     EXPECT_THAT(wire.Commands(), ElementsAre("SEARCH FRIENDS"));
-    EXPECT_TRUE(app->window.Form1.Visible());
-}
-
-TEST_F(TrayTest, ExitFromTheMenuEndsTheProgram) {
-    Attached();
-    ui.menuChoice = 2;
-    app->WindowProc({1025, 100, 516, {}});
-    Drain();
-    EXPECT_TRUE(app->Ended());
-    EXPECT_EQ(LogLines().back(), "Quillares: END");
 }
 
 TEST_F(TrayTest, ADoubleClickBeforeTheLeftClicksMenuWinsOverIt) {
