@@ -9,8 +9,8 @@ namespace ui {
 struct OptionsWindow;
 }
 
-// The link's view in the options window: the names in List1, the hidden handles in List3, the
-// warning panel Frame1.
+// The link's view in the options window: the names in contactNames, the hidden handles in contactHandles, the
+// warning panel warningPanel.
 class WindowLinkView : public LinkView {
 public:
     explicit WindowLinkView(ui::OptionsWindow& window) : window_(window) {}

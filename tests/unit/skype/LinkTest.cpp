@@ -23,9 +23,9 @@ TEST_F(LinkTest, TheSecondTickDiscoversAndTheAttachAsksForTheUser) {
     Ticks(1);
     EXPECT_TRUE(wire.broadcasts.empty());
     EXPECT_EQ(app->queue.EventQueue(), "Module1\tList1");
-    EXPECT_FALSE(app->window.Timer2.Enabled());
+    EXPECT_FALSE(app->window.pingTimer.Enabled());
     Ticks(1);
-    EXPECT_TRUE(app->window.Timer2.Enabled());
+    EXPECT_TRUE(app->window.pingTimer.Enabled());
     EXPECT_THAT(wire.broadcasts, ElementsAre(kMainWindow));
     Attach(1);
     app->OnTimer2();  // still not attached: discover again
@@ -71,9 +71,9 @@ TEST_F(LinkTest, KeepAlivePingsQuietlyAndALostSkypeIsRediscovered) {
     app->OnTimer2();
     EXPECT_EQ(LogLines().back(), "Skype: ERROR sending message, try re-connecting");
     EXPECT_EQ(app->link.LinkState(), SkypeLink::State::Lost);
-    EXPECT_TRUE(app->window.Frame1.Visible());
-    EXPECT_EQ(app->window.Frame1.Top(), 0);
-    EXPECT_EQ(app->window.Frame1.Left(), 120);
+    EXPECT_TRUE(app->window.warningPanel.Visible());
+    EXPECT_EQ(app->window.warningPanel.Top(), 0);
+    EXPECT_EQ(app->window.warningPanel.Left(), 120);
     EXPECT_FALSE(app->link.SkypeAttached);
     EXPECT_EQ(app->link.SkypeWindow, 0u);
     auto before = wire.broadcasts.size();
@@ -83,7 +83,7 @@ TEST_F(LinkTest, KeepAlivePingsQuietlyAndALostSkypeIsRediscovered) {
     EXPECT_EQ(wire.broadcasts.size(), before + 2);
     Notify("CURRENTUSERHANDLE me");
     EXPECT_TRUE(app->link.Linked());
-    EXPECT_FALSE(app->window.Frame1.Visible());
+    EXPECT_FALSE(app->window.warningPanel.Visible());
 }
 
 // Notifications that are not UTF-8, overlong forms and surrogates included, are taken in the ANSI code page.
@@ -206,7 +206,7 @@ TEST_F(TrayTest, MouseActionsQueueWorkOnlyWhileTheWindowIsHidden) {
     EXPECT_EQ(app->WindowProc({1025, 100, 516, {}}), 1);
     EXPECT_EQ(app->WindowProc({1025, 100, 512, {}}), std::nullopt);  // a move is not ours
     EXPECT_TRUE(app->queue.Holds(WorkItem::Kind::Menu1));
-    app->window.Form1.SetVisible(true);
+    app->window.form.SetVisible(true);
     Drain();
     EXPECT_EQ(app->WindowProc({1025, 100, 515, {}}), std::nullopt);
     EXPECT_TRUE(app->queue.Empty());
@@ -222,7 +222,7 @@ TEST_F(TrayTest, RightClickPopsUpTheMenuWhoseExitEndsTheProgramAndOptionsShowsTh
         EXPECT_TRUE(Logged("Quillares: show pop-up menu"));
         EXPECT_THAT(ui.menuShown, ElementsAre("Options", "-", "Exit"));
         EXPECT_EQ(app->Ended() && Logged("Quillares: END"), choice == 2);
-        EXPECT_EQ(app->window.Form1.Visible() && Logged("Quillares: show options"), choice == 0);
+        EXPECT_EQ(app->window.form.Visible() && Logged("Quillares: show options"), choice == 0);
     }
     EXPECT_THAT(wire.Commands(), ElementsAre("SEARCH FRIENDS"));
 }
@@ -235,16 +235,16 @@ TEST_F(TrayTest, ADoubleClickBeforeTheLeftClicksMenuWinsOverIt) {
     app->WindowProc({1025, 100, 515, {}});
     Drain();
     EXPECT_FALSE(Logged("Quillares: show pop-up menu"));
-    EXPECT_TRUE(app->window.Form1.Visible());
+    EXPECT_TRUE(app->window.form.Visible());
 
-    // A quick double-click: its Form1 is queued before the left click's Menu1.
-    app->window.Form1.SetVisible(false);
+    // A quick double-click: its form is queued before the left click's Menu1.
+    app->window.form.SetVisible(false);
     app->WindowProc({1025, 100, 513, {}});
     app->WindowProc({1025, 100, 515, {}});
     Drain();
     EXPECT_FALSE(Logged("Quillares: show pop-up menu"));
 
-    app->window.Form1.SetVisible(false);
+    app->window.form.SetVisible(false);
     app->WindowProc({1025, 100, 513, {}});
     Drain();
     EXPECT_TRUE(Logged("Quillares: show pop-up menu"));
@@ -254,9 +254,9 @@ TEST_F(TrayTest, OptionsWhileDetachedShowsTheWarning) {
     Start();
     app->queue.QueueItem(WorkItem::Kind::Form1);
     Drain();
-    EXPECT_TRUE(app->window.Form1.Visible());
-    EXPECT_TRUE(app->window.Frame1.Visible());
-    EXPECT_EQ(app->window.lblWarning.Caption(), "Please log on Skype first.");
+    EXPECT_TRUE(app->window.form.Visible());
+    EXPECT_TRUE(app->window.warningPanel.Visible());
+    EXPECT_EQ(app->window.warning.Caption(), "Please log on Skype first.");
 }
 
 }  // namespace quill::test

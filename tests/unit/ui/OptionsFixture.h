@@ -23,8 +23,8 @@ struct OptionsFixture : ::testing::Test, ProgramHarness {
         auto& w = app->window;
         app->link.SetState(SkypeLink::State::Linked);
         for (auto& [handle, name] : handlesAndNames) {
-            w.List3.AddItem(handle);
-            w.List1.AddItem(name);
+            w.contactHandles.AddItem(handle);
+            w.contactNames.AddItem(name);
         }
     }
     void Set(const std::string& key, const std::string& value, const std::string& section = "contacts") {
