@@ -52,32 +52,25 @@ TEST_F(ClsHttpTest, AnswerIsStoredInBlocksWhileTheWindowsKeepTheirEvents) {
 }
 
 TEST_F(ClsHttpTest, FailuresAreTextsNamedAfterTheStepThatFailed) {
-    const std::string opening = "Error opening file: ", reading = "Error downloading file: ";
-    const struct {
-        std::string url;
-        FakeInternet::Answer answer;
-        unsigned long sessionError;
-        std::string result;
-        std::optional<std::size_t> stored;  // none: no file
-    } cases[] = {
-        {kBase, {"", 12029}, 0, opening + "The attempt to connect to the server failed.", std::nullopt},
-        {kBase, {"part", 0, 12002}, 0, reading + "The request has timed out.", 4},
-        {kBase, {std::string((64u << 20) + 1, 'w')}, 0, reading + "the answer is larger than 64 MiB.", 64u << 20},
-        {kBase, {"x"}, 12004, "Connection error: An internal error has occurred.", std::nullopt},
-        // Only web addresses are fetched.
-        {"file:///C:/secret?", {"x"}, 0,
-         opening + "The URL scheme could not be recognized, or is not supported.", std::nullopt},
-    };
-    for (const auto& c : cases) {
-        files.files.erase(kTarget);
-        net.opened.clear();
-        net.answers[c.url] = c.answer;
-        net.sessionError = c.sessionError;
-        EXPECT_EQ(http.GenerateWave("C:\\Q\\tones", "a.wav", c.url, "v", "t"), c.result);
-        EXPECT_EQ(files.files.count(kTarget) ? std::optional(files.files[kTarget].size()) : std::nullopt, c.stored);
-        EXPECT_EQ(net.opened.size(), c.url == kBase && !c.sessionError ? 1u : 0u) << c.result;
-        EXPECT_EQ(net.handlesOpen, 0);
-    }
+    net.answers[kBase] = {"", 12029};
+    EXPECT_EQ(http.GenerateWave("C:\\Q\\tones", "a.wav", kBase, "v", "t"),
+              "Error opening file: The attempt to connect to the server failed.");
+    EXPECT_FALSE(files.files.count(kTarget));
+
+    net.answers[kBase] = {"part", 0, 12002};
+    EXPECT_EQ(http.GenerateWave("C:\\Q\\tones", "a.wav", kBase, "v", "t"),
+              "Error downloading file: The request has timed out.");
+    EXPECT_EQ(files.files[kTarget], "part");
+
+    net.sessionError = 12004;
+    EXPECT_EQ(Speak("x"), "Connection error: An internal error has occurred.");
+    EXPECT_EQ(net.handlesOpen, 0);
+}
+
+TEST_F(ClsHttpTest, OnlyWebAddressesAreFetched) {
+    EXPECT_EQ(http.GenerateWave("C:\\Q\\tones", "a.wav", "file:///C:/secret?", "v", "t"),
+              "Error opening file: The URL scheme could not be recognized, or is not supported.");
+    EXPECT_TRUE(net.opened.empty());
 }
 
 TEST_F(ClsHttpTest, EachDeadlineEndsItsStepAsATimeOut) {
@@ -121,6 +114,11 @@ TEST_F(ClsHttpTest, CancelEndsABlockedReadAndASecondTransferIsRefused) {
     EXPECT_EQ(second, "Error opening file: another transfer is under way; try again when it has ended.");
     EXPECT_EQ(clock.ms, 3050u);
     EXPECT_FALSE(http.Busy() || http.CancelOperationFlag || net.handlesOpen);
+}
+
+TEST_F(ClsHttpTest, AnAnswerPast64MiBIsCutOffAsAnError) {
+    EXPECT_EQ(Speak(std::string((64u << 20) + 1, 'w')), "Error downloading file: the answer is larger than 64 MiB.");
+    EXPECT_EQ(files.files[kTarget].size(), 64u << 20);
 }
 
 TEST(InternetErrorTextTable, KnownCodesHaveTheirTextsOthersTheGeneralOne) {
