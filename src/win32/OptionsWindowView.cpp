@@ -93,63 +93,63 @@ void OptionsWindowView::Bind(Quillares& app) {
 
     // First made, first in the stacking order: the warning covers the top bar's left part.
     frame1_ = Panel(main, true);
-    Mirror(w.Frame1, frame1_);
-    Made(w.lblWarning, L"STATIC", SS_CENTER | SS_CENTERIMAGE, frame1_, bold_);
+    Mirror(w.warningPanel, frame1_);
+    Made(w.warning, L"STATIC", SS_CENTER | SS_CENTERIMAGE, frame1_, bold_);
     HWND bar = Panel(main, false);
-    Mirror(w.Picture3, bar);
-    Made(w.Label1, L"STATIC", SS_LEFT, main, bold_);
-    list1_ = Made(w.List1, L"LISTBOX", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_BORDER | WS_TABSTOP, main);
-    Made(w.List3, L"LISTBOX", 0, main);
-    Made(w.Label2, L"STATIC", SS_LEFT, main, bold_);
-    Made(w.lblContactName, L"STATIC", SS_LEFT | SS_ENDELLIPSIS, main);
-    Made(w.lblContactID, L"STATIC", SS_LEFT | SS_ENDELLIPSIS, main);
-    Made(w.Label3, L"STATIC", SS_LEFT, main, bold_);
-    for (auto& option : w.optTone) options_.push_back(Made(option, L"BUTTON", BS_RADIOBUTTON | WS_TABSTOP, main));
+    Mirror(w.topBar, bar);
+    Made(w.heading, L"STATIC", SS_LEFT, main, bold_);
+    list1_ = Made(w.contactNames, L"LISTBOX", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_BORDER | WS_TABSTOP, main);
+    Made(w.contactHandles, L"LISTBOX", 0, main);
+    Made(w.subheading, L"STATIC", SS_LEFT, main, bold_);
+    Made(w.contactName, L"STATIC", SS_LEFT | SS_ENDELLIPSIS, main);
+    Made(w.contactHandle, L"STATIC", SS_LEFT | SS_ENDELLIPSIS, main);
+    Made(w.notice, L"STATIC", SS_LEFT, main, bold_);
+    for (auto& option : w.kindOptions) options_.push_back(Made(option, L"BUTTON", BS_RADIOBUTTON | WS_TABSTOP, main));
     for (int k = 0; k < ui::OptionsWindow::kKinds; ++k) {
         HWND panel = Panel(main, true);
-        Mirror(w.Picture1[k], panel);
+        Mirror(w.kindPanels[k], panel);
         panels_.push_back(panel);
-        Made(w.lblframe[k], L"STATIC", SS_LEFT, panel, bold_);
+        Made(w.panelTitles[k], L"STATIC", SS_LEFT, panel, bold_);
     }
     panels_.push_back(bar);
 
-    list2_ = Made(w.List2, L"LISTBOX", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_BORDER | WS_TABSTOP,
+    list2_ = Made(w.toneTitles, L"LISTBOX", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_BORDER | WS_TABSTOP,
                   panels_[1]);
-    Made(w.List4, L"LISTBOX", 0, panels_[1]);
-    lnk4_ = Made(w.lnk4, L"STATIC", SS_LEFT | SS_NOTIFY, panels_[1], link_);
+    Made(w.toneFiles, L"LISTBOX", 0, panels_[1]);
+    lnk4_ = Made(w.tonesLink, L"STATIC", SS_LEFT | SS_NOTIFY, panels_[1], link_);
     // The bar first: made earlier, it stacks above its frame.
-    progress_ = Made(w.lblProgress, L"STATIC", SS_LEFT, panels_[2]);
-    shape1_ = Made(w.Shape1, L"STATIC", SS_LEFT | WS_BORDER, panels_[2]);
-    Made(w.lblProgress2, L"STATIC", SS_LEFT, panels_[2]);
-    Made(w.Label4, L"STATIC", SS_LEFT, panels_[3]);
-    txtSyn_ = Made(w.txtSyn, L"EDIT",
+    progress_ = Made(w.recordingBar, L"STATIC", SS_LEFT, panels_[2]);
+    shape1_ = Made(w.recordingFrame, L"STATIC", SS_LEFT | WS_BORDER, panels_[2]);
+    Made(w.recordingTime, L"STATIC", SS_LEFT, panels_[2]);
+    Made(w.synthesisPrompt, L"STATIC", SS_LEFT, panels_[3]);
+    txtSyn_ = Made(w.synthesisText, L"EDIT",
                    ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | WS_VSCROLL | WS_BORDER | WS_TABSTOP, panels_[3]);
-    SendMessageW(txtSyn_, EM_LIMITTEXT, w.txtSyn.MaxLength(), 0);
-    cmdGender_ = Made(w.cmdGender, L"COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, panels_[3]);
-    for (auto& label : w.lblBut) Made(label, L"STATIC", SS_CENTER, bar);
-    attention_ = Made(w.lblAttention, L"STATIC", SS_LEFT, bar, bold_);
+    SendMessageW(txtSyn_, EM_LIMITTEXT, w.synthesisText.MaxLength(), 0);
+    cmdGender_ = Made(w.voices, L"COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, panels_[3]);
+    for (auto& label : w.buttonLabels) Made(label, L"STATIC", SS_CENTER, bar);
+    attention_ = Made(w.applyReminder, L"STATIC", SS_LEFT, bar, bold_);
 
     image3_ = Child(L"STATIC", SS_ICON | SS_NOTIFY | WS_VISIBLE, bar);
     SetWindowLongPtrW(image3_, GWLP_ID, kImage3Id);
     SendMessageW(image3_, STM_SETICON, reinterpret_cast<WPARAM>(LoadIconW(instance_, MAKEINTRESOURCEW(1))), 0);
     // Beside the warning frame, clear of the top bar's buttons.
-    const int iconLeft = ToPixels(w.Frame1.Left() + w.Frame1.Width() + 120);
+    const int iconLeft = ToPixels(w.warningPanel.Left() + w.warningPanel.Width() + 120);
     SetWindowPos(image3_, nullptr, iconLeft, ToPixels(240), 32, 32, SWP_NOZORDER);
 
     MakeButtons(app);
 
-    Mirror(w.Form1, main);
-    MirrorTimer(w.Timer1, main, kTimer1);
-    MirrorTimer(w.Timer2, main, kTimer2);
+    Mirror(w.form, main);
+    MirrorTimer(w.tickTimer, main, kTimer1);
+    MirrorTimer(w.pingTimer, main, kTimer2);
 }
 
 void OptionsWindowView::MakeButtons(Quillares& app) {
     auto& w = app.window;
     for (int i = 0; i < ui::OptionsWindow::kButtons; ++i) {
         HWND container = panels_[static_cast<std::size_t>(ui::OptionsWindow::ButtonContainer(i + 1))];
-        pictures_.push_back(std::make_unique<PictureAreaView>(instance_, container, tips_, w.pbut1[i], app.commands, i));
+        pictures_.push_back(std::make_unique<PictureAreaView>(instance_, container, tips_, w.buttonFaces[i], app.commands, i));
         // Beside its picture in the tab order, out of the container's view.
-        blinds_.push_back(Made(w.BlindButton[i], L"BUTTON", BS_PUSHBUTTON | BS_NOTIFY | WS_TABSTOP | WS_VISIBLE,
+        blinds_.push_back(Made(w.blindButtons[i], L"BUTTON", BS_PUSHBUTTON | BS_NOTIFY | WS_TABSTOP | WS_VISIBLE,
                                container));
     }
 }
@@ -164,16 +164,16 @@ bool OptionsWindowView::OnCommand(Quillares& app, WPARAM wParam, LPARAM lParam) 
     const int code = HIWORD(wParam);
     auto& w = app.window;
     if ((from == list1_ || from == list2_) && code == LBN_SELCHANGE) {
-        auto& list = from == list1_ ? w.List1 : w.List2;
+        auto& list = from == list1_ ? w.contactNames : w.toneTitles;
         list.SetListIndex(static_cast<int>(SendMessageW(from, LB_GETCURSEL, 0, 0)));
         return true;
     }
     if (from == cmdGender_ && code == CBN_SELCHANGE) {
-        w.cmdGender.SetListIndex(static_cast<int>(SendMessageW(from, CB_GETCURSEL, 0, 0)));
+        w.voices.SetListIndex(static_cast<int>(SendMessageW(from, CB_GETCURSEL, 0, 0)));
         return true;
     }
     if (from == txtSyn_ && code == EN_CHANGE) {
-        w.txtSyn.SetText(TextOf(from));
+        w.synthesisText.SetText(TextOf(from));
         return true;
     }
     if (from == lnk4_ && code == STN_CLICKED) {

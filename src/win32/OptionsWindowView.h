@@ -45,7 +45,7 @@ private:
     HWND tips_ = nullptr;
     HWND list1_ = nullptr, list2_ = nullptr, image3_ = nullptr, txtSyn_ = nullptr, cmdGender_ = nullptr;
     HWND lnk4_ = nullptr, progress_ = nullptr, shape1_ = nullptr, frame1_ = nullptr, attention_ = nullptr;
-    std::vector<HWND> panels_;  // Picture1(0) to (3), then Picture3
+    std::vector<HWND> panels_;  // kindPanels(0) to (3), then topBar
     std::vector<HWND> options_, blinds_;
     std::vector<std::unique_ptr<PictureAreaView>> pictures_;
 };

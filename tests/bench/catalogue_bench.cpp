@@ -126,21 +126,21 @@ int main(int argc, char** argv) {
     TonePlayer player(mci, fresh.files, fresh.log, freshTones, fresh.shared);
     ui::OptionsWindow window;
     ui::ToneList list(window, fresh.settings, fresh.files, fresh.log, player);
-    windows.Mirror(window.List2);
-    windows.Mirror(window.List4);
+    windows.Mirror(window.toneTitles);
+    windows.Mirror(window.toneFiles);
     t = Now();
     list.FillToneList();
     fill.engine = Seconds(t, Now());
 
     std::printf("catalogue bench: %d containers in tones\\, a list of %d entries\n", containers, entries);
     find.Print("Find (titles, catalogue keys)");
-    fill.Print("tone list fill (List2, List4)");
-    const int listed = window.List2.ListCount();
+    fill.Print("tone list fill (toneTitles, toneFiles)");
+    const int listed = window.toneTitles.ListCount();
     const std::string number = engine.settings.ReadIni("tones", "number");
     const bool right = systemCount == containers && listed == std::min(entries, containers) &&
-                       systemTitles.Items() == window.List2.Items() && systemPaths.Items() == window.List4.Items();
+                       systemTitles.Items() == window.toneTitles.Items() && systemPaths.Items() == window.toneFiles.Items();
     if (!right)
         std::printf("WRONG: system found %d, engine listed %d, lists %s\n", systemCount, listed,
-                    systemTitles.Items() == window.List2.Items() ? "alike" : "differ");
+                    systemTitles.Items() == window.toneTitles.Items() ? "alike" : "differ");
     return right ? 0 : 1;
 }

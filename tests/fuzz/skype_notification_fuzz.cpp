@@ -35,7 +35,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     h.Drain(1000);
 
     const auto& w = h.app->window;
-    Require(w.List1.ListCount() <= w.List3.ListCount(), "every name belongs to a handle");
+    Require(w.contactNames.ListCount() <= w.contactHandles.ListCount(), "every name belongs to a handle");
     Require(h.app->queue.EventQueue().size() <= quill::WorkQueue::kMaxBytes, "the queue stays bounded");
     Require(!h.app->Ended(), "no notification ends the program");
     for (const auto& c : h.wire.Commands()) {

@@ -48,11 +48,11 @@ public:
         if (!endPending_) guarded([&] { loop.Timer2Tick(); });
     }
     // Close box, system menu or Alt+F4: the window hides, the program stays.
-    void OnCloseBox() { window.Form1.SetVisible(false); }
+    void OnCloseBox() { window.form.SetVisible(false); }
     // The system is ending the session.
     void OnSystemShutdown() { CloseOptionsWindow(); }
     // The user moved the window.
-    void OnFormMoved(int leftTwips, int topTwips) { window.Form1.Move(leftTwips, topTwips); }
+    void OnFormMoved(int leftTwips, int topTwips) { window.form.Move(leftTwips, topTwips); }
     void OpenLog();
 
     // ProgramControl. Inside a transfer or a modal window the program ends once they have

@@ -23,8 +23,8 @@ void Quillares::EndNow() {
     // The capture device stays open otherwise; the contact keeps the recording it had.
     Trapped([&] { recorder.RecordCancel(); });
     Trapped([&] {
-        window.Timer1.SetEnabled(false);
-        window.Timer2.SetEnabled(false);
+        window.tickTimer.SetEnabled(false);
+        window.pingTimer.SetEnabled(false);
     });
     Trapped([&] {
         window.ReleasePictureButtons();
@@ -33,8 +33,8 @@ void Quillares::EndNow() {
     Trapped([&] { tray.RemoveTrayIcon(); });
     Trapped([&] {
         SettingsBatch batch(settings);
-        settings.WriteIni("window", "top", std::to_string(window.Form1.Top()));
-        settings.WriteIni("window", "left", std::to_string(window.Form1.Left()));
+        settings.WriteIni("window", "top", std::to_string(window.form.Top()));
+        settings.WriteIni("window", "left", std::to_string(window.form.Left()));
     });
     Trapped([&] { log.WriteLog("Quillares: END"); });
     ports.ui.DestroyMainWindow();

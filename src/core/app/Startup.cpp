@@ -68,7 +68,7 @@ TransferDeadlines Quillares::ReadTransferDeadlines() {
 }
 
 void Quillares::ReadWindowPosition() {
-    auto& form = window.Form1;
+    auto& form = window.form;
     int top = RoundToInt(Val(settings.ReadIni("window", "top")));
     if (top <= 0) top = 1;
     int left = RoundToInt(Val(settings.ReadIni("window", "left")));

@@ -29,7 +29,7 @@ void Tray::OnTaskbarCreated() {
 }
 
 bool Tray::OnTrayCallback(std::intptr_t mouseMessage) {
-    if (window_.Form1.Visible()) return false;
+    if (window_.form.Visible()) return false;
     switch (mouseMessage) {
         case kLeftDoubleClick:
             queue_.QueueItem(WorkItem::Kind::Form1);

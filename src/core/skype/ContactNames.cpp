@@ -7,8 +7,8 @@
 namespace quill {
 
 void ContactNames::SetHandles(std::vector<std::string> handles) {
-    auto& names = window_.List1;
-    auto& ids = window_.List3;
+    auto& names = window_.contactNames;
+    auto& ids = window_.contactHandles;
     rowsOf_.clear();
     for (std::size_t row = 0; row < handles.size(); ++row) rowsOf_[handles[row]].push_back(row);
     rows_.assign(handles.size(), Row::NotAsked);
@@ -40,19 +40,19 @@ void ContactNames::SetHandles(std::vector<std::string> handles) {
 void ContactNames::Named(const std::string& handle, const std::string& name) {
     auto it = rowsOf_.find(handle);
     if (it == rowsOf_.end()) return;
-    auto& names = window_.List1;
+    auto& names = window_.contactNames;
     for (std::size_t row : it->second) {
         if (rows_[row] == Row::Asked) --outstanding_;
         rows_[row] = Row::Named;
         const int r = static_cast<int>(row);
         names.SetItem(r, name.empty() ? handle : name);
         // The contact shown gets its name; its panel stays as the user left it.
-        if (names.ListIndex() == r) window_.lblContactName.SetCaption(names.Item(r));
+        if (names.ListIndex() == r) window_.contactName.SetCaption(names.Item(r));
     }
 }
 
 void ContactNames::AskMore() {
-    auto& names = window_.List1;
+    auto& names = window_.contactNames;
     if (names.ListIndex() < 0 && names.ListCount() > 0) names.SetListIndex(0);
     // An answer may come inside a send, and even a new USERS answer: every pass looks afresh.
     for (int sends = 0; sends < kMaxSendsPerCall && next_ < rows_.size() && outstanding_ < kMaxOutstanding &&
@@ -63,7 +63,7 @@ void ContactNames::AskMore() {
         ++outstanding_;
         asked_.push_back({row, tick_});
         ++sends;
-        link_.Send("GET USER " + window_.List3.Item(static_cast<int>(row)) + " FULLNAME");
+        link_.Send("GET USER " + window_.contactHandles.Item(static_cast<int>(row)) + " FULLNAME");
     }
 }
 

@@ -13,8 +13,8 @@ namespace ui {
 struct OptionsWindow;
 }
 
-// The contact lists: the handles of Skype's USERS answer (List3) and their display names
-// (List1, row for row). The names are asked for many at a time; every answer names its
+// The contact lists: the handles of Skype's USERS answer (contactHandles) and their display names
+// (contactNames, row for row). The names are asked for many at a time; every answer names its
 // handle, so answers may come in any order. A handle stands in for its name until the name
 // comes. The selection is the user's: a refill keeps the selected contact.
 class ContactNames {

@@ -106,7 +106,7 @@ bool Dispatcher::OnCurrentUser(const std::string& text) {
     // Start-up reads the handle from the main file; only then does the next run open the user's
     // own file early enough for its window position, language and default tone.
     p_.settings.WriteIniFile("Quillares.ini", "window", "id", p_.shared.UserId);
-    p_.window.Frame1.SetVisible(false);
+    p_.window.warningPanel.SetVisible(false);
     // The check may wait for the server and raise message boxes: never inside Skype's message.
     // One waiting check serves any number of reports.
     if (!p_.queue.Holds(WorkItem::Kind::ServerCheck)) p_.queue.QueueItem(WorkItem::Kind::ServerCheck);

@@ -65,7 +65,7 @@ void MainLoop::ActOn(const WorkItem& item) {
     using Kind = WorkItem::Kind;
     switch (item.kind) {
         case Kind::Module1:
-            window_.Timer2.SetEnabled(true);
+            window_.pingTimer.SetEnabled(true);
             link_.DiscoverSkype();
             break;
         case Kind::Command:
@@ -94,7 +94,7 @@ void MainLoop::ActOn(const WorkItem& item) {
             break;
         case Kind::Empty:
             // While the names are still missing, every empty item asks for the next one.
-            if (window_.List1.ListCount() == 0) queue_.QueueItem(Kind::List1);
+            if (window_.contactNames.ListCount() == 0) queue_.QueueItem(Kind::List1);
             break;
     }
 }
@@ -103,14 +103,14 @@ void MainLoop::ShowOptions() {
     ui_.BringToForeground();
     link_.Send("SEARCH FRIENDS");
     log_.WriteLog("Quillares: show options");
-    window_.Form1.SetVisible(true);
-    window_.Form1.SetState(ui::WindowState::Normal);
+    window_.form.SetVisible(true);
+    window_.form.SetState(ui::WindowState::Normal);
 }
 
 void MainLoop::PopUpMenu() {
     // A double-click wins: the window opens and no menu pops up, also when the double-click's
-    // Form1 came before this item and has already shown the window.
-    if (queue_.Holds(WorkItem::Kind::Form1) || window_.Form1.Visible()) return;
+    // form came before this item and has already shown the window.
+    if (queue_.Holds(WorkItem::Kind::Form1) || window_.form.Visible()) return;
     log_.WriteLog("Quillares: show pop-up menu");
     ui_.BringToForeground();
     int chosen = ui_.PopupMenu(window_.MenuCaptions);

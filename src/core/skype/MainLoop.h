@@ -18,7 +18,7 @@ class OptionsCommands;
 struct OptionsWindow;
 }
 
-// Timer1 (every 50 ms) takes one work item per tick; Timer2 (every 5 s) keeps the link alive.
+// tickTimer (every 50 ms) takes one work item per tick; pingTimer (every 5 s) keeps the link alive.
 class MainLoop {
 public:
     MainLoop(Log& log, Files& files, FolderWatch& folderWatch, const Shared& shared, WorkQueue& queue,

@@ -42,7 +42,7 @@ void Dispatcher::OnUserStatus(const std::string& text) {
 
 void Dispatcher::OnRinging() {
     if (!p_.shared.SoundOn) return;
-    const auto& handles = p_.window.List3.Items();
+    const auto& handles = p_.window.contactHandles.Items();
     if (std::find(handles.begin(), handles.end(), CallerHandle) == handles.end()) CallerHandle = "unknown";
     p_.player.RingTone(contact_tones::ToneFileOf(p_.settings, p_.shared, CallerHandle));
 }

@@ -47,8 +47,8 @@ void SkypeLink::SendSkypeCommand() {
 
 void SkypeLink::DeliveryFailed() {
     log_.WriteLog("Skype: ERROR sending message, try re-connecting");
-    window_.Frame1.Move(120, 0);
-    window_.Frame1.SetVisible(true);
+    window_.warningPanel.Move(120, 0);
+    window_.warningPanel.SetVisible(true);
     SkypeWindow = 0;
     SkypeAttached = false;
     queue_.QueueItem(WorkItem::Kind::Module1);

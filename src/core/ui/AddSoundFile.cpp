@@ -75,11 +75,11 @@ void AddSoundFile::Run() {
 
     auto& w = s_.window;
     s_.toneList.FillToneList();
-    const auto& files = w.List4.Items();
+    const auto& files = w.toneFiles.Items();
     for (std::size_t i = 0; i < files.size(); ++i)
-        if (files[i] == folder + name) w.List2.SetListIndex(static_cast<int>(i));
+        if (files[i] == folder + name) w.toneTitles.SetListIndex(static_cast<int>(i));
     w.Enable({3});
-    if (!w.Frame1.Visible()) w.Enable({11});
+    if (!w.warningPanel.Visible()) w.Enable({11});
 }
 
 }  // namespace quill::ui

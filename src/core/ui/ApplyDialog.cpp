@@ -9,21 +9,21 @@
 
 namespace quill::ui {
 
-ApplyDialog::ApplyDialog(Services s) : Dialog("frmApply"), Option1(Named<OptionButton, 3>("Option1")), s_(s) {
+ApplyDialog::ApplyDialog(Services s) : Dialog("frmApply"), applyTo(Named<OptionButton, 3>("Option1")), s_(s) {
     form.SetCaption("Apply ringtone");
     form.Resize(5100, 2550);
     const char* captions[] = {"Apply to &current contact", "Apply to &all contacts",
                               "Apply to contacts with &default ringtone"};
     for (int i = 0; i < 3; ++i) {
-        Option1[i].SetCaption(captions[i]);
-        Option1[i].Move(240, 180 + i * 390);
-        Option1[i].Resize(4560, 330);
-        controls.push_back(&Option1[i]);
+        applyTo[i].SetCaption(captions[i]);
+        applyTo[i].Move(240, 180 + i * 390);
+        applyTo[i].Resize(4560, 330);
+        controls.push_back(&applyTo[i]);
     }
-    Option1[0].SetValue(true);
-    AddOkCancel(Command1, Command2, 2040, 1560);
-    Command1.OnClick = [this] { Ok(); };
-    Command2.OnClick = [this] {
+    applyTo[0].SetValue(true);
+    AddOkCancel(ok, cancel, 2040, 1560);
+    ok.OnClick = [this] { Ok(); };
+    cancel.OnClick = [this] {
         ApplyMode = -1;
         Unload();
     };
@@ -41,18 +41,18 @@ void ApplyDialog::ReadLanguage() {
                 confirmAll_ = value;
             } else if (StartsWith(key, "apply")) {
                 const int n = static_cast<int>(Val(key.substr(key.size() - 1)));
-                if (n >= 1 && n <= 3) Option1[n - 1].SetCaption(value);
+                if (n >= 1 && n <= 3) applyTo[n - 1].SetCaption(value);
             }
         }
     });
-    if (!s_.texts.ok.empty()) Command1.SetCaption(s_.texts.ok);
-    if (!s_.texts.cancel.empty()) Command2.SetCaption(s_.texts.cancel);
+    if (!s_.texts.ok.empty()) ok.SetCaption(s_.texts.ok);
+    if (!s_.texts.cancel.empty()) cancel.SetCaption(s_.texts.cancel);
 }
 
 void ApplyDialog::Ok() {
     int chosen = 0;
     for (int i = 2; i >= 0; --i)
-        if (Option1[i].Value()) chosen = i;
+        if (applyTo[i].Value()) chosen = i;
     if (chosen == 1) {
         form.SetEnabled(false);
         const bool yes = s_.ui.AskYesNoOver(*this, confirmAll_, form.Caption());

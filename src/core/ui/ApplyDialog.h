@@ -29,9 +29,9 @@ public:
     };
     explicit ApplyDialog(Services s);
 
-    std::array<OptionButton, 3> Option1;
-    Button Command1{"Command1"};  // OK
-    Button Command2{"Command2"};  // Cancel
+    std::array<OptionButton, 3> applyTo;
+    Button ok{"Command1"};  // OK
+    Button cancel{"Command2"};  // Cancel
     int ApplyMode = -1;
 
 private:

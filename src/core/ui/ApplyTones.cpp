@@ -24,7 +24,7 @@ std::string PreparedTone(const ApplyServices& s, int kind) {
     auto& w = s.window;
     switch (kind) {
         case 1:
-            return w.List2.ListIndex() >= 0 ? w.List4.Item(w.List2.ListIndex()) : s.shared.DefaultTone;
+            return w.toneTitles.ListIndex() >= 0 ? w.toneFiles.Item(w.toneTitles.ListIndex()) : s.shared.DefaultTone;
         case 2:
             return s.shared.RecordFile;
         default:
@@ -46,7 +46,7 @@ std::optional<std::string> SynthesisedTone(const ApplyServices& s, const std::st
         s.log.WriteLog("Quillares: no such file: " + s.shared.SynthFile + ", nothing applied");
         return std::nullopt;
     }
-    const std::string stem = SafeFileName(s.window.lblContactID.Caption());
+    const std::string stem = SafeFileName(s.window.contactHandle.Caption());
     auto name = FreeToneName(s.files, tones, stem, s.draw);
     if (!name) {
         s.log.WriteLog("Quillares: no free tone name for " + stem + ", nothing applied");
@@ -84,21 +84,21 @@ void ApplyToneToContacts(const ApplyServices& s, int kind, int mode) {
         auto given = SynthesisedTone(s, tones);
         if (!given) return;
         file = *given;
-        personal = Contains(w.txtSyn.Text(), "CONTACT");
+        personal = Contains(w.synthesisText.Text(), "CONTACT");
     }
 
     // One save for the whole run, also when it stops early: the contacts done keep their tones.
     SettingsBatch together(s.settings);
     if (mode == 0) {
-        const int row = w.List1.ListIndex();
-        if (row >= 0) Assign(s, w.List3.Item(row), kind, file);
+        const int row = w.contactNames.ListIndex();
+        if (row >= 0) Assign(s, w.contactHandles.Item(row), kind, file);
         return;
     }
     // The contacts as they were at the question: a list refreshed during a synthesis must
     // neither end the run nor shift names onto other contacts.
     std::vector<std::pair<std::string, std::string>> contacts;
-    for (int row = 0; row < w.List1.ListCount(); ++row) contacts.emplace_back(w.List3.Item(row), w.List1.Item(row));
-    const std::string shown = w.List1.ListIndex() >= 0 ? w.List3.Item(w.List1.ListIndex()) : std::string();
+    for (int row = 0; row < w.contactNames.ListCount(); ++row) contacts.emplace_back(w.contactHandles.Item(row), w.contactNames.Item(row));
+    const std::string shown = w.contactNames.ListIndex() >= 0 ? w.contactHandles.Item(w.contactNames.ListIndex()) : std::string();
     for (const auto& [handle, displayName] : contacts) {
         if (mode == 2 && Val(s.settings.ReadIni("contacts", handle + "_play")) != 0) continue;
         if (kind == 3 && personal) {

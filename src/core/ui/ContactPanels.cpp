@@ -25,21 +25,21 @@ std::string StoredPath(Settings& settings, const Shared& shared, const std::stri
 }  // namespace
 
 void ContactPanels::Attach() {
-    s_.window.List1.OnClick = [this] { SelectContact(); };
-    for (int k = 0; k < OptionsWindow::kKinds; ++k) s_.window.optTone[k].OnClick = [this, k] { SwitchKind(k); };
+    s_.window.contactNames.OnClick = [this] { SelectContact(); };
+    for (int k = 0; k < OptionsWindow::kKinds; ++k) s_.window.kindOptions[k].OnClick = [this, k] { SwitchKind(k); };
 }
 
 void ContactPanels::SelectContact() {
     auto& w = s_.window;
-    const int row = w.List1.ListIndex();
+    const int row = w.contactNames.ListIndex();
     if (row < 0) return;
-    const std::string handle = w.List3.Item(row);
-    w.lblContactID.SetCaption(handle);
-    w.lblContactName.SetCaption(w.List1.Item(row));
+    const std::string handle = w.contactHandles.Item(row);
+    w.contactHandle.SetCaption(handle);
+    w.contactName.SetCaption(w.contactNames.Item(row));
     const int kind = ct::KindOf(s_.settings, handle);
     // Any other kind selects no option: the panel stays as it was.
     if (kind < 0 || kind >= OptionsWindow::kKinds) return;
-    if (w.optTone[kind].Value()) {
+    if (w.kindOptions[kind].Value()) {
         SwitchKind(kind);
         return;
     }
@@ -48,14 +48,14 @@ void ContactPanels::SelectContact() {
 
 void ContactPanels::SwitchKind(int kind) {
     auto& w = s_.window;
-    if (w.List1.ListIndex() < 0 || kind < 0 || kind >= OptionsWindow::kKinds) return;
+    if (w.contactNames.ListIndex() < 0 || kind < 0 || kind >= OptionsWindow::kKinds) return;
     // The switch shows the panel afresh, for this contact or another: a recording left running
     // would lose its Stop, or be saved over the file of the contact now shown.
     s_.recorder.RecordCancel();
-    for (int k = 0; k < OptionsWindow::kKinds; ++k) w.Picture1[k].SetVisible(k == kind);
-    w.lblAttention.SetVisible(false);
+    for (int k = 0; k < OptionsWindow::kKinds; ++k) w.kindPanels[k].SetVisible(k == kind);
+    w.applyReminder.SetVisible(false);
 
-    const std::string handle = w.lblContactID.Caption();
+    const std::string handle = w.contactHandle.Caption();
     const int contactKind = ct::KindOf(s_.settings, handle);
     switch (kind) {
         case 0:
@@ -79,17 +79,17 @@ void ContactPanels::ShowCatalogueTone(int contactKind, const std::string& handle
     s_.toneList.FillToneList();
     w.Enable({2, 3});
     w.Disable({4});
-    if (w.List2.ListCount() == 0) {
+    if (w.toneTitles.ListCount() == 0) {
         w.Disable({11});
         return;
     }
-    w.List2.SetListIndex(0);
+    w.toneTitles.SetListIndex(0);
     if (contactKind == 1) {
         const std::string file = ct::StoredFile(s_.settings, handle);
-        const auto& files = w.List4.Items();
+        const auto& files = w.toneFiles.Items();
         for (std::size_t i = 0; i < files.size(); ++i) {
             if (files[i] != file) continue;
-            w.List2.SetListIndex(static_cast<int>(i));
+            w.toneTitles.SetListIndex(static_cast<int>(i));
             break;
         }
     }
@@ -116,8 +116,8 @@ void ContactPanels::ShowRecording(int contactKind, const std::string& handle) {
         // RecordFile stays: Record sets it anew.
         w.Disable({5, 11});
     }
-    w.lblProgress.Resize(30, w.lblProgress.Height());
-    w.lblProgress2.SetCaption("0:00");
+    w.recordingBar.Resize(30, w.recordingBar.Height());
+    w.recordingTime.SetCaption("0:00");
 }
 
 void ContactPanels::ShowSynthesis(int contactKind, const std::string& handle) {
@@ -125,18 +125,18 @@ void ContactPanels::ShowSynthesis(int contactKind, const std::string& handle) {
     w.Enable({8});
     w.Disable({10});
     s_.shared.SynthFile = contactKind == 3 ? StoredPath(s_.settings, s_.shared, handle) : "";
-    w.txtSyn.SetText("");
+    w.synthesisText.SetText("");
     if (s_.shared.SynthFile.empty() || !s_.files.Exists(s_.shared.SynthFile)) {
         w.Disable({9, 11});
         return;
     }
-    if (auto text = s_.tones.ReadContainerText(s_.shared.SynthFile)) w.txtSyn.SetText(*text);
+    if (auto text = s_.tones.ReadContainerText(s_.shared.SynthFile)) w.synthesisText.SetText(*text);
     w.Enable({9});
     EnableApplyIfLinked();
 }
 
 void ContactPanels::EnableApplyIfLinked() {
-    if (!s_.window.Frame1.Visible()) s_.window.Enable({11});
+    if (!s_.window.warningPanel.Visible()) s_.window.Enable({11});
 }
 
 }  // namespace quill::ui

@@ -29,11 +29,11 @@ public:
     };
     explicit ContactPanels(Services s) : s_(s) {}
 
-    // Wires List1 and optTone to the two handlers below.
+    // Wires contactNames and kindOptions to the two handlers below.
     void Attach();
     // A click in the contact list.
     void SelectContact();
-    // A click on optTone(kind), or its selection from code.
+    // A click on kindOptions(kind), or its selection from code.
     void SwitchKind(int kind);
 
 private:

@@ -10,11 +10,11 @@ public:
     explicit FirstRunWindow(OpenPage open);
     void TakeLanguage(const LanguageFile& file);
 
-    Button& Command1 = close;
-    PictureArea Image3{"Image3"};  // the tray icon, as the user will look for it
-    Control Label1{"Label1"};
-    Control Label2{"Label2"};
-    CheckBox Check1{"Check1"};  // do not show again
+    Button& ok = close;
+    PictureArea trayPicture{"Image3"};  // the tray icon, as the user will look for it
+    Control heading{"Label1"};
+    Control subheading{"Label2"};
+    CheckBox dontShowAgain{"Check1"};  // do not show again
 };
 
 }  // namespace quill::ui

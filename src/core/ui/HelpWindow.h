@@ -10,11 +10,11 @@ public:
     explicit HelpWindow(OpenPage open);
     void TakeLanguage(const LanguageFile& file);
 
-    Button& Command2 = close;
-    Control Label1{"Label1"};      // the program's name
-    Control lblRelease{"Label1"};  // its version
-    Control Label3{"Label3"};      // the notice about the Skype interface
-    Button lnk4{"lnk4", true};     // the Skype tones page
+    Button& cancel = close;
+    Control heading{"Label1"};      // the program's name
+    Control versionLine{"lblRelease"};  // its version
+    Control notice{"Label3"};      // the notice about the Skype interface
+    Button tonesLink{"lnk4", true};     // the Skype tones page
 };
 
 }  // namespace quill::ui

@@ -29,13 +29,13 @@ void HelpWindows::ShowFirstRunWindow() {
     // The one from an earlier showing, if any, is gone with its window.
     firstRun_ = std::make_unique<FirstRunWindow>([this](WebPage page) { OpenPage(page); });
     firstRun_->TakeLanguage(ReadLanguage());
-    firstRun_->Image3.SetPicture(s_.shared.ProgramFolder + kTrayPicture);
+    firstRun_->trayPicture.SetPicture(s_.shared.ProgramFolder + kTrayPicture);
     firstRun_->OnUnload = [this] { FirstRunUnloaded(); };
     s_.ui.ShowModeless(*firstRun_);
 }
 
 void HelpWindows::FirstRunUnloaded() {
-    if (!firstRun_->Check1.Value()) return;
+    if (!firstRun_->dontShowAgain.Value()) return;
     // The next start reads the main file; the current one may be the user's own.
     s_.settings.WriteIni("window", "skiphelp", "yes");
     s_.settings.WriteIniFile("Quillares.ini", "window", "skiphelp", "yes");

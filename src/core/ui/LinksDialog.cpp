@@ -8,9 +8,9 @@ LinksDialog::LinksDialog(std::string form, std::string closeName, OpenPage open)
     close.OnClick = [this] { Unload(); };
     defaultButton = &close;
     cancelButton = &close;
-    lnk1.SetCaption("Open Getting Started guide");
-    lnk2.SetCaption("Open Audio Quillares web site");
-    lnk3.SetCaption("Update Audio Quillares to the latest version");
+    guideLink.SetCaption("Open Getting Started guide");
+    homeLink.SetCaption("Open Audio Quillares web site");
+    updateLink.SetCaption("Update Audio Quillares to the latest version");
 }
 
 void LinksDialog::Place(Control& c, const std::string& caption, int left, int top, int width, int height) {
@@ -30,7 +30,7 @@ void LinksDialog::Link(Button& link, WebPage page, int left, int top, int width)
 void LinksDialog::TakeCaptions(const LanguageFile& file,
                                std::initializer_list<std::pair<const char*, Control*>> own) {
     const std::pair<const char*, Control*> shared[] = {
-        {"helpclose", &close}, {"firsthelp3", &lnk1}, {"firsthelp4", &lnk2}, {"firsthelp5", &lnk3}};
+        {"helpclose", &close}, {"firsthelp3", &guideLink}, {"firsthelp4", &homeLink}, {"firsthelp5", &updateLink}};
     for (const auto& line : file.Lines()) {
         for (const auto& [key, control] : shared)
             if (line.key == key) control->SetCaption(line.value);

@@ -17,9 +17,9 @@ using OpenPage = std::function<void(WebPage)>;
 class LinksDialog : public Dialog {
 public:
     Button close;
-    Button lnk1{"lnk1", true};  // the guide
-    Button lnk2{"lnk2", true};  // the home page
-    Button lnk3{"lnk3", true};  // the update page
+    Button guideLink{"lnk1", true};  // the guide
+    Button homeLink{"lnk2", true};  // the home page
+    Button updateLink{"lnk3", true};  // the update page
 
 protected:
     LinksDialog(std::string form, std::string closeName, OpenPage open);

@@ -15,7 +15,7 @@ constexpr const char* kButtonTips[OptionsWindow::kButtons] = {
     "buttonstop", "buttonrecord", "buttongenerate", "buttonplay", "buttonstop",
     "buttonapply", "buttonhelp", "buttonclose", "buttonexit",  "buttonevents", "buttonadd",
 };
-// Keys whose first word also labels a top-bar button: lblBut(k) for the k-th.
+// Keys whose first word also labels a top-bar button: buttonLabels(k) for the k-th.
 constexpr const char* kLabelKeys[5] = {"buttonexit", "buttonclose", "buttonhelp", "buttonevents", "buttonapply"};
 constexpr int kDisabledAtStart[] = {4, 5, 6, 9, 10, 11};
 
@@ -29,11 +29,11 @@ bool IsToolTipKey(const std::string& key) {
 
 Control* CaptionOf(OptionsWindow& w, const std::string& key) {
     const std::map<std::string, Control*> captions = {
-        {"idwarning", &w.lblWarning}, {"list", &w.Label1},      {"selected", &w.Label2},
-        {"playtone", &w.Label3},      {"tone1", &w.optTone[0]}, {"tone2", &w.optTone[1]},
-        {"tone3", &w.optTone[2]},     {"tone4", &w.optTone[3]}, {"frame1", &w.lblframe[0]},
-        {"frame2", &w.lblframe[1]},   {"frame3", &w.lblframe[2]}, {"frame4", &w.lblframe[3]},
-        {"textsynth", &w.Label4},     {"attention", &w.lblAttention}, {"firsthelp6", &w.lnk4},
+        {"idwarning", &w.warning}, {"list", &w.heading},      {"selected", &w.subheading},
+        {"playtone", &w.notice},      {"tone1", &w.kindOptions[0]}, {"tone2", &w.kindOptions[1]},
+        {"tone3", &w.kindOptions[2]},     {"tone4", &w.kindOptions[3]}, {"frame1", &w.panelTitles[0]},
+        {"frame2", &w.panelTitles[1]},   {"frame3", &w.panelTitles[2]}, {"frame4", &w.panelTitles[3]},
+        {"textsynth", &w.synthesisPrompt},     {"attention", &w.applyReminder}, {"firsthelp6", &w.tonesLink},
     };
     auto it = captions.find(key);
     return it == captions.end() ? nullptr : it->second;
@@ -42,14 +42,14 @@ Control* CaptionOf(OptionsWindow& w, const std::string& key) {
 void TakeLine(OptionsWindow& w, LanguageTexts& texts, std::map<std::string, std::string>& tips,
               const LanguageLine& line) {
     const auto& [key, value] = line;
-    if (key == "caption") w.Form1.SetCaption(value);
+    if (key == "caption") w.form.SetCaption(value);
     texts.Take(key, value);
     if (Control* c = CaptionOf(w, key)) c->SetCaption(value);
     if (key == "menu1") w.MenuCaptions[OptionsWindow::kMenuOptions] = value;
     if (key == "menu2") w.MenuCaptions[OptionsWindow::kMenuExit] = value;
     if (IsToolTipKey(key)) tips[key] = value;
     for (int k = 0; k < 5; ++k)
-        if (key == kLabelKeys[k]) w.lblBut[k].SetCaption(FirstWord(value));
+        if (key == kLabelKeys[k]) w.buttonLabels[k].SetCaption(FirstWord(value));
 }
 
 }  // namespace
@@ -59,17 +59,17 @@ void LoadLanguage(OptionsWindow& w, LanguageTexts& texts, const LanguageFile& fi
     for (const auto& line : file.Lines()) TakeLine(w, texts, tips, line);
 
     // The four panels share one background, held once.
-    for (int k = 1; k < OptionsWindow::kKinds; ++k) w.Picture1[k].SetPicture(w.Picture1[0].Picture());
+    for (int k = 1; k < OptionsWindow::kKinds; ++k) w.kindPanels[k].SetPicture(w.kindPanels[0].Picture());
 
     w.buttons = std::make_unique<CPicButton>();
     for (int i = 0; i < OptionsWindow::kButtons; ++i) {
         const int num = i + 1;
-        w.pbut1[i].SetPicture(programFolder + "buttons\\pbut" + std::to_string(num) + ".bmp");
-        w.buttons->Add(w.pbut1[i], w.BlindButton[i], tips[kButtonTips[i]]);
+        w.buttonFaces[i].SetPicture(programFolder + "buttons\\pbut" + std::to_string(num) + ".bmp");
+        w.buttons->Add(w.buttonFaces[i], w.blindButtons[i], tips[kButtonTips[i]]);
         for (int off : kDisabledAtStart)
             if (off == num) w.buttons->Disable(num);
     }
-    if (w.List1.ListCount() > 0) w.List1.SetListIndex(0);
+    if (w.contactNames.ListCount() > 0) w.contactNames.SetListIndex(0);
 }
 
 }  // namespace quill::ui

@@ -47,7 +47,7 @@ bool OptionsCommands::Carry(int num) {
             s_.program.ShowToneSearchWindow();
             s_.toneList.FillToneList();
             w.Enable({2, 3});
-            if (w.List4.ListCount() > 0) w.Enable({11});
+            if (w.toneFiles.ListCount() > 0) w.Enable({11});
             break;
         case 3:
             w.Disable({3});
@@ -64,7 +64,7 @@ bool OptionsCommands::Carry(int num) {
             w.Disable({5});
             w.Enable({6});
             w.Disable({7});
-            w.lblAttention.SetVisible(true);
+            w.applyReminder.SetVisible(true);
             player.PlayRecordedTone(6);
             StopUnstartedPreview(6);
             break;
@@ -73,7 +73,7 @@ bool OptionsCommands::Carry(int num) {
             w.Enable({5});
             w.Disable({6});
             w.Enable({7});
-            w.lblAttention.SetVisible(false);
+            w.applyReminder.SetVisible(false);
             bool applicable = true;
             if (s_.recorder.IsRecording())
                 applicable = s_.recorder.RecordSave();
@@ -90,14 +90,14 @@ bool OptionsCommands::Carry(int num) {
         case 9:
             w.Disable({8, 9});
             w.Enable({10});
-            w.lblAttention.SetVisible(true);
+            w.applyReminder.SetVisible(true);
             player.PlaySynthTone(10);
             StopUnstartedPreview(10);
             break;
         case 10:
             w.Enable({8, 9});
             w.Disable({10});
-            w.lblAttention.SetVisible(false);
+            w.applyReminder.SetVisible(false);
             player.StopTone();
             break;
         case 11:
@@ -107,7 +107,7 @@ bool OptionsCommands::Carry(int num) {
             s_.program.ShowHelpWindow();
             break;
         case 13:
-            w.Form1.SetVisible(false);
+            w.form.SetVisible(false);
             break;
         case 14:
             s_.program.CloseOptionsWindow();
@@ -154,14 +154,14 @@ void OptionsCommands::Record() {
     w.Disable({5});
     w.Enable({6});
     w.Disable({7, 11});
-    const std::string handle = w.List3.Item(w.List1.ListIndex());
+    const std::string handle = w.contactHandles.Item(w.contactNames.ListIndex());
     s_.shared.RecordFile = contact_tones::RecordingFile(s_.shared, handle);
     s_.recorder.RecordStart();
 }
 
 bool OptionsCommands::Generate() {
     auto& w = s_.window;
-    if (Trim(w.txtSyn.Text()).empty()) {
+    if (Trim(w.synthesisText.Text()).empty()) {
         s_.ui.Warn(s_.texts.notext, kFileDescription);
         return true;
     }
@@ -171,7 +171,7 @@ bool OptionsCommands::Generate() {
         return false;
     }
     // Without a voice the buttons wait for the kind to be chosen again.
-    if (w.cmdGender.ListCount() > 0) s_.synthesis.SynthesizeTone();
+    if (w.voices.ListCount() > 0) s_.synthesis.SynthesizeTone();
     return true;
 }
 
@@ -198,12 +198,12 @@ void OptionsCommands::WatchRecording() {
     auto& w = s_.window;
     auto& recorder = s_.recorder;
     if (recorder.IsRecording()) {
-        const RecordingProgress progress = recorder.RecordInfo(w.Shape1.Width());
-        w.lblProgress.Resize(progress.barWidth, w.lblProgress.Height());
+        const RecordingProgress progress = recorder.RecordInfo(w.recordingFrame.Width());
+        w.recordingBar.Resize(progress.barWidth, w.recordingBar.Height());
         if (progress.minuteFull) RunCommand(6);
-        w.lblProgress2.SetCaption(ElapsedCaption(progress.shown));
+        w.recordingTime.SetCaption(ElapsedCaption(progress.shown));
     }
-    if (!w.Picture1[2].Visible()) recorder.RecordCancel();
+    if (!w.kindPanels[2].Visible()) recorder.RecordCancel();
 }
 
 void OptionsCommands::BlindButtonClick(int i) {
@@ -225,7 +225,7 @@ void OptionsCommands::BlindButtonLostFocus(int) {
 void OptionsCommands::PictureMouseDown(int i) {
     auto* set = s_.window.buttons.get();
     if (!set || i < 0 || i >= OptionsWindow::kButtons) return;
-    s_.window.BlindButton[i].SetFocus();
+    s_.window.blindButtons[i].SetFocus();
     set->MouseDown(i + 1);
 }
 

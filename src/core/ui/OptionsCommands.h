@@ -66,7 +66,7 @@ public:
     // The mouse over the window's background, a panel, the top bar or a label under a button.
     void BackgroundMouseMove();
 
-    // lnk4: the page of the Skype tones.
+    // tonesLink: the page of the Skype tones.
     void OpenSkypeTonesPage();
 
 private:

@@ -34,85 +34,85 @@ void Place(Control& c, int left, int top, int width, int height) {
     c.Resize(width, height);
 }
 
-// lblBut(k) stands under buttons 14, 13, 12, 15 and 11.
+// buttonLabels(k) stands under buttons 14, 13, 12, 15 and 11.
 constexpr int kLabelledButton[5] = {14, 13, 12, 15, 11};
 
 }  // namespace
 
 OptionsWindow::OptionsWindow()
-    : optTone(Named<OptionButton, kKinds>("optTone")),
-      Picture1(Named<PictureArea, kKinds>("Picture1")),
-      lblframe(Named<Control, kKinds>("lblframe")),
-      lblBut(Named<Control, 5>("lblBut")),
-      pbut1(Named<PictureArea, kButtons>("pbut1")),
-      BlindButton(Named<Control, kButtons>("BlindButton")) {
-    Form1.SetCaption(" Audio Quillares Options");
-    Form1.SetVisible(false);
+    : kindOptions(Named<OptionButton, kKinds>("optTone")),
+      kindPanels(Named<PictureArea, kKinds>("Picture1")),
+      panelTitles(Named<Control, kKinds>("lblframe")),
+      buttonLabels(Named<Control, 5>("lblBut")),
+      buttonFaces(Named<PictureArea, kButtons>("pbut1")),
+      blindButtons(Named<Control, kButtons>("BlindButton")) {
+    form.SetCaption(" Audio Quillares Options");
+    form.SetVisible(false);
     // Visible from the start, out of view until the link is lost; hidden once the user is known.
-    lblWarning.SetCaption("Please log on Skype first.");
-    Label1.SetCaption("My Skype\u2122 Contacts:");
-    List3.SetVisible(false);
-    Label2.SetCaption("Selected Contact:");
-    Label3.SetCaption("Select ringtone type for incoming call:");
+    warning.SetCaption("Please log on Skype first.");
+    heading.SetCaption("My Skype\u2122 Contacts:");
+    contactHandles.SetVisible(false);
+    subheading.SetCaption("Selected Contact:");
+    notice.SetCaption("Select ringtone type for incoming call:");
     const char* kinds[kKinds] = {"Default Skype\u2122 ringtone", "Other available ringtones", "Record your own ringtone",
                                  "Synthesize a new ringtone"};
     const char* titles[kKinds] = {"Play the default Skype\u2122 ringtone", "Select one of available ringtones:",
                                   "Record your own ringtone", "Turn your words into a ringtone"};
     for (int k = 0; k < kKinds; ++k) {
-        optTone[k].SetCaption(kinds[k]);
-        lblframe[k].SetCaption(titles[k]);
-        Picture1[k].SetVisible(k == 0);
+        kindOptions[k].SetCaption(kinds[k]);
+        panelTitles[k].SetCaption(titles[k]);
+        kindPanels[k].SetVisible(k == 0);
     }
-    List4.SetVisible(false);
-    lnk4.SetCaption("View available Skype\u2122 ringtones");
-    lblProgress2.SetCaption("0:00");
-    Label4.SetCaption("Enter text to be synthesized (up to 512 symbols):");
+    toneFiles.SetVisible(false);
+    tonesLink.SetCaption("View available Skype\u2122 ringtones");
+    recordingTime.SetCaption("0:00");
+    synthesisPrompt.SetCaption("Enter text to be synthesized (up to 512 symbols):");
     const char* labels[5] = {"Exit", "Minimize", "Help", "Skype\u2122 events", "Apply ringtone"};
-    for (int k = 0; k < 5; ++k) lblBut[k].SetCaption(labels[k]);
-    lblAttention.SetCaption("Don't forget to click Apply");
-    lblAttention.SetVisible(false);
+    for (int k = 0; k < 5; ++k) buttonLabels[k].SetCaption(labels[k]);
+    applyReminder.SetCaption("Don't forget to click Apply");
+    applyReminder.SetVisible(false);
     Layout();
 }
 
 void OptionsWindow::Layout() {
-    Form1.Resize(kClientWidth + 120, kPanelTop + kPanelHeight + 120 + 480);
-    Picture3.Resize(kClientWidth, kBarHeight);
-    Frame1.Move(120, -5000);
+    form.Resize(kClientWidth + 120, kPanelTop + kPanelHeight + 120 + 480);
+    topBar.Resize(kClientWidth, kBarHeight);
+    warningPanel.Move(120, -5000);
     // The warning stands in for Apply and its reminder, which wait for the link.
-    Frame1.Resize(kFirstSlot - 840, kBarHeight);
-    lblWarning.Resize(Frame1.Width(), Frame1.Height());
-    Place(lblAttention, 1260, 180, kFirstSlot - 1980, 480);
+    warningPanel.Resize(kFirstSlot - 840, kBarHeight);
+    warning.Resize(warningPanel.Width(), warningPanel.Height());
+    Place(applyReminder, 1260, 180, kFirstSlot - 1980, 480);
     for (int k = 0; k < 5; ++k) {
         const auto& button = kButtonPlaces[kLabelledButton[k] - 1];
-        Place(lblBut[k], button.left - (kSlot - 480) / 2, 660, kSlot, 300);
+        Place(buttonLabels[k], button.left - (kSlot - 480) / 2, 660, kSlot, 300);
     }
 
-    Place(Label1, 120, kBarHeight + 180, 3000, 255);
-    Place(List1, 120, kBarHeight + 480, 3000, kPanelTop + kPanelHeight - kBarHeight - 480);
-    Place(Label2, kColumn2, kBarHeight + 180, kPanelWidth, 255);
-    Place(lblContactName, kColumn2 + 120, kBarHeight + 480, kPanelWidth - 120, 255);
-    Place(lblContactID, kColumn2 + 120, kBarHeight + 750, kPanelWidth - 120, 255);
-    Place(Label3, kColumn2, kBarHeight + 1140, kPanelWidth, 255);
+    Place(heading, 120, kBarHeight + 180, 3000, 255);
+    Place(contactNames, 120, kBarHeight + 480, 3000, kPanelTop + kPanelHeight - kBarHeight - 480);
+    Place(subheading, kColumn2, kBarHeight + 180, kPanelWidth, 255);
+    Place(contactName, kColumn2 + 120, kBarHeight + 480, kPanelWidth - 120, 255);
+    Place(contactHandle, kColumn2 + 120, kBarHeight + 750, kPanelWidth - 120, 255);
+    Place(notice, kColumn2, kBarHeight + 1140, kPanelWidth, 255);
     for (int k = 0; k < kKinds; ++k) {
-        Place(optTone[k], kColumn2 + 120, kBarHeight + 1410 + k * 270, kPanelWidth - 120, 255);
-        Place(Picture1[k], kColumn2, kPanelTop, kPanelWidth, kPanelHeight);
-        Place(lblframe[k], 120, 90, kPanelWidth - 240, 255);
+        Place(kindOptions[k], kColumn2 + 120, kBarHeight + 1410 + k * 270, kPanelWidth - 120, 255);
+        Place(kindPanels[k], kColumn2, kPanelTop, kPanelWidth, kPanelHeight);
+        Place(panelTitles[k], 120, 90, kPanelWidth - 240, 255);
     }
 
-    Place(List2, 120, 420, 4080, 1560);
-    Place(lnk4, 120, 2100, 4080, 255);
+    Place(toneTitles, 120, 420, 4080, 1560);
+    Place(tonesLink, 120, 2100, 4080, 255);
     // The bar grows over its frame from the same corner: full, it covers the frame exactly.
-    Place(Shape1, 120, 540, 3855, 330);
-    Place(lblProgress, 120, 540, 30, 330);
-    Place(lblProgress2, 120, 960, 1200, 255);
-    Place(Label4, 120, 390, kPanelWidth - 240, 255);
-    Place(txtSyn, 120, 660, 4080, 1080);
-    Place(cmdGender, 120, 1860, 2400, 1500);
+    Place(recordingFrame, 120, 540, 3855, 330);
+    Place(recordingBar, 120, 540, 30, 330);
+    Place(recordingTime, 120, 960, 1200, 255);
+    Place(synthesisPrompt, 120, 390, kPanelWidth - 240, 255);
+    Place(synthesisText, 120, 660, 4080, 1080);
+    Place(voices, 120, 1860, 2400, 1500);
 
     for (int i = 0; i < kButtons; ++i) {
-        Place(pbut1[i], kButtonPlaces[i].left, kButtonPlaces[i].top, kButton, kButton);
+        Place(buttonFaces[i], kButtonPlaces[i].left, kButtonPlaces[i].top, kButton, kButton);
         // Never seen: above and left of its container's visible area.
-        Place(BlindButton[i], -2 * kButton, -2 * kButton, kButton, kButton);
+        Place(blindButtons[i], -2 * kButton, -2 * kButton, kButton, kButton);
     }
 }
 
@@ -122,7 +122,7 @@ int OptionsWindow::ButtonContainer(int num) {
 }
 
 Control& OptionsWindow::Container(int container) {
-    return container >= 0 && container < kKinds ? Picture1[container] : Picture3;
+    return container >= 0 && container < kKinds ? kindPanels[container] : topBar;
 }
 
 void OptionsWindow::Enable(std::initializer_list<int> nums) {
@@ -138,26 +138,26 @@ void OptionsWindow::Disable(std::initializer_list<int> nums) {
 void OptionsWindow::SelectKind(int kind) {
     if (kind < 0 || kind >= kKinds) return;
     for (int k = 0; k < kKinds; ++k)
-        if (k != kind) optTone[k].SetValue(false);
-    optTone[kind].SetValue(true);
+        if (k != kind) kindOptions[k].SetValue(false);
+    kindOptions[kind].SetValue(true);
 }
 
 int OptionsWindow::ChosenKind() const {
     for (int k = 0; k < kKinds; ++k)
-        if (optTone[k].Value()) return k;
+        if (kindOptions[k].Value()) return k;
     return 0;
 }
 
 std::vector<Control*> OptionsWindow::All() {
-    std::vector<Control*> all{&Form1, &Frame1, &lblWarning, &Label1, &List1, &List3, &Label2, &lblContactName,
-                              &lblContactID, &Label3, &List2, &List4, &lnk4, &Shape1, &lblProgress, &lblProgress2,
-                              &Label4, &txtSyn, &cmdGender, &Picture3, &lblAttention};
-    for (auto& c : optTone) all.push_back(&c);
-    for (auto& c : Picture1) all.push_back(&c);
-    for (auto& c : lblframe) all.push_back(&c);
-    for (auto& c : lblBut) all.push_back(&c);
-    for (auto& c : pbut1) all.push_back(&c);
-    for (auto& c : BlindButton) all.push_back(&c);
+    std::vector<Control*> all{&form, &warningPanel, &warning, &heading, &contactNames, &contactHandles, &subheading, &contactName,
+                              &contactHandle, &notice, &toneTitles, &toneFiles, &tonesLink, &recordingFrame, &recordingBar, &recordingTime,
+                              &synthesisPrompt, &synthesisText, &voices, &topBar, &applyReminder};
+    for (auto& c : kindOptions) all.push_back(&c);
+    for (auto& c : kindPanels) all.push_back(&c);
+    for (auto& c : panelTitles) all.push_back(&c);
+    for (auto& c : buttonLabels) all.push_back(&c);
+    for (auto& c : buttonFaces) all.push_back(&c);
+    for (auto& c : blindButtons) all.push_back(&c);
     return all;
 }
 

@@ -20,21 +20,21 @@ constexpr std::uint64_t kMaxErrorBytes = 1000;
 ProgressWindow::ProgressWindow(ToneSynthesis& owner) : Dialog("Form6"), owner_(owner) {
     form.SetCaption("Downloading Quillare");
     form.Resize(4455, 1815);
-    Label1.Move(120, 120);
-    Label1.Resize(4095, 495);
-    Command1[0].SetCaption("&OK");
-    Command1[0].SetEnabled(false);
-    Command1[0].Move(840, 780);
-    Command1[0].Resize(1215, 375);
-    Command1[1].SetCaption("&Cancel");
-    Command1[1].Move(2280, 780);
-    Command1[1].Resize(1215, 375);
-    controls = {&Label1, &Command1[0], &Command1[1], &Timer1};
-    defaultButton = &Command1[0];
-    cancelButton = &Command1[1];
-    Command1[0].OnClick = [this] { Unload(); };
-    Command1[1].OnClick = [this] { Cancel(); };
-    Timer1.OnTick = [this] { FirstTick(); };
+    heading.Move(120, 120);
+    heading.Resize(4095, 495);
+    ok.SetCaption("&OK");
+    ok.SetEnabled(false);
+    ok.Move(840, 780);
+    ok.Resize(1215, 375);
+    cancel.SetCaption("&Cancel");
+    cancel.Move(2280, 780);
+    cancel.Resize(1215, 375);
+    controls = {&heading, &ok, &cancel, &tickTimer};
+    defaultButton = &ok;
+    cancelButton = &cancel;
+    ok.OnClick = [this] { Unload(); };
+    cancel.OnClick = [this] { Cancel(); };
+    tickTimer.OnTick = [this] { FirstTick(); };
     OnLoad = [this] { WhenLoaded(); };
 }
 
@@ -42,16 +42,16 @@ void ProgressWindow::WhenLoaded() {
     const auto& texts = owner_.s_.texts;
     if (isApplying) {
         form.SetCaption(texts.applying);
-        Label1.SetCaption(texts.applying + ": " + ApplyingTo);
+        heading.SetCaption(texts.applying + ": " + ApplyingTo);
     } else {
         form.SetCaption(texts.downloading);
-        Label1.SetCaption(texts.downloading + "...");
+        heading.SetCaption(texts.downloading + "...");
     }
     // A language file without the texts leaves the buttons their design captions.
-    if (!texts.ok.empty()) Command1[0].SetCaption(texts.ok);
-    if (!texts.cancel.empty()) Command1[1].SetCaption(texts.cancel);
+    if (!texts.ok.empty()) ok.SetCaption(texts.ok);
+    if (!texts.cancel.empty()) cancel.SetCaption(texts.cancel);
     owner_.s_.ui.DoEvents();
-    if (Dialog::Loaded()) Timer1.SetEnabled(true);
+    if (Dialog::Loaded()) tickTimer.SetEnabled(true);
 }
 
 // Only the first tick acts: by then the window has painted.
@@ -63,7 +63,7 @@ void ProgressWindow::FirstTick() {
 
 void ProgressWindow::RunSynthesis() {
     auto& s = owner_.s_;
-    const int at = s.window.cmdGender.ListIndex();
+    const int at = s.window.voices.ListIndex();
     const auto index = static_cast<std::size_t>(at < 0 ? 0 : at);
     const std::string voice = index < owner_.VoiceIds.size() ? owner_.VoiceIds[index] : "";
     s.log.WriteLog("Quillares: begin of synthesis");
@@ -72,12 +72,12 @@ void ProgressWindow::RunSynthesis() {
     const std::string result = s.http ? s.http->GenerateWave(folder, FileName, owner_.SynthUrl, voice, owner_.SynthText)
                                       : std::string("Connection error: Error details are not available.");
     transferring_ = false;
-    Command1[0].SetEnabled(true);
+    ok.SetEnabled(true);
     FileName = folder + "\\" + FileName;
     if (!result.empty()) return ShowError(result);
     const std::uint64_t size = s.files.Size(FileName).value_or(0);
     if (size > kMaxErrorBytes) {
-        Label1.SetCaption(s.texts.dowloaded);
+        heading.SetCaption(s.texts.dowloaded);
         s.log.WriteLog("Quillares: end of synthesis");
         owner_.SynthesisDone = true;
         Unload();
@@ -88,7 +88,7 @@ void ProgressWindow::RunSynthesis() {
 }
 
 void ProgressWindow::ShowError(const std::string& text) {
-    Label1.SetCaption("ERROR: " + text);
+    heading.SetCaption("ERROR: " + text);
     // The server's own words among them: a text such as "START" must not act on the log.
     owner_.s_.log.WriteLogData("", text);
     owner_.SynthesisDone = false;

@@ -18,9 +18,10 @@ public:
     // The answer's file in ProgramFolder + "tones\"; the full path after the run.
     std::string FileName;
 
-    Control Label1{"Label1"};
-    Button Command1[2] = {Button("Command1(0)"), Button("Command1(1)")};  // OK, Cancel
-    Timer Timer1{"Timer1", 100, false};
+    Control heading{"Label1"};
+    Button ok{"Command1(0)"};
+    Button cancel{"Command1(1)"};
+    Timer tickTimer{"Timer1", 100, false};
 
     void RunSynthesis();
 

@@ -41,7 +41,7 @@ bool ToneSynthesis::CheckServer() {
     const std::string folder = s_.shared.ProgramFolder + "tones";
     const std::string infoFile = folder + "\\tmp.txt";
     s_.files.Delete(infoFile);
-    const bool fillVoices = s_.window.cmdGender.ListCount() == 0;
+    const bool fillVoices = s_.window.voices.ListCount() == 0;
     if (!s_.http) return false;
     const std::string error = s_.http->DbRequest(folder, "tmp.txt", InfoAddress(), s_.shared.UserId, "GetHeader");
     if (!error.empty()) {
@@ -64,7 +64,7 @@ bool ToneSynthesis::CheckServer() {
         else
             s_.log.WriteLogData("Quillares: ignored speech address ", *info.synthUrl);
     }
-    auto& voices = s_.window.cmdGender;
+    auto& voices = s_.window.voices;
     if (fillVoices) {
         VoiceIds.clear();
         for (const auto& v : info.voices) {

@@ -22,24 +22,24 @@ std::string SwitchKey(int i) { return std::string("user_") + SkypeEventsDialog::
 }  // namespace
 
 SkypeEventsDialog::SkypeEventsDialog(Services s)
-    : Dialog("frmEvents"), chkEvent(Named<CheckBox, kEvents>("chkEvent")), s_(s) {
+    : Dialog("frmEvents"), eventBoxes(Named<CheckBox, kEvents>("chkEvent")), s_(s) {
     form.SetCaption("Quillares - Skype Events");
     form.Resize(4500, 4350);
-    Label1.SetCaption("Skype events to be announced:");
-    Label1.Move(240, 180);
-    Label1.Resize(3900, 255);
-    controls.push_back(&Label1);
+    heading.SetCaption("Skype events to be announced:");
+    heading.Move(240, 180);
+    heading.Resize(3900, 255);
+    controls.push_back(&heading);
     for (int i = 0; i < kEvents; ++i) {
-        auto& box = chkEvent[i];
+        auto& box = eventBoxes[i];
         box.SetCaption(kCaptions[i]);
         box.Move(360, 540 + i * 360);
         box.Resize(3780, 300);
         box.OnClick = [this, i] { BoxClicked(i); };
         controls.push_back(&box);
     }
-    AddOkCancel(Command1, Command2, 1380, 3480);
-    Command1.OnClick = [this] { Save(); };
-    Command2.OnClick = [this] { Unload(); };
+    AddOkCancel(ok, cancel, 1380, 3480);
+    ok.OnClick = [this] { Save(); };
+    cancel.OnClick = [this] { Unload(); };
     OnLoad = [this] { Fill(); };
 }
 
@@ -59,22 +59,22 @@ void SkypeEventsDialog::Fill() {
                 const char last = key.back();
                 const int d = last >= '1' && last <= '9' ? last - '0' : 0;
                 if (d == 0)
-                    Label1.SetCaption(value);
+                    heading.SetCaption(value);
                 else if (d <= kEvents)
-                    chkEvent[d - 1].SetCaption(value);
+                    eventBoxes[d - 1].SetCaption(value);
             }
         }
     });
-    if (!s_.texts.ok.empty()) Command1.SetCaption(s_.texts.ok);
-    if (!s_.texts.cancel.empty()) Command2.SetCaption(s_.texts.cancel);
+    if (!s_.texts.ok.empty()) ok.SetCaption(s_.texts.ok);
+    if (!s_.texts.cancel.empty()) cancel.SetCaption(s_.texts.cancel);
     Loading = true;
     for (int i = 0; i < kEvents; ++i)
-        Trapped([&] { chkEvent[i].SetValue(SwitchOn(s_.settings.ReadIni("wav", SwitchKey(i)))); });
+        Trapped([&] { eventBoxes[i].SetValue(SwitchOn(s_.settings.ReadIni("wav", SwitchKey(i)))); });
     Loading = false;
 }
 
 void SkypeEventsDialog::BoxClicked(int i) {
-    if (!chkEvent[i].Value() || Loading) return;
+    if (!eventBoxes[i].Value() || Loading) return;
     Trapped([&] {
         const std::string tone = s_.settings.ReadIni("wav", std::string("user_") + EventNames[i]);
         s_.player.Preview(ResolvePath(s_.shared.ProgramFolder, tone), 0);
@@ -85,7 +85,7 @@ void SkypeEventsDialog::Save() {
     {
         SettingsBatch batch(s_.settings);
         for (int i = 0; i < kEvents; ++i)
-            Trapped([&] { s_.settings.WriteIni("wav", SwitchKey(i), chkEvent[i].Value() ? "1" : "0"); });
+            Trapped([&] { s_.settings.WriteIni("wav", SwitchKey(i), eventBoxes[i].Value() ? "1" : "0"); });
     }
     s_.log.WriteLog("Quillares: save events");
     Unload();

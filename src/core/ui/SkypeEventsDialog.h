@@ -39,10 +39,10 @@ public:
     // "1", "y" or "yes", blanks and letter case aside.
     static bool SwitchOn(const std::string& value);
 
-    std::array<CheckBox, kEvents> chkEvent;
-    Control Label1{"Label1"};
-    Button Command1{"Command1"};  // OK
-    Button Command2{"Command2"};  // Cancel
+    std::array<CheckBox, kEvents> eventBoxes;
+    Control heading{"Label1"};
+    Button ok{"Command1"};  // OK
+    Button cancel{"Command2"};  // Cancel
 
 private:
     void Fill();

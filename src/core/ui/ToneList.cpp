@@ -16,23 +16,23 @@ void ToneList::FillToneList() {
     SettingsBatch batch(settings_);
     const double stored = Val(settings_.ReadIni("tones", "number"));
     const int n = RoundToInt(stored);
-    window_.List4.Clear();
-    window_.List2.Clear();
+    window_.toneFiles.Clear();
+    window_.toneTitles.Clear();
     for (int i = 1; i <= std::min(n, kMaxEntries); ++i) {
         const std::string file = Trim(settings_.ReadIni("tones", "file" + std::to_string(i)));
         if (file.empty() || !files_.Exists(file)) continue;
-        window_.List4.AddItem(file);
+        window_.toneFiles.AddItem(file);
         std::string title = Trim(settings_.ReadIni("tones", "tone" + std::to_string(i)));
-        window_.List2.AddItem(title.empty() ? NamePart(file) : title);
+        window_.toneTitles.AddItem(title.empty() ? NamePart(file) : title);
     }
-    if (n >= 1 && window_.List2.ListCount() > 0) window_.List2.SetListIndex(0);
+    if (n >= 1 && window_.toneTitles.ListCount() > 0) window_.toneTitles.SetListIndex(0);
     log_.WriteLog("Quillares: " + std::to_string(n) + " tones available");
 }
 
 void ToneList::PlaySelectedTone(int stopCommand) {
-    const int row = window_.List2.ListIndex();
+    const int row = window_.toneTitles.ListIndex();
     if (row < 0) return;
-    player_.Preview(window_.List4.Item(row), stopCommand);
+    player_.Preview(window_.toneFiles.Item(row), stopCommand);
 }
 
 }  // namespace quill::ui

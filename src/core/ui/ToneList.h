@@ -12,7 +12,7 @@ namespace quill::ui {
 
 struct OptionsWindow;
 
-// The catalogue panel's lists: List2 the titles, List4 the files, one row per stored entry
+// The catalogue panel's lists: toneTitles the titles, toneFiles the files, one row per stored entry
 // (section tones) whose file still exists.
 class ToneList {
 public:

@@ -9,15 +9,15 @@ namespace quill::ui {
 ToneSearchWindow::ToneSearchWindow(const LanguageTexts& texts, ToneCatalogue& catalogue) : Dialog("Form3") {
     form.SetCaption(kFileDescription);
     form.Resize(4800, 1300);
-    Label1.SetCaption("Searching for:");
-    Label1.Move(240, 300);
-    Label1.Resize(2000, 300);
-    lblSearch.Move(2300, 300);
-    lblSearch.Resize(2200, 300);
-    controls = {&Label1, &lblSearch};
+    heading.SetCaption("Searching for:");
+    heading.Move(240, 300);
+    heading.Resize(2000, 300);
+    searchPattern.Move(2300, 300);
+    searchPattern.Resize(2200, 300);
+    controls = {&heading, &searchPattern};
     OnLoad = [this, &texts, &catalogue] {
-        if (!texts.searching.empty()) Label1.SetCaption(texts.searching);
-        catalogue.SearchAllTones([this](const std::string& pattern) { lblSearch.SetCaption(pattern); });
+        if (!texts.searching.empty()) heading.SetCaption(texts.searching);
+        catalogue.SearchAllTones([this](const std::string& pattern) { searchPattern.SetCaption(pattern); });
         Unload();
     };
 }

@@ -14,8 +14,8 @@ class ToneSearchWindow : public Dialog {
 public:
     ToneSearchWindow(const LanguageTexts& texts, ToneCatalogue& catalogue);
 
-    Control Label1{"Label1"};
-    Control lblSearch{"lblSearch"};
+    Control heading{"Label1"};
+    Control searchPattern{"lblSearch"};
 };
 
 }  // namespace quill::ui

@@ -21,11 +21,11 @@ void ReplaceAll(std::string& text, const std::string& pattern, const std::string
 
 void ToneSynthesis::MakeSynText(int num) {
     const auto& w = s_.window;
-    MakeSynTextFor(num == -1 ? w.lblContactName.Caption() : w.List1.Item(num));
+    MakeSynTextFor(num == -1 ? w.contactName.Caption() : w.contactNames.Item(num));
 }
 
 void ToneSynthesis::MakeSynTextFor(const std::string& name) {
-    SynthText = s_.window.txtSyn.Text();
+    SynthText = s_.window.synthesisText.Text();
     ReplaceAll(SynthText, "CONTACT", name);
     ReplaceAll(SynthText, "\r\n", " ");
 }

@@ -47,7 +47,7 @@ public:
     // A transfer of the server client is under way.
     bool TransferBusy() const;
 
-    // SynthText for the contact at position num of List1, or the one shown when num is -1.
+    // SynthText for the contact at position num of contactNames, or the one shown when num is -1.
     void MakeSynText(int num);
     // SynthText with name in place of the placeholder.
     void MakeSynTextFor(const std::string& name);
@@ -61,7 +61,7 @@ public:
 
     bool ServerBusy = false;
     std::string SynthUrl;
-    std::vector<std::string> VoiceIds;  // parallel to cmdGender
+    std::vector<std::string> VoiceIds;  // parallel to voices
     std::string SynthText;
     bool SynthesisDone = false;
 

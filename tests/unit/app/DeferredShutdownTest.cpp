@@ -27,7 +27,7 @@ TEST_F(DeferredShutdownTest, EveryWayToEndCancelsTheDownloadThenEndsOnceOutsideE
             asked = true, ask(*app), Ticks(5), endedInside = app->Ended() || ui.destroyed;
         };
         ui.whileModal = [&](ui::Dialog& d) {
-            static_cast<ui::ProgressWindow&>(d).Timer1.OnTick();
+            static_cast<ui::ProgressWindow&>(d).tickTimer.OnTick();
             EXPECT_FALSE(d.Loaded()) << way << ": the window closes under the ending program";
         };
         std::string name = "t.quilar";

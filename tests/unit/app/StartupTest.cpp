@@ -33,7 +33,7 @@ TEST_F(StartupTest, TheTrayIconComesAfterTheWindowProcedure) {
     EXPECT_EQ(ui.tray.callbackMessage, 1025u);
     EXPECT_EQ(ui.tray.tip, "Quillares");
     EXPECT_EQ(app->shared.MainWindowHandle, kMainWindow);
-    EXPECT_FALSE(app->window.Form1.Visible());
+    EXPECT_FALSE(app->window.form.Visible());
 }
 
 TEST_F(StartupTest, ASecondStartLeavesAMarkerAndNothingElse) {
@@ -51,15 +51,15 @@ TEST_F(StartupTest, WindowPositionFallsBackForMissingOrNonPositiveValues) {
         ini.Set(MainIni(), "window", "top", top);
         Make();
         Start();
-        EXPECT_EQ(app->window.Form1.Top(), 1) << top;
-        EXPECT_EQ(app->window.Form1.Left(), ui.screenWidthTwips - app->window.Form1.Width() - 30);
+        EXPECT_EQ(app->window.form.Top(), 1) << top;
+        EXPECT_EQ(app->window.form.Left(), ui.screenWidthTwips - app->window.form.Width() - 30);
     }
     ini.Set(MainIni(), "window", "top", "1200.6");
     ini.Set(MainIni(), "window", "left", "2400");
     Make();
     Start();
-    EXPECT_EQ(app->window.Form1.Top(), 1201);
-    EXPECT_EQ(app->window.Form1.Left(), 2400);
+    EXPECT_EQ(app->window.form.Top(), 1201);
+    EXPECT_EQ(app->window.form.Left(), 2400);
 }
 
 TEST_F(StartupTest, AKnownHandleGetsItsOwnSettingsFileCopiedOnce) {
@@ -119,7 +119,7 @@ TEST_F(ShutdownTest, ExitSavesThePositionInTheCurrentFileAndEndsTheLog) {
     ini.Set(MainIni(), "window", "id", "anna");
     ini.Set(MainIni(), "window", "skiphelp", "");
     Start();
-    app->window.Timer2.SetEnabled(true);
+    app->window.pingTimer.SetEnabled(true);
     app->OnFormMoved(3000, 450);
     ui.calls.clear();
     app->CloseOptionsWindow();
@@ -127,8 +127,8 @@ TEST_F(ShutdownTest, ExitSavesThePositionInTheCurrentFileAndEndsTheLog) {
     EXPECT_EQ(ini.Get(folder + "anna.ini", "window", "left"), "3000");
     EXPECT_EQ(LogLines().back(), "Quillares: END");
     EXPECT_THAT(ui.calls, ElementsAre("RestoreWindowProc", "DeleteTrayIcon 100", "DestroyMainWindow"));
-    EXPECT_FALSE(app->window.Timer1.Enabled());
-    EXPECT_FALSE(app->window.Timer2.Enabled());
+    EXPECT_FALSE(app->window.tickTimer.Enabled());
+    EXPECT_FALSE(app->window.pingTimer.Enabled());
     EXPECT_FALSE(app->help.FirstRunOpen());
 
     // A second close (say an unload item still queued) changes nothing.
@@ -147,9 +147,9 @@ TEST_F(ShutdownTest, ThePositionIsSavedInOneWrite) {
 
 TEST_F(ShutdownTest, TheCloseBoxOnlyHides) {
     Start();
-    app->window.Form1.SetVisible(true);
+    app->window.form.SetVisible(true);
     app->OnCloseBox();
-    EXPECT_FALSE(app->window.Form1.Visible());
+    EXPECT_FALSE(app->window.form.Visible());
     EXPECT_TRUE(ui.trayShown);
     EXPECT_FALSE(Logged("Quillares: END"));
 }

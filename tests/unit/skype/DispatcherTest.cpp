@@ -198,14 +198,14 @@ TEST_F(DispatcherTest, EventTonesFollowTheirSwitchesAndTheOwnStatus) {
 }
 
 TEST_F(DispatcherTest, TheOwnHandleSwitchesSettingsHidesTheWarningAndListsContacts) {
-    app->window.Frame1.SetVisible(true);
+    app->window.warningPanel.SetVisible(true);
     Notify("CURRENTUSERHANDLE  anna.k ");
     EXPECT_TRUE(Logged("user=anna.k"));
     EXPECT_EQ(app->shared.IniName, "anna.k.ini");
     EXPECT_EQ(ini.Get(folder + "anna.k.ini", "window", "id"), "anna.k");
     // ...and in the main file, which the next start reads it from.
     EXPECT_EQ(ini.Get(folder + "Quillares.ini", "window", "id"), "anna.k");
-    EXPECT_FALSE(app->window.Frame1.Visible());
+    EXPECT_FALSE(app->window.warningPanel.Visible());
     Drain();
     EXPECT_THAT(wire.Commands(), ElementsAre("SEARCH FRIENDS"));
 }
@@ -216,15 +216,15 @@ TEST_F(DispatcherTest, NamesAreAskedManyAtATimeAndLineUpWithTheirHandlesInAnyOrd
     Notify(users);
     Drain();
     // The handles stand in at once; no more questions are out than the bound.
-    EXPECT_EQ(app->window.List1.Items(), app->window.List3.Items());
+    EXPECT_EQ(app->window.contactNames.Items(), app->window.contactHandles.Items());
     ASSERT_EQ(Sent("GET USER ").size(), 128u);
     wire.sent.clear();
     Notify("USER c5 FULLNAME Carl Five");
     Notify("USER c0 FULLNAME ");
     Ticks(1);
     EXPECT_THAT(Sent("GET USER "), ElementsAre("GET USER c128 FULLNAME", "GET USER c129 FULLNAME"));
-    EXPECT_EQ(app->window.List1.Item(5), "Carl Five");
-    EXPECT_EQ(app->window.List1.Item(0), "c0");
+    EXPECT_EQ(app->window.contactNames.Item(5), "Carl Five");
+    EXPECT_EQ(app->window.contactNames.Item(0), "c0");
     // A question never answered gives up its place in time.
     wire.sent.clear();
     Ticks(100);
@@ -233,8 +233,8 @@ TEST_F(DispatcherTest, NamesAreAskedManyAtATimeAndLineUpWithTheirHandlesInAnyOrd
     EXPECT_TRUE(Logged("Quillares: no name came for 198 contacts; their handles stand in"));
 
     Notify("USERS ");
-    EXPECT_EQ(app->window.List3.ListCount(), 0);
-    EXPECT_EQ(app->window.List1.ListCount(), 0);
+    EXPECT_EQ(app->window.contactHandles.ListCount(), 0);
+    EXPECT_EQ(app->window.contactNames.ListCount(), 0);
 }
 
 TEST_F(DispatcherTest, TheContactTheUserChoseStaysChosenWhileNamesArriveAndListsRefill) {
@@ -242,31 +242,31 @@ TEST_F(DispatcherTest, TheContactTheUserChoseStaysChosenWhileNamesArriveAndLists
     Notify("USERS anna, bob, carl");
     Drain();
     auto& w = app->window;
-    w.List1.SetListIndex(2);  // the user picks carl and prepares a catalogue tone
+    w.contactNames.SetListIndex(2);  // the user picks carl and prepares a catalogue tone
     w.SelectKind(1);
     AnswerNames({{"anna", "Anna"}, {"bob", "Bob"}, {"carl", "Carl"}});
-    EXPECT_EQ(w.lblContactName.Caption(), "Carl");
+    EXPECT_EQ(w.contactName.Caption(), "Carl");
     // The window shown again: the same contacts, then others around carl.
     for (const char* users : {"USERS anna, bob, carl", "USERS dora, carl, anna"}) {
         Notify(users);
         Drain();
-        EXPECT_EQ(w.List3.Item(w.List1.ListIndex()), "carl") << users;
-        EXPECT_TRUE(w.optTone[1].Value() && w.Picture1[1].Visible()) << users;
+        EXPECT_EQ(w.contactHandles.Item(w.contactNames.ListIndex()), "carl") << users;
+        EXPECT_TRUE(w.kindOptions[1].Value() && w.kindPanels[1].Visible()) << users;
     }
-    EXPECT_THAT(w.List1.Items(), ElementsAre("dora", "Carl", "Anna"));
+    EXPECT_THAT(w.contactNames.Items(), ElementsAre("dora", "Carl", "Anna"));
     // carl gone: the first contact is shown, with its own kind.
     Notify("USERS bob, anna");
     Drain();
-    EXPECT_EQ(w.List1.ListIndex(), 0);
-    EXPECT_EQ(w.lblContactID.Caption(), "bob");
-    EXPECT_TRUE(w.optTone[2].Value());
+    EXPECT_EQ(w.contactNames.ListIndex(), 0);
+    EXPECT_EQ(w.contactHandle.Caption(), "bob");
+    EXPECT_TRUE(w.kindOptions[2].Value());
 }
 
 TEST_F(DispatcherTest, ADisplayNameSayingMessageIsStillAName) {
     Notify("USERS anna");
     Drain();
     Notify("USER anna FULLNAME MESSAGE Board");
-    EXPECT_THAT(app->window.List1.Items(), ElementsAre("MESSAGE Board"));
+    EXPECT_THAT(app->window.contactNames.Items(), ElementsAre("MESSAGE Board"));
 }
 
 TEST_F(DispatcherTest, NotificationsWithoutAValueAreErrorsAndChangeNothing) {
@@ -275,7 +275,7 @@ TEST_F(DispatcherTest, NotificationsWithoutAValueAreErrorsAndChangeNothing) {
     Drain();
     Notify("CALL 3 PARTNER_HANDLE anna");
     Drain();
-    auto lists = app->window.List3.Items();
+    auto lists = app->window.contactHandles.Items();
     for (const char* text : {"CURRENTUSERHANDLE", "CURRENTUSERHANDLE  ", "CALL 7", "CALL 7 ", "CALL", "USER",
                              "CALL 7 PARTNER_HANDLE ", "CHATMESSAGE 5"}) {
         std::size_t before = LogLines().size();
@@ -286,7 +286,7 @@ TEST_F(DispatcherTest, NotificationsWithoutAValueAreErrorsAndChangeNothing) {
     EXPECT_EQ(app->shared.UserId, "me");
     EXPECT_EQ(app->shared.IniName, "me.ini");
     EXPECT_EQ(app->dispatcher.CallerHandle, "anna");
-    EXPECT_EQ(app->window.List3.Items(), lists);
+    EXPECT_EQ(app->window.contactHandles.Items(), lists);
     EXPECT_TRUE(app->queue.Empty());
 }
 

@@ -23,9 +23,9 @@ TEST_F(LinkTest, FirstTickTakesTheEmptyItemSecondDiscovers) {
     Ticks(1);
     EXPECT_TRUE(wire.broadcasts.empty());
     EXPECT_EQ(app->queue.EventQueue(), "Module1\tList1");
-    EXPECT_FALSE(app->window.Timer2.Enabled());
+    EXPECT_FALSE(app->window.pingTimer.Enabled());
     Ticks(1);
-    EXPECT_TRUE(app->window.Timer2.Enabled());
+    EXPECT_TRUE(app->window.pingTimer.Enabled());
     EXPECT_THAT(wire.broadcasts, ElementsAre(kMainWindow));
 }
 
@@ -75,9 +75,9 @@ TEST_F(LinkTest, KeepAlivePingsQuietlyAndALostSkypeIsRediscovered) {
     wire.nextResults.push_back(0);  // Skype is gone
     app->OnTimer2();
     EXPECT_EQ(LogLines().back(), "Skype: ERROR sending message, try re-connecting");
-    EXPECT_TRUE(app->window.Frame1.Visible());
-    EXPECT_EQ(app->window.Frame1.Top(), 0);
-    EXPECT_EQ(app->window.Frame1.Left(), 120);
+    EXPECT_TRUE(app->window.warningPanel.Visible());
+    EXPECT_EQ(app->window.warningPanel.Top(), 0);
+    EXPECT_EQ(app->window.warningPanel.Left(), 120);
     EXPECT_FALSE(app->link.SkypeAttached);
     EXPECT_EQ(app->link.SkypeWindow, 0u);
     auto before = wire.broadcasts.size();
@@ -217,7 +217,7 @@ TEST_F(TrayTest, MouseActionsQueueWorkOnlyWhileTheWindowIsHidden) {
     EXPECT_EQ(app->WindowProc({1025, 100, 516, {}}), 1);
     EXPECT_EQ(app->WindowProc({1025, 100, 512, {}}), std::nullopt);  // a move is not ours
     EXPECT_TRUE(app->queue.Holds(WorkItem::Kind::Menu1));
-    app->window.Form1.SetVisible(true);
+    app->window.form.SetVisible(true);
     Drain();
     EXPECT_EQ(app->WindowProc({1025, 100, 515, {}}), std::nullopt);
     EXPECT_TRUE(app->queue.Empty());
@@ -232,7 +232,7 @@ TEST_F(TrayTest, RightClickPopsUpTheMenuAndOptionsShowsTheWindow) {
     EXPECT_THAT(ui.menuShown, ElementsAre("Options", "-", "Exit"));
     EXPECT_TRUE(Logged("Quillares: show options"));
     EXPECT_THAT(wire.Commands(), ElementsAre("SEARCH FRIENDS"));
-    EXPECT_TRUE(app->window.Form1.Visible());
+    EXPECT_TRUE(app->window.form.Visible());
 }
 
 TEST_F(TrayTest, ExitFromTheMenuEndsTheProgram) {
@@ -252,16 +252,16 @@ TEST_F(TrayTest, ADoubleClickBeforeTheLeftClicksMenuWinsOverIt) {
     app->WindowProc({1025, 100, 515, {}});
     Drain();
     EXPECT_FALSE(Logged("Quillares: show pop-up menu"));
-    EXPECT_TRUE(app->window.Form1.Visible());
+    EXPECT_TRUE(app->window.form.Visible());
 
-    // A quick double-click: its Form1 is queued before the left click's Menu1.
-    app->window.Form1.SetVisible(false);
+    // A quick double-click: its form is queued before the left click's Menu1.
+    app->window.form.SetVisible(false);
     app->WindowProc({1025, 100, 513, {}});
     app->WindowProc({1025, 100, 515, {}});
     Drain();
     EXPECT_FALSE(Logged("Quillares: show pop-up menu"));
 
-    app->window.Form1.SetVisible(false);
+    app->window.form.SetVisible(false);
     app->WindowProc({1025, 100, 513, {}});
     Drain();
     EXPECT_TRUE(Logged("Quillares: show pop-up menu"));
@@ -271,9 +271,9 @@ TEST_F(TrayTest, OptionsWhileDetachedShowsTheWarning) {
     Start();
     app->queue.QueueItem(WorkItem::Kind::Form1);
     Drain();
-    EXPECT_TRUE(app->window.Form1.Visible());
-    EXPECT_TRUE(app->window.Frame1.Visible());
-    EXPECT_EQ(app->window.lblWarning.Caption(), "Please log on Skype first.");
+    EXPECT_TRUE(app->window.form.Visible());
+    EXPECT_TRUE(app->window.warningPanel.Visible());
+    EXPECT_EQ(app->window.warning.Caption(), "Please log on Skype first.");
 }
 
 }  // namespace quill::test

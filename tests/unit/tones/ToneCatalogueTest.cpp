@@ -139,8 +139,8 @@ TEST_F(ToneCatalogueTest, FindShowsTheSearchWindowThenFillsTheListAndEnablesAppl
     app->commands.RunCommand(2);
     EXPECT_THAT(ui.calls, ::testing::Contains("ShowModal Form3"));
     EXPECT_TRUE(enabledDuringSearch.empty());
-    EXPECT_THAT(app->window.List2.Items(), ElementsAre("Bells", "Recording of anna"));
-    EXPECT_EQ(app->window.List2.ListIndex(), 0);
+    EXPECT_THAT(app->window.toneTitles.Items(), ElementsAre("Bells", "Recording of anna"));
+    EXPECT_EQ(app->window.toneTitles.ListIndex(), 0);
     EXPECT_TRUE(Logged("Quillares: 2 tones available"));
     for (int num : {2, 3, 11}) EXPECT_NE(app->window.ButtonState(num), 3) << num;
 
@@ -157,7 +157,7 @@ TEST_F(ToneCatalogueTest, TheSearchWindowNamesWhatItSearches) {
     Start();
     ui::ToneSearchWindow window(app->texts, app->catalogue);
     std::vector<std::string> seen;
-    ui.onDoEvents = [&] { seen.push_back(window.Label1.Caption() + " " + window.lblSearch.Caption()); };
+    ui.onDoEvents = [&] { seen.push_back(window.heading.Caption() + " " + window.searchPattern.Caption()); };
     PicturesAt(pictures);
     ui.ShowModal(window);
     EXPECT_THAT(seen, ElementsAre("Looking for: *.skype"));
@@ -180,8 +180,8 @@ TEST_F(ToneCatalogueTest, TheListShowsStoredEntriesWhoseFilesExist) {
     }
     ini.Set(folder + app->shared.IniName, "tones", "number", "4");
     app->toneList.FillToneList();
-    EXPECT_THAT(app->window.List2.Items(), ElementsAre("Named", "y.wav"));
-    EXPECT_THAT(app->window.List4.Items(), ElementsAre(folder + "tones\\x.quilar", folder + "wav\\y.wav"));
+    EXPECT_THAT(app->window.toneTitles.Items(), ElementsAre("Named", "y.wav"));
+    EXPECT_THAT(app->window.toneFiles.Items(), ElementsAre(folder + "tones\\x.quilar", folder + "wav\\y.wav"));
     EXPECT_TRUE(Logged("Quillares: 4 tones available"));
 }
 

@@ -32,8 +32,8 @@ TEST_F(AddSoundFileTest, TheChosenFileIsCopiedUnderAFreeNameListedAndSelected) {
     EXPECT_EQ(files.files[folder + "tones\\Own Song (2).mp3"], song);
     EXPECT_FALSE(files.Exists(folder + "tones\\adding.tmp"));
     auto& w = app->window;
-    EXPECT_THAT(w.List2.Items(), ElementsAre("old.wav", "Own Song"));
-    EXPECT_EQ(w.List2.ListIndex(), 1);
+    EXPECT_THAT(w.toneTitles.Items(), ElementsAre("old.wav", "Own Song"));
+    EXPECT_EQ(w.toneTitles.ListIndex(), 1);
     EXPECT_EQ(States({{3, E}, {11, E}}), (std::map<int, int>{{3, E}, {11, E}}));
     EXPECT_EQ(ui.calls.front(), "ChooseOpenFile Sound files|*.wav;*.mp3;*.ogg;*.quilar;*.skype");
 }

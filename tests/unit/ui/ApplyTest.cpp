@@ -20,14 +20,14 @@ struct ApplyTest : OptionsFixture {
         OptionsFixture::SetUp();
         StartWith("applytone=Whom for?\r\napply2=Everyone\r\nconfirmapplyall=Really all?\r\n");
         Contacts({{"ann", "Ann"}, {"bob", "Bob"}, {"cy", "Cy"}, {"dee", "Dee"}, {"eve", "Eve"}});
-        app->window.List1.SetListIndex(1);
+        app->window.contactNames.SetListIndex(1);
     }
     ui::ApplyServices Services() {
         return {app->window, app->settings, files, app->shared, app->tones, app->log,
                 [this] { return draws.empty() ? 7u : draws[std::min(drawn++, draws.size() - 1)]; },
                 [this](const std::string& contact, const std::string& name) -> std::optional<std::string> {
                     synthesised.push_back(contact);
-                    if (refresh) app->window.List1.Clear(), app->window.List3.Clear();
+                    if (refresh) app->window.contactNames.Clear(), app->window.contactHandles.Clear();
                     files.files[folder + "tones\\" + name] = contact == failAt ? "<html>" : "RIFF" + std::string(3000, 'w');
                     return "Hello " + contact;
                 }};
@@ -47,13 +47,13 @@ TEST_F(ApplyTest, TheDialogReadsItsTextsCancelsAndAsksBeforeAllContacts) {
     ui.whileModal = [&](ui::Dialog& d) {
         auto& a = dynamic_cast<ApplyDialog&>(d);
         EXPECT_EQ(a.form.Caption(), "Whom for?");
-        EXPECT_EQ(a.Option1[1].Caption(), "Everyone");
-        EXPECT_TRUE(a.Option1[0].Value());
-        a.Click(a.Option1[1]);
-        a.Click(a.Command1);
+        EXPECT_EQ(a.applyTo[1].Caption(), "Everyone");
+        EXPECT_TRUE(a.applyTo[0].Value());
+        a.Click(a.applyTo[1]);
+        a.Click(a.ok);
         EXPECT_TRUE(a.Loaded()) << "No keeps the dialog open; its Cancel did nothing behind the question";
-        EXPECT_TRUE(a.Option1[1].Value());
-        a.Click(a.Command2);
+        EXPECT_TRUE(a.applyTo[1].Value());
+        a.Click(a.cancel);
     };
     const std::string before = files.files[folder + app->shared.IniName];
     app->commands.RunCommand(11);
@@ -64,8 +64,8 @@ TEST_F(ApplyTest, TheDialogReadsItsTextsCancelsAndAsksBeforeAllContacts) {
     ui.answerYes = true;
     ui.whileModal = [&](ui::Dialog& d) {
         auto& a = dynamic_cast<ApplyDialog&>(d);
-        a.Click(a.Option1[1]);
-        a.Click(a.Command1);
+        a.Click(a.applyTo[1]);
+        a.Click(a.ok);
     };
     app->commands.RunCommand(11);
     for (auto h : {"ann", "eve"}) EXPECT_EQ(Key(std::string(h) + "_play"), "0") << h;
@@ -93,14 +93,14 @@ TEST_F(ApplyTest, KindsAndModesChooseTheFileAndTheContacts) {
 TEST_F(ApplyTest, ThePreviewMovesToAFreshNameASharedToneIsGivenAsItIsAndAFailedMoveGivesNothing) {
     draws = {42, 42, 43};
     Preview();
-    app->window.txtSyn.SetText("Hello you");
+    app->window.synthesisText.SetText("Hello you");
     Apply(3, 1);
     EXPECT_FALSE(files.Exists(Tones("tmp.quilar")));
     EXPECT_EQ(app->shared.SynthFile, Tones("bob42.quilar"));
     for (auto h : {"ann", "cy", "eve"}) EXPECT_EQ(Key(std::string(h) + "_file"), Tones("bob42.quilar")) << h;
     EXPECT_TRUE(synthesised.empty());
 
-    app->window.List1.SetListIndex(0);  // Ann's panel shows the tone she shares with the others
+    app->window.contactNames.SetListIndex(0);  // Ann's panel shows the tone she shares with the others
     Apply(3, 0);
     EXPECT_TRUE(files.Exists(Tones("bob42.quilar")));
     Preview();
@@ -111,7 +111,7 @@ TEST_F(ApplyTest, ThePreviewMovesToAFreshNameASharedToneIsGivenAsItIsAndAFailedM
 
 TEST_F(ApplyTest, APersonalToneIsMadePerContactAndAFailureKeepsTheRestAsTheyWere) {
     Preview();
-    app->window.txtSyn.SetText("Hello CONTACT");
+    app->window.synthesisText.SetText("Hello CONTACT");
     Set("cy_file", "old.wav");
     failAt = "Cy";
     refresh = true;
@@ -130,8 +130,8 @@ TEST_F(ApplyTest, APersonalToneIsMadePerContactAndAFailureKeepsTheRestAsTheyWere
 }
 
 TEST_F(ApplyTest, EmptyListsAndExhaustedNamesWriteNothing) {
-    app->window.List1.Clear();
-    app->window.List3.Clear();
+    app->window.contactNames.Clear();
+    app->window.contactHandles.Clear();
     Preview();
     const std::string before = files.files[folder + app->shared.IniName];
     Apply(3, 1);

@@ -10,10 +10,10 @@ struct ContactPanelsTest : OptionsFixture {
         StartWith();
         Contacts({{"anna", "Anna"}, {"bob", "Bob"}});
     }
-    void Select(int row) { app->window.List1.SetListIndex(row); }
+    void Select(int row) { app->window.contactNames.SetListIndex(row); }
     int ShownPanel() const {
         for (int k = 0; k < 4; ++k)
-            if (app->window.Picture1[k].Visible()) return k;
+            if (app->window.kindPanels[k].Visible()) return k;
         return -1;
     }
 };
@@ -47,14 +47,14 @@ TEST_F(ContactPanelsTest, SelectingAContactShowsItsKindPanelAndButtons) {
         for (auto& [k, v] : c.keys) Set(k, v);
         Catalogue(std::initializer_list<const char*>{});
         for (auto& f : c.filesPresent) files.files[f] = "RIFF";
-        app->window.Frame1.SetVisible(c.warning);
+        app->window.warningPanel.SetVisible(c.warning);
         Select(1);
-        EXPECT_EQ(app->window.lblContactID.Caption(), "bob") << c.name;
+        EXPECT_EQ(app->window.contactHandle.Caption(), "bob") << c.name;
         EXPECT_EQ(ShownPanel(), c.panel) << c.name;
         EXPECT_EQ(States(c.states), c.states) << c.name;
     }
     EXPECT_EQ(app->shared.SynthFile, folder + "tones\\gone.quilar");
-    EXPECT_EQ(app->window.txtSyn.Text(), "");
+    EXPECT_EQ(app->window.synthesisText.Text(), "");
 }
 
 TEST_F(ContactPanelsTest, TheContactsCatalogueToneIsReselectedOrTheFirstStays) {
@@ -64,14 +64,14 @@ TEST_F(ContactPanelsTest, TheContactsCatalogueToneIsReselectedOrTheFirstStays) {
     Set("bob_file", folder + "tones\\b.wav");
     Set("anna_file", folder + "tones\\gone.wav");
     Select(1);
-    EXPECT_EQ(app->window.List2.ListIndex(), 1);
+    EXPECT_EQ(app->window.toneTitles.ListIndex(), 1);
     Select(0);
-    EXPECT_EQ(app->window.List2.ListIndex(), 0);
+    EXPECT_EQ(app->window.toneTitles.ListIndex(), 0);
     // The same kind again: the catalogue is read anew.
     files.files.erase(folder + "tones\\a.wav");
     Select(1);
-    EXPECT_EQ(app->window.List2.Items(), std::vector<std::string>{"b.wav"});
-    EXPECT_EQ(app->window.List2.ListIndex(), 0);
+    EXPECT_EQ(app->window.toneTitles.Items(), std::vector<std::string>{"b.wav"});
+    EXPECT_EQ(app->window.toneTitles.ListIndex(), 0);
 }
 
 TEST_F(ContactPanelsTest, AContainerShowsItsTextAndAnUnknownKindOnlyChangesTheLabels) {
@@ -80,12 +80,12 @@ TEST_F(ContactPanelsTest, AContainerShowsItsTextAndAnUnknownKindOnlyChangesTheLa
     Set("bob_file", "tones\\bob.quilar");
     Set("anna_play", "7");
     Select(1);
-    EXPECT_EQ(app->window.txtSyn.Text(), "Hello Bob");
+    EXPECT_EQ(app->window.synthesisText.Text(), "Hello Bob");
     EXPECT_EQ(State(9), E);
     Select(0);
-    EXPECT_EQ(app->window.lblContactName.Caption(), "Anna");
+    EXPECT_EQ(app->window.contactName.Caption(), "Anna");
     EXPECT_EQ(ShownPanel(), 3);
-    EXPECT_TRUE(app->window.optTone[3].Value());
+    EXPECT_TRUE(app->window.kindOptions[3].Value());
 }
 
 TEST_F(ContactPanelsTest, ARecordingStaysAcrossContactsOfAnotherKind) {

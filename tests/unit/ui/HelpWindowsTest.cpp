@@ -42,8 +42,8 @@ TEST_F(HelpWindowsTest, EachLinkOpensItsPageOrItsFallback) {
     for (const auto& c : cases) {
         Pages(c.pages);
         const std::pair<Button ui::HelpWindow::*, std::string> links[] = {
-            {&ui::HelpWindow::lnk1, c.guide}, {&ui::HelpWindow::lnk2, c.home},
-            {&ui::HelpWindow::lnk3, c.update}, {&ui::HelpWindow::lnk4, c.tones}};
+            {&ui::HelpWindow::guideLink, c.guide}, {&ui::HelpWindow::homeLink, c.home},
+            {&ui::HelpWindow::updateLink, c.update}, {&ui::HelpWindow::tonesLink, c.tones}};
         for (const auto& [link, address] : links) {
             shell.opened.clear();
             ClickHelpLink(link);
@@ -82,8 +82,8 @@ TEST_F(HelpWindowsTest, CaptionsComeFromTheLanguageFileATildeBreakingTheLine) {
     std::vector<std::string> shown;
     ui.whileModal = [&](ui::Dialog& d) {
         auto& w = static_cast<ui::HelpWindow&>(d);
-        shown = {w.form.Caption(), w.Label3.Caption(), w.lnk4.Caption(), w.lnk1.Caption(), w.Command2.Caption(),
-                 w.lblRelease.Caption()};
+        shown = {w.form.Caption(), w.notice.Caption(), w.tonesLink.Caption(), w.guideLink.Caption(), w.cancel.Caption(),
+                 w.versionLine.Caption()};
     };
     app->commands.RunCommand(12);
     EXPECT_THAT(shown, ElementsAre("About\r\nit", "Not endorsed", "Tones", "Open Getting Started guide", "Shut",
@@ -92,10 +92,10 @@ TEST_F(HelpWindowsTest, CaptionsComeFromTheLanguageFileATildeBreakingTheLine) {
     app->ShowFirstRunWindow();
     auto* first = app->help.FirstRun();
     ASSERT_NE(first, nullptr);
-    EXPECT_EQ(first->Label1.Caption(), "Click\r\nthe icon");
-    EXPECT_EQ(first->Check1.Caption(), "Never again");
-    EXPECT_EQ(first->Label2.Caption(), "Select Options when this menu appears:");
-    EXPECT_EQ(first->Image3.Picture(), folder + "buttons\\tray.bmp");
+    EXPECT_EQ(first->heading.Caption(), "Click\r\nthe icon");
+    EXPECT_EQ(first->dontShowAgain.Caption(), "Never again");
+    EXPECT_EQ(first->subheading.Caption(), "Select Options when this menu appears:");
+    EXPECT_EQ(first->trayPicture.Picture(), folder + "buttons\\tray.bmp");
 }
 
 TEST_F(HelpWindowsTest, TheBoxCheckedKeepsTheFirstRunWindowAwayInBothFiles) {
@@ -113,8 +113,8 @@ TEST_F(HelpWindowsTest, TheBoxCheckedKeepsTheFirstRunWindowAwayInBothFiles) {
         EXPECT_EQ(first->form.State(), ui::WindowState::Normal);
         EXPECT_EQ(std::count(ui.calls.begin(), ui.calls.end(), "ShowModeless Form7"), 1);
 
-        if (checked) first->Click(first->Check1);
-        first->Click(first->Command1);
+        if (checked) first->Click(first->dontShowAgain);
+        first->Click(first->ok);
         EXPECT_FALSE(app->help.FirstRunOpen());
         EXPECT_EQ(ini.Get(main, "window", "skiphelp"), checked ? "yes" : "");
         EXPECT_EQ(ini.Get(own, "window", "skiphelp"), checked ? "yes" : "");

@@ -10,19 +10,19 @@ TEST_F(LoadLanguageTest, FillsCaptionsTipsAndTextsFromTheFile) {
               "buttonplay=Play it\r\nmenu2=Quit\r\nTone1=ignored\r\nnotext=Type!\r\nlist=Leute\r\n");
     auto& w = app->window;
     const std::vector<std::pair<std::string, std::string>> cases = {
-        {w.Form1.Caption(), " Quill =x"},
+        {w.form.Caption(), " Quill =x"},
         {app->texts.caption, " Quill =x"},
         {app->texts.notext, "Type!"},
-        {w.Label1.Caption(), "Leute"},
-        {w.optTone[2].Caption(), "Rec"},
-        {w.optTone[0].Caption(), "Default Skype\u2122 ringtone"},
-        {w.lblframe[3].Caption(), "Speak"},
-        {w.lblBut[0].Caption(), "Leave"},
-        {w.lblBut[1].Caption(), "Minimize"},
-        {w.pbut1[13].ToolTipText(), "Leave now"},
-        {w.pbut1[8].ToolTipText(), "Play it"},
-        {w.BlindButton[4].Caption(), "Play it"},
-        {w.pbut1[3].ToolTipText(), ""},
+        {w.heading.Caption(), "Leute"},
+        {w.kindOptions[2].Caption(), "Rec"},
+        {w.kindOptions[0].Caption(), "Default Skype\u2122 ringtone"},
+        {w.panelTitles[3].Caption(), "Speak"},
+        {w.buttonLabels[0].Caption(), "Leave"},
+        {w.buttonLabels[1].Caption(), "Minimize"},
+        {w.buttonFaces[13].ToolTipText(), "Leave now"},
+        {w.buttonFaces[8].ToolTipText(), "Play it"},
+        {w.blindButtons[4].Caption(), "Play it"},
+        {w.buttonFaces[3].ToolTipText(), ""},
         {w.MenuCaptions[2], "Quit"},
     };
     for (std::size_t i = 0; i < cases.size(); ++i) EXPECT_EQ(cases[i].first, cases[i].second) << "case " << i;
@@ -31,13 +31,13 @@ TEST_F(LoadLanguageTest, FillsCaptionsTipsAndTextsFromTheFile) {
 TEST_F(LoadLanguageTest, WithoutAFileTheDesignCaptionsStayAndTheButtonsAreStillMade) {
     Start();
     auto& w = app->window;
-    EXPECT_EQ(w.Form1.Caption(), " Audio Quillares Options");
-    EXPECT_EQ(w.lblBut[3].Caption(), "Skype\u2122 events");
+    EXPECT_EQ(w.form.Caption(), " Audio Quillares Options");
+    EXPECT_EQ(w.buttonLabels[3].Caption(), "Skype\u2122 events");
     EXPECT_EQ(app->texts.caption, "");
     for (int num = 1; num <= ui::OptionsWindow::kButtons; ++num) {
         const bool off = num == 4 || num == 5 || num == 6 || num == 9 || num == 10 || num == 11;
         EXPECT_EQ(State(num), off ? D : -1) << num;
-        const auto& pic = w.pbut1[num - 1];
+        const auto& pic = w.buttonFaces[num - 1];
         // Undrawn buttons still show their own strip's left slice.
         EXPECT_EQ(pic.Picture(), off ? "" : folder + "buttons\\pbut" + std::to_string(num) + ".bmp") << num;
     }

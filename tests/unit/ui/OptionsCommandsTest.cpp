@@ -13,7 +13,7 @@ struct OptionsCommandsTest : OptionsFixture {
         Catalogue({"a.wav"});
         files.files[folder + "wav\\rec_anna.wav"] = "RIFF";
         files.files[folder + "wav\\empty.wav"] = "RIFF";
-        app->window.List1.SetListIndex(0);
+        app->window.contactNames.SetListIndex(0);
     }
     void Kind(int k) { app->window.SelectKind(k); }
     void Run(int num) { app->commands.RunCommand(num); }
@@ -49,20 +49,20 @@ TEST_F(OptionsCommandsTest, EachPanelsCommandsLeaveItsButtonMachineInTheNextStat
         app->shared.SynthFile = folder + "wav\\empty.wav";
         for (int num : c.commands) Run(num);
         EXPECT_EQ(States(c.states), c.states) << "kind " << c.kind << ", commands " << c.commands.size();
-        EXPECT_EQ(app->window.lblAttention.Visible(), c.attention) << "kind " << c.kind;
+        EXPECT_EQ(app->window.applyReminder.Visible(), c.attention) << "kind " << c.kind;
     }
 }
 
 TEST_F(OptionsCommandsTest, GenerateWithTextButNoVoiceLeavesEightToElevenDisabled) {
     Kind(3);
-    app->window.txtSyn.SetText("hello");
+    app->window.synthesisText.SetText("hello");
     Run(8);
     EXPECT_EQ(States({{8, 0}, {9, 0}, {10, 0}, {11, 0}}), (std::map<int, int>{{8, D}, {9, D}, {10, D}, {11, D}}));
 }
 
 TEST_F(OptionsCommandsTest, GenerateWithOnlyBlanksWarnsAndChangesNothing) {
     Kind(3);
-    app->window.txtSyn.SetText("   ");
+    app->window.synthesisText.SetText("   ");
     Run(8);
     EXPECT_EQ(ui.calls.back(), "Warn AudioQuillares: Type some text first.");
     EXPECT_EQ(State(8), E);
@@ -111,10 +111,10 @@ TEST_F(OptionsCommandsTest, RecordNamesTheFileAfterTheSelectedHandleMadeSafe) {
     const std::vector<std::pair<std::string, std::string>> cases = {
         {"anna", "rec_anna.wav"}, {"live:bo", "rec_live%3Abo.wav"}, {"", "rec_unknown.wav"}};
     for (auto& [handle, name] : cases) {
-        w.List3.Clear();
-        w.List1.Clear();
+        w.contactHandles.Clear();
+        w.contactNames.Clear();
         if (!handle.empty()) Contacts({{handle.c_str(), "X"}});
-        w.List1.SetListIndex(handle.empty() ? -1 : 0);
+        w.contactNames.SetListIndex(handle.empty() ? -1 : 0);
         Run(7);
         EXPECT_EQ(app->shared.RecordFile, folder + "wav\\" + name);
     }
@@ -124,9 +124,9 @@ TEST_F(OptionsCommandsTest, RecordNamesTheFileAfterTheSelectedHandleMadeSafe) {
 TEST_F(OptionsCommandsTest, TopBarCommands) {
     Run(11);
     EXPECT_TRUE(Logged("Quillares: apply tone"));
-    app->window.Form1.SetVisible(true);
+    app->window.form.SetVisible(true);
     Run(13);
-    EXPECT_FALSE(app->window.Form1.Visible());
+    EXPECT_FALSE(app->window.form.Visible());
     EXPECT_FALSE(app->Ended());
     Run(14);
     EXPECT_TRUE(app->Ended());
@@ -135,23 +135,23 @@ TEST_F(OptionsCommandsTest, TopBarCommands) {
 TEST_F(OptionsCommandsTest, PicturesClickOnReleaseInsideAndBlindButtonsOnlyWhenHighlighted) {
     auto& c = app->commands;
     auto& w = app->window;
-    w.Form1.SetVisible(true);
+    w.form.SetVisible(true);
     c.PictureMouseDown(12);
     c.PictureMouseUp(12, -1, 10);
-    EXPECT_TRUE(w.Form1.Visible());
+    EXPECT_TRUE(w.form.Visible());
     EXPECT_EQ(State(13), E);
     c.PictureMouseDown(12);
     c.PictureMouseUp(12, 480, 480);
-    EXPECT_FALSE(w.Form1.Visible());
+    EXPECT_FALSE(w.form.Visible());
 
-    w.Form1.SetVisible(true);
+    w.form.SetVisible(true);
     c.BlindButtonGotFocus(12);
     EXPECT_EQ(State(13), 1);
     c.BlindButtonClick(12);
-    EXPECT_FALSE(w.Form1.Visible());
-    w.Form1.SetVisible(true);
+    EXPECT_FALSE(w.form.Visible());
+    w.form.SetVisible(true);
     c.BlindButtonClick(12);  // the command took the highlight away
-    EXPECT_TRUE(w.Form1.Visible());
+    EXPECT_TRUE(w.form.Visible());
 }
 
 }  // namespace

@@ -21,10 +21,10 @@ struct OptionsFixture : ::testing::Test, ProgramHarness {
     // Contacts as the dispatcher lists them; the user is known, so the warning frame is hidden.
     void Contacts(std::initializer_list<std::pair<const char*, const char*>> handlesAndNames) {
         auto& w = app->window;
-        w.Frame1.SetVisible(false);
+        w.warningPanel.SetVisible(false);
         for (auto& [handle, name] : handlesAndNames) {
-            w.List3.AddItem(handle);
-            w.List1.AddItem(name);
+            w.contactHandles.AddItem(handle);
+            w.contactNames.AddItem(name);
         }
     }
     void Set(const std::string& key, const std::string& value, const std::string& section = "contacts") {

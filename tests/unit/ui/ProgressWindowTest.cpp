@@ -16,9 +16,9 @@ struct ProgressWindowTest : ServerFixture {
         app->synthesis.ReadServerDB();
         ui.whileModal = [this](ui::Dialog& d) {
             auto& w = static_cast<ui::ProgressWindow&>(d);
-            w.Timer1.OnTick();
-            w.Timer1.OnTick();  // later ticks do nothing
-            label = w.Label1.Caption();
+            w.tickTimer.OnTick();
+            w.tickTimer.OnTick();  // later ticks do nothing
+            label = w.heading.Caption();
             stillUp = w.Loaded();
         };
     }
@@ -61,11 +61,11 @@ TEST_F(ProgressWindowTest, MoreThan1000BytesIsAToneLessIsTheServersErrorText) {
 TEST_F(ProgressWindowTest, CancelDuringTheDownloadStopsItAndLowersTheResult) {
     net.awaits = 0;
     net.onAwait = [this] {  // once the first block has arrived
-        if (auto* d = dynamic_cast<ui::ProgressWindow*>(current); d && net.awaits == 4) d->Click(d->Command1[1]);
+        if (auto* d = dynamic_cast<ui::ProgressWindow*>(current); d && net.awaits == 4) d->Click(d->cancel);
     };
     ui.whileModal = [this](ui::Dialog& d) {
         current = &d;
-        static_cast<ui::ProgressWindow&>(d).Timer1.OnTick();
+        static_cast<ui::ProgressWindow&>(d).tickTimer.OnTick();
         current = nullptr;
     };
     EXPECT_FALSE(Run(std::string(9000, 'w')));
@@ -74,7 +74,7 @@ TEST_F(ProgressWindowTest, CancelDuringTheDownloadStopsItAndLowersTheResult) {
 }
 
 TEST_F(ProgressWindowTest, TitleAndLabelNameWhatIsMade) {
-    ui.whileModal = [this](ui::Dialog& d) { label = d.form.Caption() + " | " + static_cast<ui::ProgressWindow&>(d).Label1.Caption(); };
+    ui.whileModal = [this](ui::Dialog& d) { label = d.form.Caption() + " | " + static_cast<ui::ProgressWindow&>(d).heading.Caption(); };
     std::string name = "t.quilar";
     app->synthesis.RunProgressWindow(true, "Anna", name);
     EXPECT_EQ(label, "Applying | Applying: Anna");
@@ -85,8 +85,8 @@ TEST_F(ProgressWindowTest, TitleAndLabelNameWhatIsMade) {
 
 TEST_F(ProgressWindowTest, GenerateMakesAPlayableContainerOfTheShownContactsText) {
     Contacts({{"anna", "Anna"}});
-    app->window.lblContactName.SetCaption("Anna");
-    app->window.txtSyn.SetText("Hello CONTACT,\r\ncall contact");
+    app->window.contactName.SetCaption("Anna");
+    app->window.synthesisText.SetText("Hello CONTACT,\r\ncall contact");
     net.answers[speech] = {MakeWave(1200)};
     app->commands.RunCommand(8);
     EXPECT_EQ(app->synthesis.SynthText, "Hello Anna, call contact");
@@ -105,7 +105,7 @@ TEST_F(ProgressWindowTest, GenerateMakesAPlayableContainerOfTheShownContactsText
 
 TEST_F(ProgressWindowTest, ContactIsReplacedOnceEvenByANameThatHoldsIt) {
     Contacts({{"anna", "Anna"}, {"x", "CONTACT Bob"}});
-    app->window.txtSyn.SetText("CONTACT & CONTACT");
+    app->window.synthesisText.SetText("CONTACT & CONTACT");
     app->synthesis.MakeSynText(1);
     EXPECT_EQ(app->synthesis.SynthText, "CONTACT Bob & CONTACT Bob");
 }

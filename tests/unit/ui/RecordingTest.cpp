@@ -21,14 +21,14 @@ struct RecordingTest : OptionsFixture {
         OptionsFixture::SetUp();
         StartWith();
         Contacts({{"anna", "Anna"}, {"bob", "Bob"}});
-        app->window.List1.SetListIndex(0);
+        app->window.contactNames.SetListIndex(0);
         app->window.SelectKind(2);
     }
     void Run(int num) { app->commands.RunCommand(num); }
     void Position(const std::string& reply) { mci.replies["status capture position"] = reply; }
     bool Recording() const { return app->recorder.IsRecording(); }
-    std::string Caption() const { return app->window.lblProgress2.Caption(); }
-    int Bar() const { return app->window.lblProgress.Width(); }
+    std::string Caption() const { return app->window.recordingTime.Caption(); }
+    int Bar() const { return app->window.recordingBar.Width(); }
 };
 
 TEST_F(RecordingTest, RecordThenStopSendsTheCaptureCommandsInOrderAndSavesIntoTheContactsFile) {
@@ -82,19 +82,19 @@ TEST_F(RecordingTest, EachTickShowsTheBarAndTimeAndTheFullMinuteSavesByItself) {
 TEST_F(RecordingTest, HidingThePanelOrShowingItAfreshCancelsWithinOneTick) {
     auto& w = app->window;
     const std::vector<std::pair<std::string, std::function<void()>>> cases = {
-        {"panel hidden", [&] { w.Picture1[2].SetVisible(false); }},
+        {"panel hidden", [&] { w.kindPanels[2].SetVisible(false); }},
         {"another kind", [&] { w.SelectKind(0); }},
         {"another contact with a recording", [&] {
              Set("bob_play", "2");
              Set("bob_file", "wav\\bob.wav");
-             w.List1.SetListIndex(1);
+             w.contactNames.SetListIndex(1);
              app->panels.SelectContact();
          }},
         {"the program ending", [&] { app->CloseOptionsWindow(); }},
     };
     files.files[rec] = "RIFF old";
     for (const auto& [what, act] : cases) {
-        w.List1.SetListIndex(0);
+        w.contactNames.SetListIndex(0);
         w.SelectKind(1);
         w.SelectKind(2);
         Run(7);

@@ -9,20 +9,20 @@ TEST_F(ServerCheckTest, FirstReadFillsTheVoicesAndLinksLaterOnesKeepTheChosenVoi
     Info();
     auto& s = app->synthesis;
     EXPECT_FALSE(s.ReadServerDB());
-    EXPECT_EQ(app->window.cmdGender.Items(), (std::vector<std::string>{"Anna (US)", "Bert (DE)"}));
+    EXPECT_EQ(app->window.voices.Items(), (std::vector<std::string>{"Anna (US)", "Bert (DE)"}));
     EXPECT_EQ(s.VoiceIds, (std::vector<std::string>{"en-us16", "de8"}));
-    EXPECT_EQ(app->window.cmdGender.ListIndex(), 0);
+    EXPECT_EQ(app->window.voices.ListIndex(), 0);
     EXPECT_EQ(s.SynthUrl, speech);
     EXPECT_EQ(Window("webupdate") + " " + Window("webguide") + " " + Window("skypetones"),
               "http://h/update http://h/guide http://h/ringtones");
     EXPECT_TRUE(Logged("Quillares: server request OK note"));
     EXPECT_FALSE(s.ServerBusy);
 
-    app->window.cmdGender.SetListIndex(1);
+    app->window.voices.SetListIndex(1);
     InfoLines({"2.1", "no", "n", "http://other/speech?Item=", "-", "1", "Carla", "it16"});
     EXPECT_FALSE(s.ReadServerDB());
-    EXPECT_EQ(app->window.cmdGender.ListCount(), 2);
-    EXPECT_EQ(app->window.cmdGender.ListIndex(), 1);
+    EXPECT_EQ(app->window.voices.ListCount(), 2);
+    EXPECT_EQ(app->window.voices.ListIndex(), 1);
     EXPECT_EQ(s.SynthUrl, "http://other/speech?Item=");
     // The file had no link lines: the pages stay as they were.
     EXPECT_EQ(Window("webguide"), "http://h/guide");
@@ -69,7 +69,7 @@ TEST_F(ServerCheckTest, NoAnswerChangesNothingAndTheNextCheckAsksAgain) {
     Info();
     EXPECT_FALSE(s.ReadServerDB());
     EXPECT_EQ(net.opened.size(), 2u);
-    EXPECT_EQ(app->window.cmdGender.ListCount(), 2);
+    EXPECT_EQ(app->window.voices.ListCount(), 2);
 
     s.ServerBusy = true;
     EXPECT_FALSE(s.ReadServerDB());

@@ -35,15 +35,15 @@ TEST_F(SkypeEventsDialogTest, OpensWithLenientSwitchesAndLanguageCaptionsSilentl
     mci.commands.clear();
     Open([&](SkypeEventsDialog& d) {
         EXPECT_EQ(d.form.Caption(), "Events");
-        EXPECT_EQ(d.Label1.Caption(), "Announce:");
-        EXPECT_EQ(d.chkEvent[2].Caption(), "Busy\r\nnow");
-        EXPECT_EQ(d.chkEvent[7].Caption(), "Conversation finished");
-        EXPECT_EQ(d.Command1.Caption(), "Fine");
+        EXPECT_EQ(d.heading.Caption(), "Announce:");
+        EXPECT_EQ(d.eventBoxes[2].Caption(), "Busy\r\nnow");
+        EXPECT_EQ(d.eventBoxes[7].Caption(), "Conversation finished");
+        EXPECT_EQ(d.ok.Caption(), "Fine");
         std::vector<bool> checked;
-        for (auto& box : d.chkEvent) checked.push_back(box.Value());
+        for (auto& box : d.eventBoxes) checked.push_back(box.Value());
         EXPECT_EQ(checked, (std::vector<bool>{false, true, true, true, false, false, false, false}));
         EXPECT_TRUE(mci.commands.empty()) << "opening plays nothing";
-        d.Click(d.Command1);
+        d.Click(d.ok);
     });
     for (auto [word, value] : {std::pair{"online", "0"}, {"away", "1"}, {"na", "1"}, {"dnd", "1"},
                                {"invisible", "0"}, {"loggedout", "0"}, {"msg", "0"}, {"finished", "0"}})
@@ -57,13 +57,13 @@ TEST_F(SkypeEventsDialogTest, CheckingPreviewsTheEventsToneUncheckingAndCancelDo
     const std::string before = files.files[folder + app->shared.IniName];
     Open([&](SkypeEventsDialog& d) {
         mci.commands.clear();
-        d.Click(d.chkEvent[6]);
+        d.Click(d.eventBoxes[6]);
         EXPECT_THAT(mci.Texts(), ::testing::Contains(::testing::HasSubstr("wav\\msg.wav")));
         mci.commands.clear();
-        d.Click(d.chkEvent[6]);
-        d.Click(d.chkEvent[1]);
+        d.Click(d.eventBoxes[6]);
+        d.Click(d.eventBoxes[1]);
         EXPECT_TRUE(mci.commands.empty());
-        d.Click(d.Command2);
+        d.Click(d.cancel);
     });
     EXPECT_EQ(files.files[folder + app->shared.IniName], before);
     EXPECT_FALSE(Logged("Quillares: save events"));
