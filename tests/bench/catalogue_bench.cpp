@@ -7,12 +7,13 @@
 #include "WineSettings.h"
 #include "core/audio/TonePlayer.h"
 #include "core/base/LanguageTexts.h"
-#include "core/platform/UiHost.h"
 #include "core/tones/ToneCatalogue.h"
 #include "core/tones/ToneContainer.h"
 #include "core/tones/ToneFiles.h"
 #include "core/ui/OptionsWindow.h"
 #include "core/ui/ToneList.h"
+#include "fakes/FakeSystem.h"
+#include "fakes/FakeUiHost.h"
 #include "win32/AcmMp3Decoder.h"
 #include "win32/ControlMirror.h"
 
@@ -20,35 +21,6 @@ namespace {
 
 using namespace quill;
 using namespace quill::wine;
-
-// Only what a search and a list fill ask of the desktop: pending events handled for real.
-class PumpingUi : public UiHost {
-public:
-    void DoEvents() override {
-        MSG msg;
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
-    }
-    void InstallWindowProc() override {}
-    void RestoreWindowProc() override {}
-    bool AddTrayIcon(const TrayIconData&) override { return true; }
-    bool DeleteTrayIcon(unsigned) override { return true; }
-    void BringToForeground() override {}
-    int PopupMenu(const std::vector<std::string>&) override { return -1; }
-    int ScreenWidthTwips() override { return 0; }
-    void Warn(const std::string&, const std::string&) override {}
-    bool AskYesNo(const std::string&, const std::string&) override { return false; }
-    std::optional<std::string> ChooseOpenFile(const std::string&, const std::string&) override { return std::nullopt; }
-    void ShowModal(ui::Dialog&) override {}
-    void ShowModeless(ui::Dialog&) override {}
-    void DestroyMainWindow() override {}
-    void EndMessageBoxes() override {}
-};
-
-class Silent : public Multimedia {
-public:
-    unsigned Send(const std::string&, bool) override { return 0; }
-    std::string Reply() const override { return {}; }
-};
 
 // A real list box for each list model, as the options window has.
 struct ListWindows {
@@ -114,7 +86,11 @@ int main(int argc, char** argv) {
     win32::AcmMp3Decoder mp3;
     ToneFiles tones(engine.files, engine.log, engine.codec, mp3);
     LanguageTexts texts;
-    PumpingUi ui;
+    test::FakeUiHost ui;  // whose pending events are handled for real
+    ui.onDoEvents = [] {
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+    };
     win32::Win32Registry registry;
     ToneCatalogue catalogue({engine.settings, engine.files, engine.log, tones, texts, ui, registry, engine.shared});
 
@@ -145,7 +121,7 @@ int main(int argc, char** argv) {
 
     Engine fresh(folder);
     fresh.settings.ReadIni("window", "top");
-    Silent mci;
+    test::FakeMultimedia mci;
     ToneFiles freshTones(fresh.files, fresh.log, fresh.codec, mp3);
     TonePlayer player(mci, fresh.files, fresh.log, freshTones, fresh.shared);
     ui::OptionsWindow window;

@@ -48,10 +48,11 @@ struct SettingsTest : ::testing::Test {
     Shared shared{.ProgramFolder = "C:\\Q\\", .IniName = "Quillares.ini"};
     Log log{files, clock, shared};
     Settings settings{files, codec, log, shared};
+    const std::string path = "C:\\Q\\Quillares.ini";
 };
 
 TEST_F(SettingsTest, ReadsFollowTheCurrentFileAndMissingKeysAreEmpty) {
-    ini.Set("C:\\Q\\Quillares.ini", "wav", "default", "wav\\main.wav");
+    ini.Set(path, "wav", "default", "wav\\main.wav");
     ini.Set("C:\\Q\\anna.ini", "wav", "default", "wav\\anna.wav");
     EXPECT_EQ(settings.ReadIni("wav", "default"), "wav\\main.wav");
     shared.IniName = "anna.ini";
@@ -63,14 +64,13 @@ TEST_F(SettingsTest, ReadsFollowTheCurrentFileAndMissingKeysAreEmpty) {
 }
 
 TEST_F(SettingsTest, LongValuesAreCutToTheBufferAndAtTheirFirstZero) {
-    ini.Set("C:\\Q\\Quillares.ini", "window", "web", std::string(600, 'x'));
+    ini.Set(path, "window", "web", std::string(600, 'x'));
     EXPECT_EQ(settings.ReadIni("window", "web"), std::string(511, 'x'));
-    ini.Set("C:\\Q\\Quillares.ini", "window", "web", std::string("abc\0def", 7));
+    ini.Set(path, "window", "web", std::string("abc\0def", 7));
     EXPECT_EQ(settings.ReadIni("window", "web"), "abc");
 }
 
 TEST_F(SettingsTest, AFileIsParsedOnceAndAChangeOnDiskIsSeenAtTheNextRead) {
-    const std::string path = "C:\\Q\\Quillares.ini";
     files.files[path] = "[window]\r\ntop=1\r\nleft=2\r\n";
     EXPECT_EQ(settings.ReadIni("window", "top"), "1");
     EXPECT_EQ(settings.ReadIni("window", "left"), "2");
@@ -83,7 +83,6 @@ TEST_F(SettingsTest, AFileIsParsedOnceAndAChangeOnDiskIsSeenAtTheNextRead) {
 }
 
 TEST_F(SettingsTest, WritesInABatchAreSavedOnceAtItsEndAndASingleWriteAtOnce) {
-    const std::string path = "C:\\Q\\Quillares.ini";
     settings.WriteIni("window", "top", "1");
     EXPECT_EQ(files.replacements, 1);
     {
@@ -103,7 +102,6 @@ TEST_F(SettingsTest, WritesInABatchAreSavedOnceAtItsEndAndASingleWriteAtOnce) {
 }
 
 TEST_F(SettingsTest, AFailedSaveIsLoggedAndTheOldFileStays) {
-    const std::string path = "C:\\Q\\Quillares.ini";
     files.files[path] = "[window]\r\ntop=1\r\n";
     files.locked.insert(path);
     settings.WriteIni("window", "top", "2");
@@ -114,7 +112,6 @@ TEST_F(SettingsTest, AFailedSaveIsLoggedAndTheOldFileStays) {
 }
 
 TEST_F(SettingsTest, AnOversizedFileIsNeitherReadNorOverwritten) {
-    const std::string path = "C:\\Q\\Quillares.ini";
     files.files[path] = "[window]\r\ntop=1\r\n" + std::string(IniFiles::kMaxBytes, ';');
     EXPECT_EQ(settings.ReadIni("window", "top"), "");
     settings.WriteIni("window", "top", "2");

@@ -10,16 +10,12 @@
 #include <set>
 #include <sstream>
 
-#include "core/tones/ToneFiles.h"
-#include "fakes/FakeClock.h"
-#include "fakes/FakeFiles.h"
-#include "fakes/FakeMp3Decoder.h"
-#include "fakes/FakeSystem.h"
 #include "make-sounds/SoundFolder.h"
 #include "make-sounds/WaveFile.h"
 #include "make-sounds/Synth.h"
 #include "make-sounds/Tones.h"
 #include "make_sounds/TempFolder.h"
+#include "tones/ToneDisk.h"
 
 namespace quill::sounds {
 namespace {
@@ -135,20 +131,14 @@ TEST(ToneFolder, ShipsAtLeastEightContainersThatReadBackAsTheirTitleAndWave) {
     const test::TempFolder temp;
     std::ostringstream err;
     ASSERT_TRUE(WriteToneFolder(temp.path() / "tones", err)) << err.str();
-    quill::test::FakeFiles disk;
-    quill::test::FakeClock clock;
-    Shared shared{.ProgramFolder = "C:\\Q\\"};
-    Log log{disk, clock, shared};
-    quill::test::FakeTextCodec codec;
-    quill::test::FakeMp3Decoder mp3;
-    ToneFiles reader{disk, log, codec, mp3};
+    quill::test::ToneDisk d;
     std::set<std::string> titles;
     for (const BoxedTone& t : Boxed()) {
         std::ifstream in(temp.path() / "tones" / t.sound.fileName, std::ios::binary);
-        disk.files["C:\\Q\\" + t.sound.fileName] = std::string(std::istreambuf_iterator<char>(in), {});
-        EXPECT_EQ(reader.ReadToneTitle("C:\\Q\\" + t.sound.fileName), t.title);
+        d.disk.files[t.sound.fileName] = std::string(std::istreambuf_iterator<char>(in), {});
+        EXPECT_EQ(d.tones.ReadToneTitle(t.sound.fileName), t.title);
         const auto wave = EncodeWave(t.sound.samples, kSampleRate);
-        EXPECT_EQ(reader.ExtractAudio("C:\\Q\\" + t.sound.fileName), std::string(wave.begin(), wave.end()));
+        EXPECT_EQ(d.tones.ExtractAudio(t.sound.fileName), std::string(wave.begin(), wave.end()));
         titles.insert(t.title);
     }
     EXPECT_GE(titles.size(), 8u);

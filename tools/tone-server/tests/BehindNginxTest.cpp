@@ -106,14 +106,12 @@ TEST_F(BehindNginx, TheReadmeConfigurationServesThroughEitherServer) {
     Replace(site, "127.0.0.1:8081", "127.0.0.1:" + std::to_string(first));
     Replace(site, "127.0.0.1:8082", "127.0.0.1:" + std::to_string(second));
     Replace(site, "listen 8080;", "listen 127.0.0.1:" + std::to_string(port) + ";");
-    std::ofstream(dir_ / "nginx.conf") << "pid " << (dir_ / "nginx.pid").string() << ";\nevents {}\nhttp {\n"
-                                       << "access_log off;\n";
-    {
-        std::ofstream conf(dir_ / "nginx.conf", std::ios::app);
-        for (const char* temp : {"client_body", "proxy", "fastcgi", "uwsgi", "scgi"})
-            conf << temp << "_temp_path " << (dir_ / temp).string() << ";\n";
-        conf << site << "}\n";
-    }
+    std::ofstream conf(dir_ / "nginx.conf");
+    conf << "pid " << (dir_ / "nginx.pid").string() << ";\nevents {}\nhttp {\naccess_log off;\n";
+    for (const char* temp : {"client_body", "proxy", "fastcgi", "uwsgi", "scgi"})
+        conf << temp << "_temp_path " << (dir_ / temp).string() << ";\n";
+    conf << site << "}\n";
+    conf.close();
     pids_.push_back(Spawn({"/usr/sbin/nginx", "-p", dir_.string(), "-c", (dir_ / "nginx.conf").string(), "-e", "stderr",
                            "-g", "daemon off; master_process off;"},
                           dir_ / "nginx.log"));

@@ -10,6 +10,7 @@
 #include <unistd.h>
 
 #include "core/server/RequestCode.h"
+#include "core/tones/LittleEndian.h"
 #include "servercore/InfoFile.h"
 #include "tests/RunningServer.h"
 
@@ -34,11 +35,7 @@ std::vector<std::string> Lines(const std::string& body) {
     return lines;
 }
 
-std::uint32_t Le(const std::string& b, std::size_t at, int bytes) {
-    std::uint32_t v = 0;
-    for (int i = bytes - 1; i >= 0; --i) v = v << 8 | static_cast<unsigned char>(b[at + i]);
-    return v;
-}
+std::uint32_t Le(const std::string& b, std::size_t at) { return static_cast<std::uint32_t>(DecodeInt32(b.substr(at, 4))); }
 
 class ToneServerTest : public ::testing::Test {
 protected:
@@ -92,10 +89,7 @@ TEST_F(ToneServerTest, BadRequestsGetAShortPlainTextAndALogLine) {
         std::string text;
     } cases[] = {
         {kSpeechPath, 400, "Bad request: no Item."},
-        {SpeechPath(good.substr(1)), 400, "Bad request: odd number of code letters."},
-        {SpeechPath("AB" + good.substr(2)), 400, "Bad request: a letter outside the code."},
-        {SpeechPath(EncodeRequest("QTAG-" + voice + "~8~Hi~")), 400, "Bad request: no request tag."},
-        {SpeechPath(EncodeRequest("QTAG~" + voice + "~8~Hi")), 400, "Bad request: the last field is not closed."},
+        {SpeechPath(good.substr(1)), 400, "Bad request: odd number of code letters."},  // the decoder's reason
         {SpeechPath(EncodeRequest("QTAG~Hi~")), 400, "Bad request: too few fields."},
         {SpeechPath(std::string(kMaxItemLetters + 2, 'K')), 400, "Bad request: too long."},
         {SpeechPath(SpeechItem("xx-16", "Hi")), 404, "Unknown voice."},
@@ -123,46 +117,32 @@ TEST_F(ToneServerTest, BadRequestsGetAShortPlainTextAndALogLine) {
     }
 }
 
-TEST_F(ToneServerTest, SpeechIsAVoicedWaveAtTheAskedRate) {
-    const auto lines = Info();
-    for (const std::string& voice : {lines[7], lines[9]}) {
-        auto res = server->Client().Get(SpeechPath(SpeechItem(voice, kSixty)).c_str());
-        ASSERT_TRUE(res);
-        ASSERT_EQ(res->status, 200) << res->body;
-        const std::string& w = res->body;
-        ASSERT_GT(w.size(), 44u);
-        EXPECT_EQ(w.substr(0, 4), "RIFF");
-        EXPECT_EQ(Le(w, 4, 4), w.size() - 8);
-        EXPECT_EQ(w.substr(8, 8), "WAVEfmt ");
-        EXPECT_EQ(Le(w, 20, 2), 1u);  // PCM
-        EXPECT_EQ(Le(w, 22, 2), 1u);  // mono
-        const std::uint32_t rate = RateForVoice(voice) == "16" ? 16000 : 8000;
-        EXPECT_EQ(Le(w, 24, 4), rate) << voice;
-        EXPECT_EQ(Le(w, 34, 2), 16u);
-        EXPECT_EQ(w.substr(36, 4), "data");
-        ASSERT_EQ(Le(w, 40, 4), w.size() - 44);
-        const double seconds = (w.size() - 44) / 2.0 / rate;
-        EXPECT_GT(seconds, 2.0);
-        EXPECT_LT(seconds, 10.0);
-        double energy = 0;
-        for (std::size_t i = 44; i + 1 < w.size(); i += 2) {
-            const double s = static_cast<std::int16_t>(Le(w, i, 2));
-            energy += s * s;
-        }
-        EXPECT_GT(std::sqrt(energy / ((w.size() - 44) / 2)), 500.0) << "near silence";
-    }
+// Each answer a voiced 16-bit mono PCM WAVE at its voice's rate, of a few seconds.
+std::string WaveFault(const std::string& voice, const std::string& w) {
+    const std::uint32_t rate = RateForVoice(voice) == "16" ? 16000 : 8000;
+    if (w.size() <= 44 || w.substr(0, 4) != "RIFF" || Le(w, 4) != w.size() - 8 || w.substr(8, 8) != "WAVEfmt " ||
+        Le(w, 20) != 0x10001 || Le(w, 24) != rate || (Le(w, 34) & 0xFFFF) != 16 || w.substr(36, 4) != "data" ||
+        Le(w, 40) != w.size() - 44)
+        return "not a 16-bit mono PCM WAVE at " + std::to_string(rate) + " Hz";
+    const double samples = (w.size() - 44) / 2.0, seconds = samples / rate;
+    double energy = 0;
+    for (std::size_t i = 44; i + 1 < w.size(); i += 2)
+        energy += std::pow(static_cast<std::int16_t>(static_cast<unsigned char>(w[i]) | w[i + 1] << 8), 2);
+    if (seconds < 2 || seconds > 10) return "lasts " + std::to_string(seconds) + " s";
+    return std::sqrt(energy / samples) > 500 ? "" : "near silence";
 }
 
-TEST_F(ToneServerTest, ConcurrentRequestsAllGetTheirAnswerInBoundedTime) {
+TEST_F(ToneServerTest, ConcurrentRequestsAllGetAVoicedWaveAtTheirRateInBoundedTime) {
     const auto lines = Info();
     const auto start = std::chrono::steady_clock::now();
-    std::vector<std::future<int>> answers;
+    std::vector<std::future<std::string>> answers;
     for (int i = 0; i < 24; ++i)
         answers.push_back(std::async(std::launch::async, [&, i] {
-            auto res = server->Client().Get(SpeechPath(SpeechItem(lines[7 + 2 * (i % 4)], kSixty)).c_str());
-            return res && res->body.substr(0, 4) == "RIFF" ? res->status : -1;
+            const std::string& voice = lines[7 + 2 * (i % 4)];
+            auto res = server->Client().Get(SpeechPath(SpeechItem(voice, kSixty)).c_str());
+            return !res ? "no answer" : res->status != 200 ? res->body : WaveFault(voice, res->body);
         }));
-    for (auto& a : answers) EXPECT_EQ(a.get(), 200);
+    for (auto& a : answers) EXPECT_EQ(a.get(), "");
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(20));
 }
 
