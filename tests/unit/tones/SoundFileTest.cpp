@@ -35,9 +35,11 @@ TEST(SoundFileTest, TitlesComeFromTheTagsWhateverTheirEncoding) {
     EXPECT_EQ(VorbisTitle(ogg->comments), "Evening Song");
     EXPECT_FALSE(ReadVorbisHeaders("OggS" + std::string(60, '\0')));
     // The decoder's need: the vendor and each comment with a NUL, and a pointer a comment.
-    const std::string comments = "\x03vorbis" + Int32Bytes(1) + "v" + Int32Bytes(1) + Int32Bytes(3) + "a=b";
-    EXPECT_TRUE(VorbisCommentsFit(comments, 14));
-    for (const auto& [packet, budget] : {std::pair{comments, 13}, {"\x05" + comments.substr(1), 99}, {comments.substr(0, 22), 99}})
+    const std::string comments =
+        "\x03vorbis" + Int32Bytes(1) + "v" + Int32Bytes(2) + Int32Bytes(7) + "TiTle=A" + Int32Bytes(7) + "title=B";
+    EXPECT_TRUE(VorbisCommentsFit(comments, 34));
+    EXPECT_EQ(VorbisTitle(comments), "A");
+    for (const auto& [packet, budget] : {std::pair{comments, 33}, {"\x05" + comments.substr(1), 99}, {comments.substr(0, 37), 99}})
         EXPECT_FALSE(VorbisCommentsFit(packet, budget)) << packet;
 }
 
@@ -58,16 +60,23 @@ TEST(SoundFileTest, FrameHeadersGiveTheStreamAndTheFrameLengthOrAreRefused) {
                 << f->format.samplesPerFrame;
         EXPECT_EQ(got.str(), stream);
     }
+    std::string kbps;  // every bit rate of MPEG 1, then of MPEG 2 and 2.5, as the standard lists them
+    for (const char version : {'\xFB', '\xF3'})
+        for (int i = 1; i < 15; ++i)
+            kbps += std::to_string(ParseMp3Frame(std::string{'\xFF', version, static_cast<char>(i << 4), 0})->format.bitrateKbps) + ' ';
+    EXPECT_EQ(kbps, "32 40 48 56 64 80 96 112 128 160 192 224 256 320 8 16 24 32 40 48 56 64 80 96 112 128 144 160 ");
 }
 
 TEST(SoundFileTest, Mp3FramesReachTheCodecWithoutTheirTableOfContentsOrTrailingTags) {
     ToneDisk d;
+    const std::string mono = std::string("\xFF\xFB\x90\xC0", 4) + std::string(413, '\0');  // another stream
     const std::string xing = std::string("\xFF\xFB\x90\x00", 4) + std::string(32, '\0') + "Xing" + std::string(377, '\0');
-    d.disk.files["C:\\a.mp3"] = MakeId3("T") + std::string(5, '\0') + xing + MakeMp3Frames(3) + "TAG" + std::string(125, 'x');
+    d.disk.files["C:\\a.mp3"] = MakeId3("T") + std::string(5, '\0') + xing + MakeMp3Frames(3) + mono + "TAG" + std::string(125, 'x');
     const auto image = d.tones.ExtractAudio("C:\\a.mp3");
     EXPECT_EQ(d.mp3.frames, MakeMp3Frames(3));
     EXPECT_EQ(d.mp3.format.sampleRate * 1000 + d.mp3.format.bitrateKbps, 44100128);
     EXPECT_EQ(image.value_or("").substr(0, 4) + std::to_string(image.value_or("").size()), "RIFF" + std::to_string(44 + 3 * 1152 * 4));
+    EXPECT_EQ(image.value_or("").substr(20, 16), std::string("\1\0\2\0\x44\xAC\0\0\x10\xB1\x02\0\4\0\x10\0", 16));  // 16-bit PCM
     d.disk.files["C:\\b.mp3"] = MakeId3("T") + "not audio at all";
     EXPECT_FALSE(d.tones.ExtractAudio("C:\\b.mp3") || d.tones.ReadToneTitle("C:\\b.mp3") != "");
     d.mp3.refuse = true;
