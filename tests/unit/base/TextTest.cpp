@@ -4,6 +4,7 @@
 
 #include "core/base/SafeFileName.h"
 #include "core/base/Text.h"
+#include "core/base/Unicode.h"
 
 namespace quill::test {
 
@@ -20,6 +21,24 @@ TEST(Texts, TrimRemovesSpacesOnly) {
     EXPECT_EQ(Trim("  a b  "), "a b");
     EXPECT_EQ(Trim("   "), "");
     EXPECT_EQ(Trim("\ta\t"), "\ta\t");
+}
+
+TEST(Texts, Utf8IsCheckedByCodePointAndCrossesToUtf16AndBackWithSurrogatesOnlyInPairs) {
+    const std::string R = "\xEF\xBF\xBD", astral = "a\xF0\x90\x80\x80",
+                      valid = "\x7F\xC2\x80\xDF\xBF\xE0\xA0\x80\xED\x9F\xBF\xEE\x80\x80\xEF\xBF\xBF\xF0\x90\x80\x80\xF4\x8F\xBF\xBF";
+    const std::pair<std::string, std::string> utf8[] = {
+        {valid, valid}, {"\xC0\x80", R + R}, {"\xE0\x9F\xBF", R + R + R}, {"\xED\xA0\x80", R + R + R}, {"\xF5\x80", R + R},
+        {"\xF0\x8F\xBF\xBF", R + R + R + R}, {"\xF4\x90\x80\x80", R + R + R + R}, {"\xC3" "A", R + "A"}, {"\xE2\x82", R + R}};
+    for (const auto& [in, out] : utf8) EXPECT_EQ(ValidUtf8(in), out) << in;
+    for (bool bigEndian : {false, true}) EXPECT_EQ(Utf16ToUtf8(Utf8ToUtf16(valid, bigEndian), bigEndian), valid);
+    EXPECT_EQ(Utf8ToUtf16(astral, true) + std::to_string(Utf16Length(valid)), std::string("\0a\xD8\0\xDC\0" "11", 8));
+    const std::string pair("\0\xD8\0\xDC", 4);  // in the first row the low half lies beyond the end: unread
+    const std::pair<std::string_view, std::string> utf16[] = {
+        {std::string_view(pair).substr(0, 2), R}, {std::string_view("A\0\xFF\xDF", 4), "A" + R},
+        {std::string_view("\0\xDC\0\xDC", 4), R + R}, {std::string_view("\xFF\xDB" "A\0B", 5), R + "A"}};
+    for (const auto& [in, out] : utf16) EXPECT_EQ(Utf16ToUtf8(in, false), out);
+    const std::pair<std::size_t, std::string> cuts[] = {{1, "a"}, {2, "a" + R}, {3, astral}, {9, astral + "b"}};
+    for (const auto& [units, out] : cuts) EXPECT_EQ(FirstUtf16Units(astral + "b", units), out) << units;
 }
 
 TEST(FileNamesFromHandles, NothingLeavesTheFolderOrNamesAStreamOrDeviceAndDistinctHandlesStayDistinct) {

@@ -97,7 +97,7 @@ TEST_F(ClsHttpTest, EachDeadlineEndsItsStepAsATimeOut) {
         EXPECT_EQ(files.files[kTarget].size(), c.stored) << c.endsAtMs;
         EXPECT_EQ(net.handlesOpen, 0);
     }
-    EXPECT_EQ(TransferDeadlines::Parse("2000,1500,6000")->readMs, 1500u);
+    EXPECT_EQ(TransferDeadlines::Parse("100,1500,600000")->readMs, 1500u);
     for (const char* bad : {"2000,1500", "99,1500,6000", "2000,1500,600001", "2000,1500,6000,1", "2000, 1500,6000"})
         EXPECT_FALSE(TransferDeadlines::Parse(bad)) << bad;
 }
@@ -114,6 +114,9 @@ TEST_F(ClsHttpTest, CancelEndsABlockedReadAndASecondTransferIsRefused) {
     EXPECT_EQ(second, "Error opening file: another transfer is under way; try again when it has ended.");
     EXPECT_EQ(clock.ms, 3050u);
     EXPECT_FALSE(http.Busy() || http.CancelOperationFlag || net.handlesOpen);
+    net.onAwait = [&] { http.CancelOperationFlag = clock.ms >= 6000; };
+    net.answers[kBase] = {"wave", 0, 0, FakeInternet::kNever};  // an address that never opens
+    EXPECT_EQ(http.GenerateWave("C:\\Q\\tones", "a.wav", kBase, "v", "t"), "Operation has been cancelled.");
 }
 
 TEST_F(ClsHttpTest, AnAnswerPast64MiBIsCutOffAsAnError) {

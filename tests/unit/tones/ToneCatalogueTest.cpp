@@ -183,6 +183,9 @@ TEST_F(ToneCatalogueTest, TheListShowsStoredEntriesWhoseFilesExist) {
     EXPECT_THAT(app->window.toneTitles.Items(), ElementsAre("Named", "y.wav"));
     EXPECT_THAT(app->window.toneFiles.Items(), ElementsAre(folder + "tones\\x.quilar", folder + "wav\\y.wav"));
     EXPECT_TRUE(Logged("Quillares: 4 tones available"));
+    Container("quiet.quilar", "");  // names nothing, yet the user chose it: listed by its name
+    EXPECT_TRUE(app->catalogue.AddTone(folder + "tones\\", "quiet.quilar"));
+    EXPECT_EQ(Entries().back(), "quiet|" + folder + "tones\\quiet.quilar");
 }
 
 }  // namespace

@@ -125,7 +125,9 @@ TEST_F(ToneFilesTest, AWrappedWaveIsAContainerThatGivesItBack) {
     } cases[] = {{MakeWave(44), "D\xC3\xB3ra", "D\xF3ra"}, {MakeWave(12), "", ""}};
     for (const auto& c : cases) {
         disk.files[kBox] = c.wave;
+        EXPECT_TRUE(tones.IsPlayable(kBox, ToneKind::Plain));
         ASSERT_TRUE(tones.WrapToneFile(kBox, c.text));
+        EXPECT_FALSE(tones.IsPlayable(kBox, ToneKind::Plain));
         EXPECT_EQ(disk.files[kBox], "QUILLARE" + Int32Bytes(0) + Int32Bytes(static_cast<std::int32_t>(c.stored.size())) +
                                         c.stored + Int32Bytes(static_cast<std::int32_t>(c.wave.size() - 4)) +
                                         c.wave.substr(4));
