@@ -50,7 +50,7 @@ TEST_F(AddSoundFileTest, ABadFileIsRefusedAndCancelChangesNothing) {
         ui.chosenFile = path.empty() ? std::nullopt : std::optional(path);
         app->commands.RunCommand(16);
         EXPECT_EQ(TonesOnDisk(), 1) << bytes;
-        EXPECT_EQ(ini.Get(folder + app->shared.IniName, "tones", "number"), "1");
+        EXPECT_EQ(Get("number", "tones"), "1");
         EXPECT_EQ(ui.calls.back().ends_with(": Not a sound."), !path.empty());
     }
 }

@@ -30,6 +30,9 @@ struct OptionsFixture : ::testing::Test, ProgramHarness {
     void Set(const std::string& key, const std::string& value, const std::string& section = "contacts") {
         ini.Set(folder + app->shared.IniName, section, key, value);
     }
+    std::string Get(const std::string& key, const std::string& section = "contacts") const {
+        return ini.Get(folder + app->shared.IniName, section, key);
+    }
     void Catalogue(std::initializer_list<const char*> names) {
         int i = 0;
         for (const char* name : names) {
