@@ -120,10 +120,6 @@ TEST_F(HelpWindowsTest, TheBoxCheckedKeepsTheFirstRunWindowAwayInBothFiles) {
         EXPECT_EQ(ini.Get(own, "window", "skiphelp"), checked ? "yes" : "");
         ui.calls.clear();
     }
-    Make();
-    StartWith();
-    EXPECT_FALSE(app->help.FirstRunOpen());
-    EXPECT_THAT(ui.calls, ::testing::Not(::testing::Contains("ShowModeless Form7")));
 }
 
 }  // namespace
