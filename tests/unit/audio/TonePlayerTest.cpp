@@ -114,7 +114,7 @@ TEST_F(TonePlayerTest, UpperCaseExtensionsArePlainFilesPlayedAsTheyAre) {
 TEST_F(TonePlayerTest, TheDefaultPreviewPlaysFromWhereTheDefaultRings) {
     app->shared.DefaultTone = "D:\\bell.wav";
     files.files["D:\\bell.wav"] = "RIFF";
-    player().PlayDefaultTone(1);
+    player().PlayDefaultTone(Command::PlayDefault);
     EXPECT_EQ(mci.Texts()[0], Open("D:\\bell.wav"));
 }
 
