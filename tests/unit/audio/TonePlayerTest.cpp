@@ -106,7 +106,7 @@ TEST_F(TonePlayerTest, ARingWhoseToneAndDefaultCannotPlayLogsBothAndThePreviewPl
     app->shared.DefaultTone = "D:\\bell.wav";
     files.files["D:\\bell.wav"] = "RIFF";
     mci.commands.clear();
-    player().PlayDefaultTone(1);
+    player().PlayDefaultTone(Command::PlayDefault);
     EXPECT_EQ(mci.Texts()[0], Open("D:\\bell.wav"));
 }
 

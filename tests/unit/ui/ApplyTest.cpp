@@ -55,7 +55,7 @@ TEST_F(ApplyTest, TheDialogReadsItsTextsCancelsAndAsksBeforeAllContacts) {
         a.Click(a.cancel);
     };
     const std::string before = files.files[folder + app->shared.IniName];
-    app->commands.RunCommand(11);
+    app->commands.RunCommand(Command::Apply);
     EXPECT_EQ(ui.calls.back(), "Ask Whom for?: Really all?");
     EXPECT_EQ(files.files[folder + app->shared.IniName], before);
     EXPECT_TRUE(Logged("Quillares: apply tone"));
@@ -66,7 +66,7 @@ TEST_F(ApplyTest, TheDialogReadsItsTextsCancelsAndAsksBeforeAllContacts) {
         a.Click(a.applyTo[1]);
         a.Click(a.ok);
     };
-    app->commands.RunCommand(11);
+    app->commands.RunCommand(Command::Apply);
     for (auto h : {"ann", "eve"}) EXPECT_EQ(Get(std::string(h) + "_play"), "0") << h;
 }
 

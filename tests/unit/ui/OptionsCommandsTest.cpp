@@ -16,7 +16,7 @@ struct OptionsCommandsTest : OptionsFixture {
         app->window.contactNames.SetListIndex(0);
     }
     void Kind(int k) { app->window.SelectKind(k); }
-    void Run(int num) { app->commands.RunCommand(num); }
+    void Run(int num) { app->commands.RunCommand(CommandOf(num)); }
     void PlayedToTheEnd() { app->player.OnPlaybackNotice(TonePlayer::kPlayedToTheEnd); }
 };
 

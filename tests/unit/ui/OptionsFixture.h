@@ -43,7 +43,7 @@ struct OptionsFixture : ::testing::Test, ProgramHarness {
         }
         Set("number", std::to_string(i), "tones");
     }
-    int State(int num) const { return app->window.ButtonState(num); }
+    int State(int num) const { return app->window.ButtonState(CommandOf(num)); }
     // Only the listed buttons are compared.
     std::map<int, int> States(const std::map<int, int>& expected) const {
         std::map<int, int> got;
@@ -52,6 +52,6 @@ struct OptionsFixture : ::testing::Test, ProgramHarness {
     }
 };
 
-constexpr int E = 0, D = 3;
+constexpr int E = ui::kNormal, D = ui::kDisabled;
 
 }  // namespace quill::test

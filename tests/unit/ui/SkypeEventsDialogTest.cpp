@@ -24,7 +24,7 @@ struct SkypeEventsDialogTest : OptionsFixture {
     // Opens the dialog with command 15; user acts while it is up.
     void Open(std::function<void(SkypeEventsDialog&)> user) {
         ui.whileModal = [&](ui::Dialog& d) { user(dynamic_cast<SkypeEventsDialog&>(d)); };
-        app->commands.RunCommand(15);
+        app->commands.RunCommand(Command::Events);
     }
 };
 
