@@ -17,7 +17,7 @@ std::string TonePlayer::DefaultFile() const { return ResolvePath(shared_.Program
 void TonePlayer::RingTone(const std::string& file) {
     if (ringLoop_ && isPlaying_ && ringFile_ == file) return;
     // The ring replaces any preview; the preview's buttons stay as they are.
-    pendingStop_ = 0;
+    pendingStop_ = Command::None;
     ringLoop_ = true;
     ringFile_ = file;
     PlayRing(file);
@@ -29,7 +29,7 @@ void TonePlayer::PlayRing(const std::string& file) {
 }
 
 void TonePlayer::Announce(const std::string& file) {
-    pendingStop_ = 0;
+    pendingStop_ = Command::None;
     ringLoop_ = false;
     PlayTone(file);
 }
@@ -97,18 +97,18 @@ void TonePlayer::StopTone() {
     PlayTone("");
 }
 
-bool TonePlayer::Preview(const std::string& file, int stopCommand) {
+bool TonePlayer::Preview(const std::string& file, Command stopCommand) {
     pendingStop_ = stopCommand;
     ringLoop_ = false;
     return PlayTone(file);
 }
 
-bool TonePlayer::PlayDefaultTone(int stopCommand) { return Preview(DefaultFile(), stopCommand); }
-bool TonePlayer::PlaySynthTone(int stopCommand) { return Preview(shared_.SynthFile, stopCommand); }
-bool TonePlayer::PlayRecordedTone(int stopCommand) { return Preview(shared_.RecordFile, stopCommand); }
+bool TonePlayer::PlayDefaultTone(Command stopCommand) { return Preview(DefaultFile(), stopCommand); }
+bool TonePlayer::PlaySynthTone(Command stopCommand) { return Preview(shared_.SynthFile, stopCommand); }
+bool TonePlayer::PlayRecordedTone(Command stopCommand) { return Preview(shared_.RecordFile, stopCommand); }
 
-int TonePlayer::TakeEndedPreview() {
-    if (!isPlaying_ || pendingStop_ <= 0 || !playFinished_) return 0;
+Command TonePlayer::TakeEndedPreview() {
+    if (!isPlaying_ || pendingStop_ == Command::None || !playFinished_) return Command::None;
     playFinished_ = false;
     return pendingStop_;
 }

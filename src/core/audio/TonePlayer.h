@@ -2,6 +2,8 @@
 #include <cstdint>
 #include <string>
 
+#include "core/base/Command.h"
+
 namespace quill {
 
 class Files;
@@ -31,14 +33,14 @@ public:
     void StopTone();
     // A preview plays once; stopCommand is the window's command that ends it (PendingStop).
     // false: it did not start.
-    bool Preview(const std::string& file, int stopCommand);
-    bool PlayDefaultTone(int stopCommand);
-    bool PlaySynthTone(int stopCommand);
-    bool PlayRecordedTone(int stopCommand);
-    int PendingStop() const { return pendingStop_; }
+    bool Preview(const std::string& file, Command stopCommand);
+    bool PlayDefaultTone(Command stopCommand);
+    bool PlaySynthTone(Command stopCommand);
+    bool PlayRecordedTone(Command stopCommand);
+    Command PendingStop() const { return pendingStop_; }
     // For the main loop: the stopping command of a preview that has played to its end, once;
-    // 0 while none has.
-    int TakeEndedPreview();
+    // None while none has.
+    Command TakeEndedPreview();
     // The device's notice for "play file notify".
     void OnPlaybackNotice(std::uintptr_t code);
 
@@ -71,7 +73,7 @@ private:
     bool ringLoop_ = false;
     bool isPlaying_ = false;
     bool playFinished_ = false;
-    int pendingStop_ = 0;
+    Command pendingStop_ = Command::None;
     // Apart from isPlaying_: a tone that failed to start lowers that, yet the device may still hold the alias.
     bool aliasOpen_ = false;
 };

@@ -78,8 +78,8 @@ void AddSoundFile::Run() {
     const auto& files = w.toneFiles.Items();
     for (std::size_t i = 0; i < files.size(); ++i)
         if (files[i] == folder + name) w.toneTitles.SetListIndex(static_cast<int>(i));
-    w.Enable({3});
-    if (s_.linked()) w.Enable({11});
+    w.Enable({Command::PlayTone});
+    if (s_.linked()) w.Enable({Command::Apply});
 }
 
 }  // namespace quill::ui

@@ -59,7 +59,7 @@ void ContactPanels::SwitchKind(int kind) {
     const int contactKind = ct::KindOf(s_.settings, handle);
     switch (kind) {
         case 0:
-            w.Enable({1});
+            w.Enable({Command::PlayDefault});
             EnableApplyIfLinked();
             break;
         case 1:
@@ -77,10 +77,10 @@ void ContactPanels::SwitchKind(int kind) {
 void ContactPanels::ShowCatalogueTone(int contactKind, const std::string& handle) {
     auto& w = s_.window;
     s_.toneList.FillToneList();
-    w.Enable({2, 3});
-    w.Disable({4});
+    w.Enable({Command::Find, Command::PlayTone});
+    w.Disable({Command::StopTone});
     if (w.toneTitles.ListCount() == 0) {
-        w.Disable({11});
+        w.Disable({Command::Apply});
         return;
     }
     w.toneTitles.SetListIndex(0);
@@ -98,23 +98,23 @@ void ContactPanels::ShowCatalogueTone(int contactKind, const std::string& handle
 
 void ContactPanels::ShowRecording(int contactKind, const std::string& handle) {
     auto& w = s_.window;
-    w.Disable({6});
-    w.Enable({7});
+    w.Disable({Command::StopRecording});
+    w.Enable({Command::Record});
     if (contactKind == 2) {
         s_.shared.RecordFile = StoredPath(s_.settings, s_.shared, handle);
         if (!s_.shared.RecordFile.empty()) {
             // A stored recording counts as applicable even before the link is up.
-            w.Enable({5, 11});
+            w.Enable({Command::PlayRecording, Command::Apply});
         } else if (const std::string own = ct::RecordingFile(s_.shared, handle); s_.files.Exists(own)) {
             s_.shared.RecordFile = own;
-            w.Enable({5});
+            w.Enable({Command::PlayRecording});
             EnableApplyIfLinked();
         } else {
-            w.Disable({5, 11});
+            w.Disable({Command::PlayRecording, Command::Apply});
         }
     } else {
         // RecordFile stays: Record sets it anew.
-        w.Disable({5, 11});
+        w.Disable({Command::PlayRecording, Command::Apply});
     }
     w.recordingBar.Resize(30, w.recordingBar.Height());
     w.recordingTime.SetCaption("0:00");
@@ -122,21 +122,21 @@ void ContactPanels::ShowRecording(int contactKind, const std::string& handle) {
 
 void ContactPanels::ShowSynthesis(int contactKind, const std::string& handle) {
     auto& w = s_.window;
-    w.Enable({8});
-    w.Disable({10});
+    w.Enable({Command::Synthesize});
+    w.Disable({Command::StopSynthesis});
     s_.shared.SynthFile = contactKind == 3 ? StoredPath(s_.settings, s_.shared, handle) : "";
     w.synthesisText.SetText("");
     if (s_.shared.SynthFile.empty() || !s_.files.Exists(s_.shared.SynthFile)) {
-        w.Disable({9, 11});
+        w.Disable({Command::PlaySynthesis, Command::Apply});
         return;
     }
     if (auto text = s_.tones.ReadContainerText(s_.shared.SynthFile)) w.synthesisText.SetText(*text);
-    w.Enable({9});
+    w.Enable({Command::PlaySynthesis});
     EnableApplyIfLinked();
 }
 
 void ContactPanels::EnableApplyIfLinked() {
-    if (s_.linked()) s_.window.Enable({11});
+    if (s_.linked()) s_.window.Enable({Command::Apply});
 }
 
 }  // namespace quill::ui

@@ -17,7 +17,8 @@ constexpr const char* kButtonTips[OptionsWindow::kButtons] = {
 };
 // Keys whose first word also labels a top-bar button: buttonLabels(k) for the k-th.
 constexpr const char* kLabelKeys[5] = {"buttonexit", "buttonclose", "buttonhelp", "buttonevents", "buttonapply"};
-constexpr int kDisabledAtStart[] = {4, 5, 6, 9, 10, 11};
+constexpr Command kDisabledAtStart[] = {Command::StopTone,      Command::PlayRecording, Command::StopRecording,
+                                        Command::PlaySynthesis, Command::StopSynthesis, Command::Apply};
 
 std::string FirstWord(const std::string& value) { return value.substr(0, value.find(' ')); }
 
@@ -66,8 +67,8 @@ void LoadLanguage(OptionsWindow& w, LanguageTexts& texts, const LanguageFile& fi
         const int num = i + 1;
         w.buttonFaces[i].SetPicture(programFolder + "buttons\\pbut" + std::to_string(num) + ".bmp");
         w.buttons->Add(w.buttonFaces[i], w.blindButtons[i], tips[kButtonTips[i]]);
-        for (int off : kDisabledAtStart)
-            if (off == num) w.buttons->Disable(num);
+        for (Command off : kDisabledAtStart)
+            if (ButtonOf(off) == num) w.buttons->Disable(num);
     }
     if (w.contactNames.ListCount() > 0) w.contactNames.SetListIndex(0);
 }

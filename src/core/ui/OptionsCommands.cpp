@@ -27,101 +27,101 @@
 
 namespace quill::ui {
 
-void OptionsCommands::RunCommand(int num) {
+void OptionsCommands::RunCommand(Command c) {
     bool goesOn = true;
-    Trapped([&] { goesOn = Carry(num); });
+    Trapped([&] { goesOn = Carry(c); });
     if (goesOn && s_.window.buttons) s_.window.buttons->FocusOff();
 }
 
-bool OptionsCommands::Carry(int num) {
+bool OptionsCommands::Carry(Command c) {
     auto& w = s_.window;
     auto& player = s_.player;
-    switch (num) {
-        case 1:
+    switch (c) {
+        case Command::PlayDefault:
             // Its own stop: ended or not started, the preview only brings Play back.
-            w.Disable({1});
-            if (!player.PlayDefaultTone(1)) w.Enable({1});
+            w.Disable({Command::PlayDefault});
+            if (!player.PlayDefaultTone(Command::PlayDefault)) w.Enable({Command::PlayDefault});
             break;
-        case 2:
-            w.Disable({2, 3, 4});
+        case Command::Find:
+            w.Disable({Command::Find, Command::PlayTone, Command::StopTone});
             s_.program.ShowToneSearchWindow();
             s_.toneList.FillToneList();
-            w.Enable({2, 3});
-            if (w.toneFiles.ListCount() > 0) w.Enable({11});
+            w.Enable({Command::Find, Command::PlayTone});
+            if (w.toneFiles.ListCount() > 0) w.Enable({Command::Apply});
             break;
-        case 3:
-            w.Disable({3});
-            w.Enable({4});
-            s_.toneList.PlaySelectedTone(4);
-            StopUnstartedPreview(4);
+        case Command::PlayTone:
+            w.Disable({Command::PlayTone});
+            w.Enable({Command::StopTone});
+            s_.toneList.PlaySelectedTone(Command::StopTone);
+            StopUnstartedPreview(Command::StopTone);
             break;
-        case 4:
-            w.Disable({4});
-            w.Enable({3});
+        case Command::StopTone:
+            w.Disable({Command::StopTone});
+            w.Enable({Command::PlayTone});
             player.StopTone();
             break;
-        case 5:
-            w.Disable({5});
-            w.Enable({6});
-            w.Disable({7});
+        case Command::PlayRecording:
+            w.Disable({Command::PlayRecording});
+            w.Enable({Command::StopRecording});
+            w.Disable({Command::Record});
             w.applyReminder.SetVisible(true);
-            player.PlayRecordedTone(6);
-            StopUnstartedPreview(6);
+            player.PlayRecordedTone(Command::StopRecording);
+            StopUnstartedPreview(Command::StopRecording);
             break;
-        case 6:
+        case Command::StopRecording:
         {
-            w.Enable({5});
-            w.Disable({6});
-            w.Enable({7});
+            w.Enable({Command::PlayRecording});
+            w.Disable({Command::StopRecording});
+            w.Enable({Command::Record});
             w.applyReminder.SetVisible(false);
             bool applicable = true;
             if (s_.recorder.IsRecording())
                 applicable = s_.recorder.RecordSave();
             else
                 player.StopTone();
-            if (applicable) w.Enable({11});
+            if (applicable) w.Enable({Command::Apply});
             break;
         }
-        case 7:
+        case Command::Record:
             Record();
             break;
-        case 8:
+        case Command::Synthesize:
             return Generate();
-        case 9:
-            w.Disable({8, 9});
-            w.Enable({10});
+        case Command::PlaySynthesis:
+            w.Disable({Command::Synthesize, Command::PlaySynthesis});
+            w.Enable({Command::StopSynthesis});
             w.applyReminder.SetVisible(true);
-            player.PlaySynthTone(10);
-            StopUnstartedPreview(10);
+            player.PlaySynthTone(Command::StopSynthesis);
+            StopUnstartedPreview(Command::StopSynthesis);
             break;
-        case 10:
-            w.Enable({8, 9});
-            w.Disable({10});
+        case Command::StopSynthesis:
+            w.Enable({Command::Synthesize, Command::PlaySynthesis});
+            w.Disable({Command::StopSynthesis});
             w.applyReminder.SetVisible(false);
             player.StopTone();
             break;
-        case 11:
+        case Command::Apply:
             Apply();
             break;
-        case 12:
+        case Command::Help:
             s_.program.ShowHelpWindow();
             break;
-        case 13:
+        case Command::Minimize:
             w.form.SetVisible(false);
             break;
-        case 14:
+        case Command::Exit:
             s_.program.CloseOptionsWindow();
             return false;
-        case 16:
+        case Command::AddSoundFile:
             s_.program.AddSoundFile();
             break;
-        case 15:
+        case Command::Events:
         {
             SkypeEventsDialog events({s_.settings, s_.player, s_.files, s_.codec, s_.log, s_.shared, s_.texts});
             s_.ui.ShowModal(events);
             break;
         }
-        default:
+        case Command::None:
             break;
     }
     return true;
@@ -151,9 +151,9 @@ void OptionsCommands::Apply() {
 
 void OptionsCommands::Record() {
     auto& w = s_.window;
-    w.Disable({5});
-    w.Enable({6});
-    w.Disable({7, 11});
+    w.Disable({Command::PlayRecording});
+    w.Enable({Command::StopRecording});
+    w.Disable({Command::Record, Command::Apply});
     const std::string handle = w.contactHandles.Item(w.contactNames.ListIndex());
     s_.shared.RecordFile = contact_tones::RecordingFile(s_.shared, handle);
     s_.recorder.RecordStart();
@@ -165,7 +165,7 @@ bool OptionsCommands::Generate() {
         s_.ui.Warn(s_.texts.notext, kFileDescription);
         return true;
     }
-    w.Disable({8, 9, 10, 11});
+    w.Disable({Command::Synthesize, Command::PlaySynthesis, Command::StopSynthesis, Command::Apply});
     if (s_.synthesis.ReadServerDB()) {
         s_.program.CloseOptionsWindow();
         return false;
@@ -175,22 +175,22 @@ bool OptionsCommands::Generate() {
     return true;
 }
 
-void OptionsCommands::StopUnstartedPreview(int stop) {
+void OptionsCommands::StopUnstartedPreview(Command stop) {
     if (!s_.player.IsPlaying()) Carry(stop);
 }
 
 void OptionsCommands::WatchPreviewPlayback() {
-    if (const int stop = s_.player.TakeEndedPreview()) {
+    if (const Command stop = s_.player.TakeEndedPreview(); stop != Command::None) {
         // The default tone's Play is its own stop: run again, it would play once more.
-        if (stop == 1)
-            s_.window.Enable({1});
+        if (stop == Command::PlayDefault)
+            s_.window.Enable({Command::PlayDefault});
         else
             RunCommand(stop);
         return;
     }
-    const int stop = s_.player.PendingStop();
+    const Command stop = s_.player.PendingStop();
     // Each stop command is a button of the panel its preview plays from.
-    if (s_.player.IsPlaying() && stop > 0 && !s_.window.Container(OptionsWindow::ButtonContainer(stop)).Visible())
+    if (s_.player.IsPlaying() && stop != Command::None && !s_.window.Container(OptionsWindow::ButtonContainer(stop)).Visible())
         s_.player.StopTone();
 }
 
@@ -200,7 +200,7 @@ void OptionsCommands::WatchRecording() {
     if (recorder.IsRecording()) {
         const RecordingProgress progress = recorder.RecordInfo(w.recordingFrame.Width());
         w.recordingBar.Resize(progress.barWidth, w.recordingBar.Height());
-        if (progress.minuteFull) RunCommand(6);
+        if (progress.minuteFull) RunCommand(Command::StopRecording);
         w.recordingTime.SetCaption(ElapsedCaption(progress.shown));
     }
     if (!w.kindPanels[2].Visible()) recorder.RecordCancel();
@@ -208,7 +208,7 @@ void OptionsCommands::WatchRecording() {
 
 void OptionsCommands::BlindButtonClick(int i) {
     auto* set = s_.window.buttons.get();
-    if (set && set->State(i + 1) == 1) RunCommand(i + 1);
+    if (set && set->State(i + 1) == kHighlighted) RunCommand(CommandOf(i + 1));
 }
 
 void OptionsCommands::BlindButtonGotFocus(int i) {
@@ -235,7 +235,7 @@ void OptionsCommands::PictureMouseMove(int i) {
 
 void OptionsCommands::PictureMouseUp(int i, int xTwips, int yTwips) {
     auto* set = s_.window.buttons.get();
-    if (set && set->MouseUp(xTwips, yTwips)) RunCommand(i + 1);
+    if (set && set->MouseUp(xTwips, yTwips)) RunCommand(CommandOf(i + 1));
 }
 
 void OptionsCommands::BackgroundMouseMove() {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/base/Command.h"
+
 namespace quill {
 class Clock;
 class Files;
@@ -46,8 +48,8 @@ public:
     };
     explicit OptionsCommands(Services s) : s_(s) {}
 
-    // Carries out command num (1 to 16) and leaves no button highlighted.
-    void RunCommand(int num);
+    // Carries out command c and leaves no button highlighted.
+    void RunCommand(Command c);
 
     // Every tick of the main loop: a preview that played to its end runs its stop command; a
     // preview whose panel is hidden stops, its buttons left as they are.
@@ -71,13 +73,13 @@ public:
 
 private:
     // false when the command ended the program.
-    bool Carry(int num);
+    bool Carry(Command c);
     // false when the program ended.
     bool Generate();
     void Record();
     void Apply();
     // A preview that did not start leaves its buttons as its stop command does.
-    void StopUnstartedPreview(int stop);
+    void StopUnstartedPreview(Command stop);
 
     Services s_;
 };

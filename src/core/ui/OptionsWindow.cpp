@@ -16,26 +16,27 @@ constexpr int kSlot = 1140, kFirstSlot = kClientWidth - 4 * kSlot - 60;
 struct Place {
     int left, top;
 };
-// Picture button n - 1, inside its container.
+// The button of command n at index n - 1, inside its container.
 constexpr Place kButtonPlaces[OptionsWindow::kButtons] = {
-    {120, 480},                                                          // 1
-    {4320, 420}, {4320, 960}, {4320, 1500},                              // 2, 3, 4
-    {120, 1440}, {720, 1440}, {1320, 1440},                              // 5, 6, 7
-    {4320, 660}, {4320, 1200}, {4320, 1740},                             // 8, 9, 10
-    {390, 120},                                                          // 11 Apply
-    {kFirstSlot + kSlot + (kSlot - 480) / 2, 120},                       // 12 Help
-    {kFirstSlot + 2 * kSlot + (kSlot - 480) / 2, 120},                   // 13 Minimize
-    {kFirstSlot + 3 * kSlot + (kSlot - 480) / 2, 120},                   // 14 Exit
-    {kFirstSlot + (kSlot - 480) / 2, 120},                               // 15 Skype events
-    {4320, 2040},                                                        // 16 Add a sound file
+    {120, 480},                                                          // PlayDefault
+    {4320, 420}, {4320, 960}, {4320, 1500},                              // Find, PlayTone, StopTone
+    {120, 1440}, {720, 1440}, {1320, 1440},                              // PlayRecording, StopRecording, Record
+    {4320, 660}, {4320, 1200}, {4320, 1740},                             // Synthesize, PlaySynthesis, StopSynthesis
+    {390, 120},                                                          // Apply
+    {kFirstSlot + kSlot + (kSlot - 480) / 2, 120},                       // Help
+    {kFirstSlot + 2 * kSlot + (kSlot - 480) / 2, 120},                   // Minimize
+    {kFirstSlot + 3 * kSlot + (kSlot - 480) / 2, 120},                   // Exit
+    {kFirstSlot + (kSlot - 480) / 2, 120},                               // Events
+    {4320, 2040},                                                        // AddSoundFile
 };
 void Place(Control& c, int left, int top, int width, int height) {
     c.Move(left, top);
     c.Resize(width, height);
 }
 
-// buttonLabels(k) stands under buttons 14, 13, 12, 15 and 11.
-constexpr int kLabelledButton[5] = {14, 13, 12, 15, 11};
+// buttonLabels(k) stands under the k-th of these buttons.
+constexpr Command kLabelledButton[5] = {Command::Exit, Command::Minimize, Command::Help, Command::Events,
+                                        Command::Apply};
 
 }  // namespace
 
@@ -83,7 +84,7 @@ void OptionsWindow::Layout() {
     warning.Resize(warningPanel.Width(), warningPanel.Height());
     Place(applyReminder, 1260, 180, kFirstSlot - 1980, 480);
     for (int k = 0; k < 5; ++k) {
-        const auto& button = kButtonPlaces[kLabelledButton[k] - 1];
+        const auto& button = kButtonPlaces[ButtonOf(kLabelledButton[k]) - 1];
         Place(buttonLabels[k], button.left - (kSlot - 480) / 2, 660, kSlot, 300);
     }
 
@@ -116,8 +117,9 @@ void OptionsWindow::Layout() {
     }
 }
 
-int OptionsWindow::ButtonContainer(int num) {
+int OptionsWindow::ButtonContainer(Command c) {
     static constexpr int kContainer[kButtons] = {0, 1, 1, 1, 2, 2, 2, 3, 3, 3, kTopBar, kTopBar, kTopBar, kTopBar, kTopBar, 1};
+    const int num = ButtonOf(c);
     return num >= 1 && num <= kButtons ? kContainer[num - 1] : kTopBar;
 }
 
@@ -125,14 +127,14 @@ Control& OptionsWindow::Container(int container) {
     return container >= 0 && container < kKinds ? kindPanels[container] : topBar;
 }
 
-void OptionsWindow::Enable(std::initializer_list<int> nums) {
+void OptionsWindow::Enable(std::initializer_list<Command> commands) {
     if (buttons)
-        for (int n : nums) buttons->Enable(n);
+        for (Command c : commands) buttons->Enable(ButtonOf(c));
 }
 
-void OptionsWindow::Disable(std::initializer_list<int> nums) {
+void OptionsWindow::Disable(std::initializer_list<Command> commands) {
     if (buttons)
-        for (int n : nums) buttons->Disable(n);
+        for (Command c : commands) buttons->Disable(ButtonOf(c));
 }
 
 void OptionsWindow::SelectKind(int kind) {

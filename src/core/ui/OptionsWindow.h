@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/base/Command.h"
 #include "core/ui/Controls.h"
 #include "core/ui/PicButton.h"
 
@@ -15,14 +16,14 @@ namespace quill::ui {
 // control placed inside its container: the window, a kind panel or the top bar.
 struct OptionsWindow {
     static constexpr int kKinds = 4;
-    static constexpr int kButtons = 16;
+    static constexpr int kButtons = kCommands;
     static constexpr int kTopBar = kKinds;  // container number of the top bar
     static constexpr std::size_t kMaxSynthChars = 512;
 
     OptionsWindow();
 
-    // The panel (0 to 3) or kTopBar that holds picture button num (1 to 16).
-    static int ButtonContainer(int num);
+    // The panel (0 to 3) or kTopBar that holds the button of command c.
+    static int ButtonContainer(Command c);
     // kindPanels(k) or topBar.
     Control& Container(int container);
 
@@ -53,11 +54,11 @@ struct OptionsWindow {
     ComboBox voices{"cmdGender"};
 
     Control topBar{"Picture3"};  // the top bar
-    // Under buttons 14, 13, 12, 15 and 11, in that order.
+    // Under the buttons of Exit, Minimize, Help, Events and Apply, in that order.
     std::array<Control, 5> buttonLabels;
     Control applyReminder{"lblAttention"};
 
-    // Button n is buttonFaces(n-1) with blindButtons(n-1).
+    // The button of command n is buttonFaces(n-1) with blindButtons(n-1).
     std::array<PictureArea, kButtons> buttonFaces;
     std::array<Control, kButtons> blindButtons;
     // Made by LoadLanguage, released at shutdown.
@@ -73,9 +74,9 @@ struct OptionsWindow {
     static constexpr int kMenuExit = 2;
 
     // Enable and Disable of the picture-button set; nothing before the set is made.
-    void Enable(std::initializer_list<int> nums);
-    void Disable(std::initializer_list<int> nums);
-    int ButtonState(int num) const { return buttons ? buttons->State(num) : 0; }
+    void Enable(std::initializer_list<Command> commands);
+    void Disable(std::initializer_list<Command> commands);
+    ui::ButtonState ButtonState(Command c) const { return buttons ? buttons->State(ButtonOf(c)) : kNormal; }
 
     // Sets kindOptions(kind) and clears the others; only a change raises its click.
     void SelectKind(int kind);

@@ -7,8 +7,6 @@ namespace quill::ui {
 
 namespace {
 
-constexpr int kUndrawn = -1, kNormal = 0, kHighlighted = 1, kPressed = 2, kDisabled = 3;
-
 std::size_t CountCharacters(std::string_view utf8) {
     std::size_t n = 0;
     for (unsigned char c : utf8) n += (c & 0xC0) != 0x80;
@@ -54,9 +52,9 @@ int CPicButton::Status(int num) const {
     return b ? b->Status : 0;
 }
 
-int CPicButton::State(int num) const {
+ButtonState CPicButton::State(int num) const {
     const Button* b = At(num);
-    return b ? b->State : 0;
+    return b ? b->State : kNormal;
 }
 
 int CPicButton::Add(PictureArea& pbox, Control& bbutton, const std::string& toolTip) {
@@ -108,7 +106,7 @@ void CPicButton::Disable(int num) { Switch(num, false, kDisabled); }
 
 void CPicButton::Enable(int num) { Switch(num, true, kNormal); }
 
-void CPicButton::Switch(int num, bool enabled, int state) {
+void CPicButton::Switch(int num, bool enabled, ButtonState state) {
     Button* b = At(num);
     if (!b) return;
     // The controls are always set; only a change of state redraws.
@@ -128,7 +126,7 @@ void CPicButton::SetStatus(int num, int newStatus) {
     Repaint(*b);
 }
 
-void CPicButton::SetState(Button& b, int state) {
+void CPicButton::SetState(Button& b, ButtonState state) {
     b.State = state;
     Repaint(b);
 }

@@ -9,6 +9,9 @@
 
 namespace quill::ui {
 
+// A picture button's state, which is also the column of its face in the strip.
+enum ButtonState : int { kUndrawn = -1, kNormal = 0, kHighlighted = 1, kPressed = 2, kDisabled = 3 };
+
 // A set of picture buttons: each is a picture area that shows a slice of an image strip and
 // a blind push button, out of view, that carries focus, caption and the keyboard click.
 // The set draws the faces and decides clicks; the host runs the commands.
@@ -19,9 +22,9 @@ class CPicButton {
 public:
     static constexpr int kMaxButtons = 32;
 
-    // States: -1 added but undrawn, 0 normal, 1 highlighted, 2 pressed, 3 disabled.
     int Status(int num) const;
-    int State(int num) const;
+    // kNormal outside the registered ones.
+    ButtonState State(int num) const;
     int Count() const { return count_; }
     int Pressed() const { return pressed_; }
 
@@ -45,13 +48,13 @@ private:
         Control* BButton = nullptr;
         std::string Pic;
         std::string ToolTip;
-        int State = 0;
+        ButtonState State = kNormal;
         int Status = 0;
     };
     Button* At(int num);
     const Button* At(int num) const;
-    void Switch(int num, bool enabled, int state);
-    void SetState(Button& b, int state);
+    void Switch(int num, bool enabled, ButtonState state);
+    void SetState(Button& b, ButtonState state);
     void Repaint(const Button& b);
 
     std::array<Button, kMaxButtons> buttons_{};

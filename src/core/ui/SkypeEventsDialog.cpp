@@ -77,7 +77,7 @@ void SkypeEventsDialog::BoxClicked(int i) {
     if (!eventBoxes[i].Value() || Loading) return;
     Trapped([&] {
         const std::string tone = s_.settings.ReadIni("wav", std::string("user_") + EventNames[i]);
-        s_.player.Preview(ResolvePath(s_.shared.ProgramFolder, tone), 0);
+        s_.player.Preview(ResolvePath(s_.shared.ProgramFolder, tone), Command::None);
     });
 }
 

@@ -29,7 +29,7 @@ void ToneList::FillToneList() {
     log_.WriteLog("Quillares: " + std::to_string(n) + " tones available");
 }
 
-void ToneList::PlaySelectedTone(int stopCommand) {
+void ToneList::PlaySelectedTone(Command stopCommand) {
     const int row = window_.toneTitles.ListIndex();
     if (row < 0) return;
     player_.Preview(window_.toneFiles.Item(row), stopCommand);

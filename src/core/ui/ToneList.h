@@ -1,4 +1,5 @@
 #pragma once
+#include "core/base/Command.h"
 #include "core/tones/ToneCatalogue.h"
 
 namespace quill {
@@ -24,7 +25,7 @@ public:
 
     void FillToneList();
     // Previews the selected row's file; stopCommand ends the preview.
-    void PlaySelectedTone(int stopCommand);
+    void PlaySelectedTone(Command stopCommand);
 
 private:
     OptionsWindow& window_;

@@ -52,14 +52,14 @@ void ToneSynthesis::SynthesizeTone() {
     if (synthFile.find('\\') == std::string::npos) synthFile = tones + synthFile;
     // An answer that is no wave cannot be played: it goes the way of a failed one.
     if (SynthesisDone && s_.tones.WrapToneFile(synthFile, SynthText)) {
-        s_.window.Enable({9});
-        s_.window.Disable({10});
-        s_.window.Enable({11});
+        s_.window.Enable({Command::PlaySynthesis});
+        s_.window.Disable({Command::StopSynthesis});
+        s_.window.Enable({Command::Apply});
     } else {
         s_.files.Delete(synthFile);
         synthFile.clear();
     }
-    s_.window.Enable({8});
+    s_.window.Enable({Command::Synthesize});
 }
 
 }  // namespace quill::ui

@@ -22,7 +22,7 @@ TEST_F(StartupTest, LogsTheStartAndQueuesTheAttach) {
     EXPECT_TRUE(app->shared.SoundOn);
     EXPECT_EQ(app->queue.EventQueue(), "\tModule1");
     EXPECT_EQ(app->link.MsgAttach, wire.registered["SkypeControlAPIAttach"]);
-    EXPECT_NE(app->link.MsgUnload, 0u);
+    EXPECT_EQ(app->link.MsgUnload, wire.registered["QuillaresUnload"]);
 }
 
 TEST_F(StartupTest, TheTrayIconComesAfterTheWindowProcedure) {
@@ -122,7 +122,9 @@ TEST_F(ShutdownTest, ExitSavesThePositionInTheCurrentFileAndEndsTheLog) {
     app->window.pingTimer.SetEnabled(true);
     app->OnFormMoved(3000, 450);
     ui.calls.clear();
+    const int saves = files.replacements;
     app->CloseOptionsWindow();
+    EXPECT_EQ(files.replacements, saves + 1) << "the position in one write";
     EXPECT_EQ(ini.Get(folder + "anna.ini", "window", "top"), "450");
     EXPECT_EQ(ini.Get(folder + "anna.ini", "window", "left"), "3000");
     EXPECT_EQ(LogLines().back(), "Quillares: END");
@@ -138,24 +140,13 @@ TEST_F(ShutdownTest, ExitSavesThePositionInTheCurrentFileAndEndsTheLog) {
     EXPECT_EQ(LogLines().size(), lines);
 }
 
-TEST_F(ShutdownTest, ThePositionIsSavedInOneWrite) {
-    Start();
-    const int before = files.replacements;
-    app->CloseOptionsWindow();
-    EXPECT_EQ(files.replacements, before + 1);
-}
-
-TEST_F(ShutdownTest, TheCloseBoxOnlyHides) {
+TEST_F(ShutdownTest, TheCloseBoxOnlyHidesAndADoubleClickOnThePictureOpensTheLog) {
     Start();
     app->window.form.SetVisible(true);
     app->OnCloseBox();
     EXPECT_FALSE(app->window.form.Visible());
     EXPECT_TRUE(ui.trayShown);
-    EXPECT_FALSE(Logged("Quillares: END"));
-}
-
-TEST_F(ShutdownTest, DoubleClickOnThePictureOpensTheLogInNotepad) {
-    Start();
+    EXPECT_FALSE(app->Ended());
     app->OpenLog();
     EXPECT_THAT(shell.opened, ElementsAre("Open|Notepad|C:\\Quillares\\Quillares.log|"));
 }

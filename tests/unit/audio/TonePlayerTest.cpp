@@ -57,13 +57,6 @@ TEST_F(TonePlayerTest, AnAnnouncementPlaysOnceAndRaisesPlayFinished) {
     EXPECT_THAT(mci.Texts(), ElementsAre("close file"));
 }
 
-TEST_F(TonePlayerTest, EmptyPathClosesEverythingQuietly) {
-    std::size_t lines = LogLines().size();
-    player().PlayTone("");
-    EXPECT_THAT(mci.Texts(), ElementsAre("close all"));
-    EXPECT_EQ(LogLines().size(), lines);
-}
-
 TEST_F(TonePlayerTest, ANewToneClosesTheOneStillOpenEvenAfterAMissingFile) {
     player().PlayTone(tone);
     player().PlayTone(folder + "wav\\gone.wav");
@@ -105,23 +98,16 @@ TEST_F(TonePlayerTest, PackedTonesWithoutAudioAreRefused) {
     EXPECT_FALSE(files.Exists(scratch));
 }
 
-TEST_F(TonePlayerTest, UpperCaseExtensionsArePlainFilesPlayedAsTheyAre) {
-    files.files[folder + "x.QUILAR"] = "RIFF";
-    player().PlayTone(folder + "x.QUILAR");
-    EXPECT_EQ(mci.Texts()[0], Open(folder + "x.QUILAR"));
-}
-
-TEST_F(TonePlayerTest, TheDefaultPreviewPlaysFromWhereTheDefaultRings) {
-    app->shared.DefaultTone = "D:\\bell.wav";
-    files.files["D:\\bell.wav"] = "RIFF";
-    player().PlayDefaultTone(1);
-    EXPECT_EQ(mci.Texts()[0], Open("D:\\bell.wav"));
-}
-
-TEST_F(TonePlayerTest, ARingWhoseToneAndDefaultCannotPlayLogsBoth) {
+TEST_F(TonePlayerTest, ARingWhoseToneAndDefaultCannotPlayLogsBothAndThePreviewPlaysWhereTheDefaultRings) {
     player().RingTone(folder + "wav\\gone.wav");
     EXPECT_TRUE(Logged("Quillares: no such file: " + folder + "wav\\gone.wav"));
     EXPECT_EQ(LogLines().back(), "Quillares: the default tone cannot play either: " + folder + "wav\\default.wav");
+
+    app->shared.DefaultTone = "D:\\bell.wav";
+    files.files["D:\\bell.wav"] = "RIFF";
+    mci.commands.clear();
+    player().PlayDefaultTone(Command::PlayDefault);
+    EXPECT_EQ(mci.Texts()[0], Open("D:\\bell.wav"));
 }
 
 }  // namespace quill::test

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "core/base/Unicode.h"
 #include "core/platform/Multimedia.h"
 #include "core/platform/Process.h"
 #include "core/platform/Registry.h"
@@ -76,14 +77,7 @@ class FakeTextCodec : public TextCodec {
 public:
     std::string AnsiToUtf8(std::string_view bytes) override {
         std::string out;
-        for (unsigned char c : bytes) {
-            if (c < 0x80) {
-                out += static_cast<char>(c);
-            } else {
-                out += static_cast<char>(0xC0 | (c >> 6));
-                out += static_cast<char>(0x80 | (c & 0x3F));
-            }
-        }
+        for (unsigned char c : bytes) AppendUtf8(out, c);
         return out;
     }
     // Characters past Latin-1 become "?", as a code page without them would.

@@ -134,23 +134,23 @@ TEST_F(ToneCatalogueTest, FindShowsTheSearchWindowThenFillsTheListAndEnablesAppl
     ui.whileModal = [&](ui::Dialog&) { ADD_FAILURE() << "the search window must close itself"; };
     ui.onDoEvents = [&] {
         for (int num : {2, 3, 4})
-            if (app->window.ButtonState(num) != 3) enabledDuringSearch.insert(num);
+            if (app->window.ButtonState(CommandOf(num)) != 3) enabledDuringSearch.insert(num);
     };
-    app->commands.RunCommand(2);
+    app->commands.RunCommand(Command::Find);
     EXPECT_THAT(ui.calls, ::testing::Contains("ShowModal Form3"));
     EXPECT_TRUE(enabledDuringSearch.empty());
     EXPECT_THAT(app->window.toneTitles.Items(), ElementsAre("Bells", "Recording of anna"));
     EXPECT_EQ(app->window.toneTitles.ListIndex(), 0);
     EXPECT_TRUE(Logged("Quillares: 2 tones available"));
-    for (int num : {2, 3, 11}) EXPECT_NE(app->window.ButtonState(num), 3) << num;
+    for (int num : {2, 3, 11}) EXPECT_NE(app->window.ButtonState(CommandOf(num)), 3) << num;
 
     // Nothing anywhere: nothing to apply.
     files.files.erase(folder + "tones\\b.quilar");
     files.files.erase(folder + "wav\\rec_anna.wav");
-    app->window.Disable({11});
-    app->commands.RunCommand(2);
+    app->window.Disable({Command::Apply});
+    app->commands.RunCommand(Command::Find);
     EXPECT_EQ(Tones("number"), "0");
-    EXPECT_EQ(app->window.ButtonState(11), 3);
+    EXPECT_EQ(app->window.ButtonState(Command::Apply), 3);
 }
 
 TEST_F(ToneCatalogueTest, TheSearchWindowNamesWhatItSearches) {

@@ -27,7 +27,7 @@ struct AddSoundFileTest : OptionsFixture {
 TEST_F(AddSoundFileTest, TheChosenFileIsCopiedUnderAFreeNameListedAndSelected) {
     files.files[folder + "tones\\Own Song.mp3"] = "taken";
     files.files[*(ui.chosenFile = "D:\\Music\\Own Song.mp3")] = song;
-    app->commands.RunCommand(16);
+    app->commands.RunCommand(Command::AddSoundFile);
     EXPECT_EQ(files.files[folder + "tones\\Own Song.mp3"], "taken");
     EXPECT_EQ(files.files[folder + "tones\\Own Song (2).mp3"], song);
     EXPECT_FALSE(files.Exists(folder + "tones\\adding.tmp"));
@@ -48,9 +48,9 @@ TEST_F(AddSoundFileTest, ABadFileIsRefusedAndCancelChangesNothing) {
     for (const auto& [path, bytes] : cases) {
         files.files[path] = bytes;
         ui.chosenFile = path.empty() ? std::nullopt : std::optional(path);
-        app->commands.RunCommand(16);
+        app->commands.RunCommand(Command::AddSoundFile);
         EXPECT_EQ(TonesOnDisk(), 1) << bytes;
-        EXPECT_EQ(ini.Get(folder + app->shared.IniName, "tones", "number"), "1");
+        EXPECT_EQ(Get("number", "tones"), "1");
         EXPECT_EQ(ui.calls.back().ends_with(": Not a sound."), !path.empty());
     }
 }

@@ -33,7 +33,6 @@ struct ApplyTest : OptionsFixture {
                 }};
     }
     void Apply(int kind, int mode) { ui::ApplyToneToContacts(Services(), kind, mode); }
-    std::string Key(const std::string& key) { return ini.Get(folder + app->shared.IniName, "contacts", key); }
     std::string Tones(const std::string& name) { return folder + "tones\\" + name; }
     void Preview() {
         app->shared.SynthFile = Tones("tmp.quilar");
@@ -56,7 +55,7 @@ TEST_F(ApplyTest, TheDialogReadsItsTextsCancelsAndAsksBeforeAllContacts) {
         a.Click(a.cancel);
     };
     const std::string before = files.files[folder + app->shared.IniName];
-    app->commands.RunCommand(11);
+    app->commands.RunCommand(Command::Apply);
     EXPECT_EQ(ui.calls.back(), "Ask Whom for?: Really all?");
     EXPECT_EQ(files.files[folder + app->shared.IniName], before);
     EXPECT_TRUE(Logged("Quillares: apply tone"));
@@ -67,16 +66,16 @@ TEST_F(ApplyTest, TheDialogReadsItsTextsCancelsAndAsksBeforeAllContacts) {
         a.Click(a.applyTo[1]);
         a.Click(a.ok);
     };
-    app->commands.RunCommand(11);
-    for (auto h : {"ann", "eve"}) EXPECT_EQ(Key(std::string(h) + "_play"), "0") << h;
+    app->commands.RunCommand(Command::Apply);
+    for (auto h : {"ann", "eve"}) EXPECT_EQ(Get(std::string(h) + "_play"), "0") << h;
 }
 
 TEST_F(ApplyTest, KindsAndModesChooseTheFileAndTheContacts) {
     // Kind 1 with no catalogue row selected gives the default ringtone.
     Apply(1, 0);
-    EXPECT_EQ(Key("bob_play"), "1");
-    EXPECT_EQ(Key("bob_file"), app->shared.DefaultTone);
-    EXPECT_EQ(Key("ann_play"), "<missing>");
+    EXPECT_EQ(Get("bob_play"), "1");
+    EXPECT_EQ(Get("bob_file"), app->shared.DefaultTone);
+    EXPECT_EQ(Get("ann_play"), "<missing>");
 
     // Mode 2 takes only those whose kind reads as 0.
     Set("ann_play", "3");
@@ -85,9 +84,9 @@ TEST_F(ApplyTest, KindsAndModesChooseTheFileAndTheContacts) {
     const int saves = files.replacements;
     Apply(2, 2);
     EXPECT_EQ(files.replacements, saves + 1) << "one save for the whole run";
-    EXPECT_EQ(Key("ann_play"), "3");
-    EXPECT_EQ(Key("bob_play"), "1");
-    for (auto h : {"cy", "dee", "eve"}) EXPECT_EQ(Key(std::string(h) + "_file"), app->shared.RecordFile) << h;
+    EXPECT_EQ(Get("ann_play"), "3");
+    EXPECT_EQ(Get("bob_play"), "1");
+    for (auto h : {"cy", "dee", "eve"}) EXPECT_EQ(Get(std::string(h) + "_file"), app->shared.RecordFile) << h;
 }
 
 TEST_F(ApplyTest, ThePreviewMovesToAFreshNameASharedToneIsGivenAsItIsAndAFailedMoveGivesNothing) {
@@ -97,7 +96,7 @@ TEST_F(ApplyTest, ThePreviewMovesToAFreshNameASharedToneIsGivenAsItIsAndAFailedM
     Apply(3, 1);
     EXPECT_FALSE(files.Exists(Tones("tmp.quilar")));
     EXPECT_EQ(app->shared.SynthFile, Tones("bob42.quilar"));
-    for (auto h : {"ann", "cy", "eve"}) EXPECT_EQ(Key(std::string(h) + "_file"), Tones("bob42.quilar")) << h;
+    for (auto h : {"ann", "cy", "eve"}) EXPECT_EQ(Get(std::string(h) + "_file"), Tones("bob42.quilar")) << h;
     EXPECT_TRUE(synthesised.empty());
 
     app->window.contactNames.SetListIndex(0);  // Ann's panel shows the tone she shares with the others
@@ -106,7 +105,7 @@ TEST_F(ApplyTest, ThePreviewMovesToAFreshNameASharedToneIsGivenAsItIsAndAFailedM
     Preview();
     files.locked.insert(Tones("tmp.quilar"));
     Apply(3, 1);
-    EXPECT_EQ(Key("dee_file"), Tones("bob42.quilar"));
+    EXPECT_EQ(Get("dee_file"), Tones("bob42.quilar"));
 }
 
 TEST_F(ApplyTest, APersonalToneIsMadePerContactAndAFailureKeepsTheRestAsTheyWere) {
@@ -120,13 +119,13 @@ TEST_F(ApplyTest, APersonalToneIsMadePerContactAndAFailureKeepsTheRestAsTheyWere
     Apply(3, 1);
     EXPECT_EQ(files.replacements, saves + 1);
     EXPECT_EQ(synthesised, (std::vector<std::string>{"Ann", "Bob", "Cy"}));
-    EXPECT_EQ(Key("ann_file"), Tones("ann2.quilar"));
+    EXPECT_EQ(Get("ann_file"), Tones("ann2.quilar"));
     EXPECT_EQ(app->tones.ReadToneTitle(Tones("ann2.quilar")), "Hello Ann");
     EXPECT_EQ(app->tones.ReadToneTitle(Tones("bob3.quilar")), "Hello Bob");
     EXPECT_EQ(app->shared.SynthFile, Tones("bob3.quilar")) << "the selected contact's own tone is shown";
     EXPECT_FALSE(files.Exists(Tones("cy4.quilar"))) << "the partial file goes";
-    EXPECT_EQ(Key("cy_file"), "old.wav");
-    EXPECT_EQ(Key("dee_play"), "<missing>");
+    EXPECT_EQ(Get("cy_file"), "old.wav");
+    EXPECT_EQ(Get("dee_play"), "<missing>");
 }
 
 TEST_F(ApplyTest, EmptyListsAndExhaustedNamesWriteNothing) {

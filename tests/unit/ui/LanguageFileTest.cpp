@@ -2,27 +2,17 @@
 
 #include "core/base/LanguageTexts.h"
 #include "core/ui/LanguageFile.h"
-#include "fakes/FakeClock.h"
-#include "fakes/FakeSystem.h"
-#include "fakes/LogTexts.h"
-#include "tones/ReadWatchingFiles.h"
+#include "tones/ToneDisk.h"
 
 namespace quill::ui {
 namespace {
 
-struct LanguageDisk {
+struct LanguageDisk : test::ToneDisk {
     const std::string path = "C:\\Quillares\\english.txt";
-    test::ReadWatchingFiles files;
-    test::FakeClock clock;
-    Shared shared{.ProgramFolder = "C:\\Quillares\\"};
-    Log log{files, clock, shared};
-    test::FakeTextCodec codec;
-
     LanguageFile Read(const std::string& bytes) {
-        files.files[path] = bytes;
-        return LanguageFile::Read(files, codec, log, path);
+        disk.files[path] = bytes;
+        return LanguageFile::Read(disk, codec, log, path);
     }
-    std::vector<std::string> Logged() { return test::LogTexts(files.files[log.Path()]); }
 };
 
 using Lines = std::vector<std::pair<std::string, std::string>>;
@@ -60,14 +50,14 @@ TEST(LanguageFile, LineRules) {
 
 TEST(LanguageFile, MissingOrOversizedFileReadsAsEmpty) {
     LanguageDisk disk;
-    EXPECT_TRUE(LanguageFile::Read(disk.files, disk.codec, disk.log, "C:\\none.txt").Lines().empty());
+    EXPECT_TRUE(LanguageFile::Read(disk.disk, disk.codec, disk.log, "C:\\none.txt").Lines().empty());
     EXPECT_TRUE(disk.Logged().empty());
 
     EXPECT_EQ(disk.Read("a=" + std::string(LanguageFile::kMaxBytes - 2, 'x')).Lines().size(), 1u);
     EXPECT_TRUE(disk.Read("a=" + std::string(LanguageFile::kMaxBytes - 1, 'x')).Lines().empty());
     EXPECT_EQ(disk.Logged(),
               std::vector<std::string>{"Quillares: language file too large, not read: " + disk.path});
-    EXPECT_LE(disk.files.largestRead, LanguageFile::kMaxBytes + 1);
+    EXPECT_LE(disk.disk.largestRead, LanguageFile::kMaxBytes + 1);
 }
 
 TEST(LanguageTexts, TakesOnlyItsOwnKeys) {

@@ -43,11 +43,11 @@ TEST_F(LoadLanguageTest, WithoutAFileTheDesignCaptionsStayAndTheButtonsAreStillM
     }
 }
 
-TEST_F(LoadLanguageTest, ShutdownReleasesThePictureButtons) {
+TEST_F(LoadLanguageTest, ExitEndsTheProgramAndReleasesThePictureButtons) {
     Start();
-    app->commands.RunCommand(14);
+    app->commands.RunCommand(Command::Exit);
+    EXPECT_TRUE(app->Ended());
     EXPECT_EQ(app->window.buttons, nullptr);
-    EXPECT_TRUE(Logged("Quillares: END"));
 }
 
 }  // namespace

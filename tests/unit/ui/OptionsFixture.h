@@ -30,6 +30,9 @@ struct OptionsFixture : ::testing::Test, ProgramHarness {
     void Set(const std::string& key, const std::string& value, const std::string& section = "contacts") {
         ini.Set(folder + app->shared.IniName, section, key, value);
     }
+    std::string Get(const std::string& key, const std::string& section = "contacts") const {
+        return ini.Get(folder + app->shared.IniName, section, key);
+    }
     void Catalogue(std::initializer_list<const char*> names) {
         int i = 0;
         for (const char* name : names) {
@@ -40,7 +43,7 @@ struct OptionsFixture : ::testing::Test, ProgramHarness {
         }
         Set("number", std::to_string(i), "tones");
     }
-    int State(int num) const { return app->window.ButtonState(num); }
+    int State(int num) const { return app->window.ButtonState(CommandOf(num)); }
     // Only the listed buttons are compared.
     std::map<int, int> States(const std::map<int, int>& expected) const {
         std::map<int, int> got;
@@ -49,6 +52,6 @@ struct OptionsFixture : ::testing::Test, ProgramHarness {
     }
 };
 
-constexpr int E = 0, D = 3;
+constexpr int E = ui::kNormal, D = ui::kDisabled;
 
 }  // namespace quill::test

@@ -88,7 +88,7 @@ TEST_F(ProgressWindowTest, GenerateMakesAPlayableContainerOfTheShownContactsText
     app->window.contactName.SetCaption("Anna");
     app->window.synthesisText.SetText("Hello CONTACT,\r\ncall contact");
     net.answers[speech] = {MakeWave(1200)};
-    app->commands.RunCommand(8);
+    app->commands.RunCommand(Command::Synthesize);
     EXPECT_EQ(app->synthesis.SynthText, "Hello Anna, call contact");
     const std::string tone = folder + "tones\\tmp.quilar";
     EXPECT_EQ(app->shared.SynthFile, tone);
@@ -97,7 +97,7 @@ TEST_F(ProgressWindowTest, GenerateMakesAPlayableContainerOfTheShownContactsText
 
     // An answer that is no wave is thrown away like a failed one.
     net.answers[speech] = {std::string(1200, 'x')};
-    app->commands.RunCommand(8);
+    app->commands.RunCommand(Command::Synthesize);
     EXPECT_EQ(app->shared.SynthFile, "");
     EXPECT_FALSE(files.files.count(tone));
     EXPECT_EQ(State(8), E);

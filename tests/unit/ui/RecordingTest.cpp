@@ -24,7 +24,7 @@ struct RecordingTest : OptionsFixture {
         app->window.contactNames.SetListIndex(0);
         app->window.SelectKind(2);
     }
-    void Run(int num) { app->commands.RunCommand(num); }
+    void Run(int num) { app->commands.RunCommand(CommandOf(num)); }
     void Position(const std::string& reply) { mci.replies["status capture position"] = reply; }
     bool Recording() const { return app->recorder.IsRecording(); }
     std::string Caption() const { return app->window.recordingTime.Caption(); }

@@ -13,7 +13,7 @@ TEST_F(ServerCheckTest, FirstReadFillsTheVoicesAndLinksLaterOnesKeepTheChosenVoi
     EXPECT_EQ(s.VoiceIds, (std::vector<std::string>{"en-us16", "de8"}));
     EXPECT_EQ(app->window.voices.ListIndex(), 0);
     EXPECT_EQ(s.SynthUrl, speech);
-    EXPECT_EQ(Window("webupdate") + " " + Window("webguide") + " " + Window("skypetones"),
+    EXPECT_EQ(Get("webupdate", "window") + " " + Get("webguide", "window") + " " + Get("skypetones", "window"),
               "http://h/update http://h/guide http://h/ringtones");
     EXPECT_TRUE(Logged("Quillares: server request OK note"));
     EXPECT_FALSE(s.ServerBusy);
@@ -25,7 +25,7 @@ TEST_F(ServerCheckTest, FirstReadFillsTheVoicesAndLinksLaterOnesKeepTheChosenVoi
     EXPECT_EQ(app->window.voices.ListIndex(), 1);
     EXPECT_EQ(s.SynthUrl, "http://other/speech?Item=");
     // The file had no link lines: the pages stay as they were.
-    EXPECT_EQ(Window("webguide"), "http://h/guide");
+    EXPECT_EQ(Get("webguide", "window"), "http://h/guide");
 }
 
 TEST_F(ServerCheckTest, NewerVersionsAskOrDemandTheUpdate) {
@@ -81,9 +81,9 @@ TEST_F(ServerCheckTest, AddressesOtherThanWebPagesAreLoggedAndIgnored) {
     app->synthesis.SynthUrl = "http://kept/?Item=";
     EXPECT_TRUE(app->synthesis.ReadServerDB());
     EXPECT_EQ(app->synthesis.SynthUrl, "http://kept/?Item=");
-    EXPECT_EQ(Window("web"), "http://h/");
-    EXPECT_EQ(Window("webupdate"), "<missing>");
-    EXPECT_EQ(Window("webguide"), "<missing>");
+    EXPECT_EQ(Get("web", "window"), "http://h/");
+    EXPECT_EQ(Get("webupdate", "window"), "<missing>");
+    EXPECT_EQ(Get("webguide", "window"), "<missing>");
     EXPECT_TRUE(shell.opened.empty());
     EXPECT_TRUE(Logged("Quillares: ignored server address for webupdate: cmd.exe /c calc"));
 }

@@ -28,7 +28,6 @@ struct ServerFixture : OptionsFixture {
         InfoLines({version, required, "note", speech, "-", "2", "Anna (US)", "en-us16", "Bert (DE)", "de8", "http://h/",
               "http://h/update", "-", "http://h/guide", "-", "http://h/ringtones"});
     }
-    std::string Window(const std::string& key) { return ini.Get(folder + app->shared.IniName, "window", key); }
 };
 
 }  // namespace quill::test

@@ -24,10 +24,7 @@ struct SkypeEventsDialogTest : OptionsFixture {
     // Opens the dialog with command 15; user acts while it is up.
     void Open(std::function<void(SkypeEventsDialog&)> user) {
         ui.whileModal = [&](ui::Dialog& d) { user(dynamic_cast<SkypeEventsDialog&>(d)); };
-        app->commands.RunCommand(15);
-    }
-    std::string Switch(const std::string& word) {
-        return ini.Get(folder + app->shared.IniName, "wav", "user_" + word + "_play");
+        app->commands.RunCommand(Command::Events);
     }
 };
 
@@ -47,7 +44,7 @@ TEST_F(SkypeEventsDialogTest, OpensWithLenientSwitchesAndLanguageCaptionsSilentl
     });
     for (auto [word, value] : {std::pair{"online", "0"}, {"away", "1"}, {"na", "1"}, {"dnd", "1"},
                                {"invisible", "0"}, {"loggedout", "0"}, {"msg", "0"}, {"finished", "0"}})
-        EXPECT_EQ(Switch(word), value) << word;
+        EXPECT_EQ(Get("user_" + std::string(word) + "_play", "wav"), value) << word;
     int saved = 0;
     for (auto& line : LogLines()) saved += line == "Quillares: save events";
     EXPECT_EQ(saved, 1);
