@@ -7,9 +7,16 @@
 #include "win32/AcmMp3Decoder.h"
 #include "win32/OptionsWindowView.h"
 #include "win32/Twips.h"
+#include "win32/Win32Clock.h"
 #include "win32/Win32Files.h"
+#include "win32/Win32FolderWatch.h"
 #include "win32/Win32Internet.h"
-#include "win32/Win32System.h"
+#include "win32/Win32Multimedia.h"
+#include "win32/Win32Process.h"
+#include "win32/Win32Registry.h"
+#include "win32/Win32Shell.h"
+#include "win32/Win32SkypeWire.h"
+#include "win32/Win32TextCodec.h"
 #include "win32/Win32UiHost.h"
 
 namespace {

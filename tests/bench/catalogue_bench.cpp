@@ -7,6 +7,7 @@
 #include "WineSettings.h"
 #include "core/audio/TonePlayer.h"
 #include "core/base/LanguageTexts.h"
+#include "core/platform/Multimedia.h"
 #include "core/platform/UiHost.h"
 #include "core/tones/ToneCatalogue.h"
 #include "core/tones/ToneContainer.h"
@@ -15,6 +16,7 @@
 #include "core/ui/ToneList.h"
 #include "win32/AcmMp3Decoder.h"
 #include "win32/ControlMirror.h"
+#include "win32/Win32Registry.h"
 
 namespace {
 
