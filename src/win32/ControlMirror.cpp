@@ -1,5 +1,7 @@
 #include "win32/ControlMirror.h"
 
+#include <map>
+
 #include "win32/Twips.h"
 #include "win32/Utf.h"
 
@@ -9,17 +11,53 @@ namespace {
 
 // The messages of a list box, or of a drop-down list for a ComboBox.
 struct ListMessages {
-    UINT count, add, reset, select, remove, insert;
+    UINT count, add, reset, select, remove, insert, selected;
 };
-constexpr ListMessages kListBox{LB_GETCOUNT, LB_ADDSTRING, LB_RESETCONTENT, LB_SETCURSEL, LB_DELETESTRING, LB_INSERTSTRING};
-constexpr ListMessages kComboBox{CB_GETCOUNT, CB_ADDSTRING, CB_RESETCONTENT, CB_SETCURSEL, CB_DELETESTRING, CB_INSERTSTRING};
+constexpr ListMessages kListBox{LB_GETCOUNT,     LB_ADDSTRING,    LB_RESETCONTENT, LB_SETCURSEL,
+                                LB_DELETESTRING, LB_INSERTSTRING, LB_GETCURSEL};
+constexpr ListMessages kComboBox{CB_GETCOUNT,     CB_ADDSTRING,    CB_RESETCONTENT, CB_SETCURSEL,
+                                 CB_DELETESTRING, CB_INSERTSTRING, CB_GETCURSEL};
 
 const ListMessages& MessagesOf(const ui::ListBox& list) {
     return dynamic_cast<const ui::ComboBox*>(&list) ? kComboBox : kListBox;
 }
 
+// Rows changed one by one (thousands of names streaming in) reach the real list a batch at a
+// time, once the thread's queue is idle: one repaint and one scroll bar update a batch, not a row.
+struct PendingRows {
+    const ListMessages* messages;
+    std::map<int, std::wstring> texts;
+};
+std::map<HWND, PendingRows> pendingRows;
+UINT_PTR flushTimer = 0;
+
+void CALLBACK FlushRows(HWND, UINT, UINT_PTR, DWORD) {
+    KillTimer(nullptr, flushTimer);
+    flushTimer = 0;
+    auto pending = std::move(pendingRows);
+    pendingRows.clear();
+    for (const auto& [hwnd, rows] : pending) {
+        if (!IsWindow(hwnd)) continue;
+        const ListMessages& m = *rows.messages;
+        const auto count = static_cast<int>(SendMessageW(hwnd, m.count, 0, 0));
+        const auto selected = static_cast<int>(SendMessageW(hwnd, m.selected, 0, 0));
+        SendMessageW(hwnd, WM_SETREDRAW, FALSE, 0);
+        for (const auto& [row, text] : rows.texts) {
+            if (row >= count) continue;
+            SendMessageW(hwnd, m.remove, static_cast<WPARAM>(row), 0);
+            SendMessageW(hwnd, m.insert, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(text.c_str()));
+        }
+        // Taking a row out took its selection with it.
+        if (rows.texts.count(selected) != 0) SendMessageW(hwnd, m.select, static_cast<WPARAM>(selected), 0);
+        SendMessageW(hwnd, WM_SETREDRAW, TRUE, 0);
+        InvalidateRect(hwnd, nullptr, TRUE);
+    }
+}
+
 void MirrorItems(const ui::ListBox& list, HWND hwnd) {
     const auto& m = MessagesOf(list);
+    // Every row comes from the model now, the waiting ones with them.
+    pendingRows.erase(hwnd);
     auto shown = static_cast<int>(SendMessageW(hwnd, m.count, 0, 0));
     const auto& items = list.Items();
     // A list that grew by one row gets that row alone instead of a refill.
@@ -41,10 +79,12 @@ void MirrorRow(const ui::ListBox& list, HWND hwnd) {
         MirrorItems(list, hwnd);
         return;
     }
-    SendMessageW(hwnd, m.remove, static_cast<WPARAM>(row), 0);
-    SendMessageW(hwnd, m.insert, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(Wide(list.Item(row)).c_str()));
-    // Taking the row out took its selection with it.
-    if (list.ListIndex() == row) SendMessageW(hwnd, m.select, static_cast<WPARAM>(row), 0);
+    auto& rows = pendingRows[hwnd];
+    rows.messages = &m;
+    rows.texts[row] = Wide(list.Item(row));
+    if (flushTimer == 0) flushTimer = SetTimer(nullptr, 0, USER_TIMER_MINIMUM, FlushRows);
+    // Without a timer the row goes in at once.
+    if (flushTimer == 0) FlushRows(nullptr, 0, 0, 0);
 }
 
 void Apply(ui::Control& model, HWND hwnd, ui::Prop p) {

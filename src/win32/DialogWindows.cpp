@@ -105,17 +105,7 @@ DialogWindows::Live* DialogWindows::Open(ui::Dialog& d) {
         HFONT font = fonts.plain;
         if (auto* t = dynamic_cast<ui::Timer*>(&c)) {
             live->children.push_back(nullptr);
-            HWND owner = live->hwnd;
-            auto id = static_cast<UINT_PTR>(kFirstId + i);
-            t->SetListener([owner, id](ui::Control& m, ui::Prop p) {
-                if (p != ui::Prop::Enabled) return;
-                auto& timer = static_cast<ui::Timer&>(m);
-                if (timer.Enabled())
-                    SetTimer(owner, id, static_cast<UINT>(timer.Interval()), nullptr);
-                else
-                    KillTimer(owner, id);
-            });
-            if (t->Enabled()) SetTimer(owner, id, static_cast<UINT>(t->Interval()), nullptr);
+            MirrorTimer(*t, live->hwnd, static_cast<UINT_PTR>(kFirstId + i));
             continue;
         }
         if (auto* b = dynamic_cast<ui::Button*>(&c)) {

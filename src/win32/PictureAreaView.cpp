@@ -10,6 +10,7 @@
 #include "win32/ControlMirror.h"
 #include "win32/Twips.h"
 #include "win32/Utf.h"
+#include "win32/WindowClass.h"
 
 namespace quill::win32 {
 
@@ -27,29 +28,15 @@ HBITMAP Strip(const std::string& path) {
     return bitmap;
 }
 
-void Register(HINSTANCE instance) {
-    static bool done = false;
-    if (done) return;
-    WNDCLASSEXW cls{};
-    cls.cbSize = sizeof cls;
-    cls.lpfnWndProc = DefWindowProcW;
-    cls.hInstance = instance;
-    cls.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32649));  // the hand
-    cls.lpszClassName = kClass;
-    RegisterClassExW(&cls);
-    done = true;
-}
-
 }  // namespace
 
 PictureAreaView::PictureAreaView(HINSTANCE instance, HWND parent, HWND tips, ui::PictureArea& model,
                                  ui::OptionsCommands& commands, int index)
     : tips_(tips), model_(model), commands_(commands), index_(index) {
-    Register(instance);
+    RegisterWindowClass(instance, kClass, &Proc, false, MAKEINTRESOURCEW(32649));  // the hand
     hwnd_ = CreateWindowExW(0, kClass, L"", WS_CHILD | WS_CLIPSIBLINGS, 0, 0, 32, 32, parent, nullptr, instance,
                             nullptr);
     SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Proc));
 
     TTTOOLINFOW tool{};
     tool.cbSize = sizeof tool;

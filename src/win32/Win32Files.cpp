@@ -20,6 +20,13 @@ struct Handle {
     bool ok() const { return h != INVALID_HANDLE_VALUE; }
 };
 
+bool IsLog(const std::string& path) {
+    constexpr std::string_view kLog = ".log";
+    return path.size() >= kLog.size() &&
+           std::equal(kLog.begin(), kLog.end(), path.end() - static_cast<std::ptrdiff_t>(kLog.size()),
+                      [](char a, char b) { return a == (b >= 'A' && b <= 'Z' ? b - 'A' + 'a' : b); });
+}
+
 bool WriteAll(HANDLE h, std::string_view bytes) {
     while (!bytes.empty()) {
         DWORD chunk = static_cast<DWORD>(bytes.size() > 1u << 20 ? 1u << 20 : bytes.size());
@@ -37,17 +44,23 @@ bool Win32Files::Exists(const std::string& path) {
     return a != INVALID_FILE_ATTRIBUTES && !(a & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-bool Win32Files::Delete(const std::string& path) { return DeleteFileW(Wide(path).c_str()) != 0; }
+bool Win32Files::Delete(const std::string& path) {
+    Release();
+    return DeleteFileW(Wide(path).c_str()) != 0;
+}
 
 bool Win32Files::ClearAttributes(const std::string& path) {
+    Release();
     return SetFileAttributesW(Wide(path).c_str(), FILE_ATTRIBUTE_NORMAL) != 0;
 }
 
 bool Win32Files::Copy(const std::string& from, const std::string& to) {
+    Release();
     return CopyFileW(Wide(from).c_str(), Wide(to).c_str(), FALSE) != 0;
 }
 
 bool Win32Files::Rename(const std::string& from, const std::string& to) {
+    Release();
     return MoveFileW(Wide(from).c_str(), Wide(to).c_str()) != 0;
 }
 
@@ -58,6 +71,7 @@ std::optional<std::uint64_t> Win32Files::Size(const std::string& path) {
 }
 
 std::optional<FileStamp> Win32Files::Stamp(const std::string& path) {
+    Release();
     WIN32_FILE_ATTRIBUTE_DATA data;
     if (!GetFileAttributesExW(Wide(path).c_str(), GetFileExInfoStandard, &data)) return std::nullopt;
     return FileStamp{(static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow,
@@ -66,6 +80,7 @@ std::optional<FileStamp> Win32Files::Stamp(const std::string& path) {
 }
 
 std::optional<std::string> Win32Files::Read(const std::string& path, std::uint64_t offset, std::size_t maxBytes) {
+    Release();
     Handle f(CreateFileW(Wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
                          FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!f.ok()) return std::nullopt;
@@ -91,11 +106,13 @@ std::optional<std::string> Win32Files::Read(const std::string& path, std::uint64
 }
 
 bool Win32Files::Write(const std::string& path, std::string_view bytes) {
+    Release();
     Handle f(CreateFileW(Wide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     return f.ok() && WriteAll(f.h, bytes);
 }
 
 bool Win32Files::ReplaceAtomically(const std::string& path, std::string_view bytes) {
+    Release();
     const std::wstring target = Wide(path);
     // A read-only file keeps its contents, as it would against a plain write.
     DWORD attributes = GetFileAttributesW(target.c_str());
@@ -120,9 +137,31 @@ bool Win32Files::ReplaceAtomically(const std::string& path, std::string_view byt
 }
 
 bool Win32Files::Append(const std::string& path, std::string_view bytes) {
+    if (IsLog(path)) return AppendToHeld(path, bytes);
+    Release();
     Handle f(CreateFileW(Wide(path).c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
                          FILE_ATTRIBUTE_NORMAL, nullptr));
     return f.ok() && WriteAll(f.h, bytes);
+}
+
+bool Win32Files::AppendToHeld(const std::string& path, std::string_view bytes) {
+    if (held_ == INVALID_HANDLE_VALUE || path != heldPath_) {
+        Release();
+        held_ = CreateFileW(Wide(path).c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (held_ == INVALID_HANDLE_VALUE) return false;
+        heldPath_ = path;
+    }
+    // Straight to the system, no buffer of the program's own: a line written survives a crash.
+    if (WriteAll(held_, bytes)) return true;
+    Release();  // the next line tries a fresh handle
+    return false;
+}
+
+void Win32Files::Release() {
+    if (held_ == INVALID_HANDLE_VALUE) return;
+    CloseHandle(held_);
+    held_ = INVALID_HANDLE_VALUE;
 }
 
 std::string Win32Files::ShortPath(const std::string& path) {

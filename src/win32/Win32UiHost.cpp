@@ -10,18 +10,6 @@
 
 namespace quill::win32 {
 
-void Win32UiHost::InstallWindowProc() {
-    if (old_) return;
-    old_ = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(hook_)));
-}
-
-void Win32UiHost::RestoreWindowProc() {
-    if (!old_) return;
-    SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(old_));
-    old_ = nullptr;
-}
-
 bool Win32UiHost::AddTrayIcon(const TrayIconData& icon) {
     NOTIFYICONDATAA data{};
     data.cbSize = NOTIFYICONDATAA_V1_SIZE;  // the 64-character tip

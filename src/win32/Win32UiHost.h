@@ -8,12 +8,10 @@ namespace quill::win32 {
 
 class Win32UiHost : public UiHost {
 public:
-    // hook: the program's procedure put in front of the window's own.
-    Win32UiHost(HINSTANCE instance, HWND& window, WNDPROC hook)
-        : window_(window), hook_(hook), dialogs_(instance, window) {}
+    Win32UiHost(HINSTANCE instance, HWND& window) : window_(window), dialogs_(instance, window) {}
 
-    void InstallWindowProc() override;
-    void RestoreWindowProc() override;
+    void InstallWindowProc() override { routed_ = true; }
+    void RestoreWindowProc() override { routed_ = false; }
     bool AddTrayIcon(const TrayIconData& icon) override;
     bool DeleteTrayIcon(unsigned id) override;
     void BringToForeground() override;
@@ -31,15 +29,14 @@ public:
     // The message loop's share of the dialogs: their keyboard navigation.
     bool PreTranslate(MSG& msg) { return dialogs_.PreTranslate(msg); }
 
-    // OldWindowProc
-    WNDPROC OldWindowProc() const { return old_; }
+    // True from InstallWindowProc to RestoreWindowProc: the window's messages go to the program first.
+    bool Routed() const { return routed_; }
 
     static constexpr UINT kDestroyMessage = WM_APP + 1;
 
 private:
     HWND& window_;
-    WNDPROC hook_;
-    WNDPROC old_ = nullptr;
+    bool routed_ = false;
     DialogWindows dialogs_;
 };
 

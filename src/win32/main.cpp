@@ -7,9 +7,16 @@
 #include "win32/AcmMp3Decoder.h"
 #include "win32/OptionsWindowView.h"
 #include "win32/Twips.h"
+#include "win32/Win32Clock.h"
 #include "win32/Win32Files.h"
+#include "win32/Win32FolderWatch.h"
 #include "win32/Win32Internet.h"
-#include "win32/Win32System.h"
+#include "win32/Win32Multimedia.h"
+#include "win32/Win32Process.h"
+#include "win32/Win32Registry.h"
+#include "win32/Win32Shell.h"
+#include "win32/Win32SkypeWire.h"
+#include "win32/Win32TextCodec.h"
 #include "win32/Win32UiHost.h"
 
 namespace {
@@ -21,24 +28,19 @@ Quillares* g_app = nullptr;
 Win32UiHost* g_ui = nullptr;
 OptionsWindowView* g_view = nullptr;
 
-// WindowProc: put in front of the options window's own procedure at start-up.
-LRESULT CALLBACK HookProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    WindowMessage m{msg, wParam, lParam, {}};
-    if (msg == WM_COPYDATA) {
-        auto* record = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
-        if (record && record->lpData && record->cbData > 0)
-            m.copyData = std::string_view(static_cast<const char*>(record->lpData), record->cbData);
-    }
-    if (g_app) {
-        if (auto result = g_app->WindowProc(m)) return *result;
-    }
-    WNDPROC old = g_ui ? g_ui->OldWindowProc() : nullptr;
-    return old ? CallWindowProcW(old, hwnd, msg, wParam, lParam) : DefWindowProcW(hwnd, msg, wParam, lParam);
-}
-
-// The options window's own procedure (OldWindowProc once the hook is in).
+// The options window's procedure: while the program routes them, its messages go to the core
+// first; what it leaves is the window's own.
 LRESULT CALLBACK FormProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (!g_app) return DefWindowProcW(hwnd, msg, wParam, lParam);
+    if (g_ui && g_ui->Routed()) {
+        WindowMessage m{msg, wParam, lParam, {}};
+        if (msg == WM_COPYDATA) {
+            auto* record = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
+            if (record && record->lpData && record->cbData > 0)
+                m.copyData = std::string_view(static_cast<const char*>(record->lpData), record->cbData);
+        }
+        if (auto result = g_app->WindowProc(m)) return *result;
+    }
     switch (msg) {
         case WM_TIMER:
             if (wParam == OptionsWindowView::kTimer1) g_app->OnTimer1();
@@ -95,7 +97,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     Win32Clock clock;
     Win32SkypeWire wire;
     Win32Multimedia mci(view.main);
-    Win32UiHost ui(instance, view.main, HookProc);
+    Win32UiHost ui(instance, view.main);
     Win32Shell shell;
     Win32TextCodec codec;
     Win32Process process;

@@ -16,6 +16,7 @@
 #include "fakes/FakeUiHost.h"
 #include "win32/AcmMp3Decoder.h"
 #include "win32/ControlMirror.h"
+#include "win32/Win32Registry.h"
 
 namespace {
 

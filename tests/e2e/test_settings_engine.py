@@ -39,6 +39,11 @@ class SettingsEngine(harness.E2E):
         self.assertEqual(p.returncode, 0, out[-4000:])
         self.assertRegex(out, r"differential: \d+ cases, \d+ reads, \d+ file comparisons, 0 mismatches")
 
+    def test_the_log_starts_over_when_full_and_keeps_the_lines_after(self):
+        p = self.wine("log_start_over.exe", harness.winpath(self.case.folder))
+        out, _ = p.communicate(timeout=600)
+        self.assertEqual(p.returncode, 0, out[-2000:])
+
     def test_a_kill_during_a_batch_leaves_every_key_old_or_new(self):
         ini = self.case.path("Quillares.ini")
         marker = self.case.path("writer.started")

@@ -8,8 +8,9 @@
 #include "core/base/Settings.h"
 #include "core/base/Text.h"
 #include "win32/Utf.h"
+#include "win32/Win32Clock.h"
 #include "win32/Win32Files.h"
-#include "win32/Win32System.h"
+#include "win32/Win32TextCodec.h"
 
 namespace quill::wine {
 

@@ -20,12 +20,9 @@ void LogOutput::Write(LogKind kind, std::string_view text) {
     GetLocalTime(&now);
     const TimeOfDay time{now.wHour, now.wMinute, now.wSecond, now.wMilliseconds};
     const std::string line = FormatLogLine(time, kind, text) + "\n";
-    std::fwrite(line.data(), 1, line.size(), stdout);
-    std::fflush(stdout);
-    if (file_ != nullptr) {
-        std::fwrite(line.data(), 1, line.size(), file_);
-        std::fflush(file_);
-    }
+    std::FILE* to = file_ != nullptr ? file_ : stdout;
+    std::fwrite(line.data(), 1, line.size(), to);
+    std::fflush(to);
 }
 
 }  // namespace skypesim

@@ -7,8 +7,9 @@
 
 namespace skypesim {
 
-// Every traffic line goes to stdout and, when asked, to a log file; flushed per line so a
-// killed simulator leaves a complete log.
+// Every traffic line goes to the log file when one is asked for, else to stdout; flushed per
+// line so a killed simulator leaves a complete log. Not both: with thousands of contacts the
+// second copy was a write per message for nobody.
 class LogOutput {
 public:
     LogOutput() = default;
