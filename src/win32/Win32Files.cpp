@@ -147,8 +147,9 @@ bool Win32Files::Append(const std::string& path, std::string_view bytes) {
 bool Win32Files::AppendToHeld(const std::string& path, std::string_view bytes) {
     if (held_ == INVALID_HANDLE_VALUE || path != heldPath_) {
         Release();
-        held_ = CreateFileW(Wide(path).c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
-                            FILE_ATTRIBUTE_NORMAL, nullptr);
+        // Others may still read or delete the log while the program holds it open.
+        held_ = CreateFileW(Wide(path).c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr,
+                            OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
         if (held_ == INVALID_HANDLE_VALUE) return false;
         heldPath_ = path;
     }
