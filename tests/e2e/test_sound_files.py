@@ -48,7 +48,7 @@ class SoundFilesTest(OptionsWindowUser, E2E):
                           for i in (1, 2)}, {"Harbour Song": tones + "\\harbour.mp3", "Evening Birds": tones + "\\evening.ogg"})
 
         self.click(add)
-        wait_until(lambda: c.poke("open-file", "Open", winpath(music + "/harbour.mp3")).returncode == 0, 30,
+        wait_until(lambda: c.poke("open-file", "Open", winpath(music + "/harbour.mp3")).returncode == 0, 60,
                    what="the Open dialog")
         c.wait_log("Quillares: sound file added: " + tones + "\\harbour (2).mp3")
         self.assertIn(["Harbour Song", "Evening Birds", "Harbour Song"], [l.items for l in self.shown("ListBox")])
