@@ -291,13 +291,27 @@ class E2E(unittest.TestCase):
     def xdotool(self, *args):
         return subprocess.run(["xdotool", *args], env=self.case.session.env, capture_output=True, text=True).stdout
 
+    def geometry(self, window):
+        """left, top, width, height of an X window."""
+        text = self.xdotool("getwindowgeometry", window)
+        x, y = (int(v) for v in text.split("Position: ")[1].split(" ")[0].split(","))
+        return (x, y) + tuple(int(v) for v in text.split("Geometry: ")[1].split()[0].split("x"))
+
     def click_icon(self, *click):
-        """Clicks the icon in Wine's own system tray window; where the pointer is."""
+        """Clicks the icon in Wine's own system tray window."""
         tray = wait_until(lambda: self.xdotool("search", "--name", "^Wine System Tray$").split(), what="the tray")
-        geometry = self.xdotool("getwindowgeometry", tray[0])
-        x, y = (int(v) for v in geometry.split("Position: ")[1].split(" ")[0].split(","))
+        x, y, _, _ = self.geometry(tray[0])
         self.xdotool("mousemove", str(x + 10), str(y + 10), "click", *click)
-        return x + 10, y + 10
+
+    def exit_from_the_tray_menu(self):
+        self.click_icon("1")
+        self.case.wait_log("Quillares: show pop-up menu")
+        # The menu opens where the pointer is when it shows, a window without a name; Exit is its last line.
+        shown = lambda: self.xdotool("search", "--onlyvisible", "--name", "").split()  # noqa: E731
+        menu = wait_until(lambda: [self.geometry(w) for w in shown()
+                                   if not self.xdotool("getwindowname", w).strip() and self.geometry(w)[2] < 400], 20,
+                          what="the tray menu")[0]
+        self.xdotool("mousemove", str(menu[0] + menu[2] // 2), str(menu[1] + menu[3] - 10), "click", "1")
 
 
 TITLE = "Quill Test Options"

@@ -88,11 +88,7 @@ class SlowServerTest(ServerUser, E2E):
             if way == "marker":
                 open(c.path("install.ini"), "w").close()
             elif way == "exit":
-                x, y = self.click_icon("1")
-                c.wait_log("Quillares: show pop-up menu")  # then Exit, about 36 pixels below the pointer
-                wait_until(lambda: "Quillares: END" in c.log_lines()
-                           or self.xdotool("mousemove", str(x + 25), str(y + 36), "click", "1") and False, 60,
-                           what=f"Exit, round {round}")
+                self.exit_from_the_tray_menu()
             self.ends_cleanly(app, f"round {round} ({way})")
             open(os.path.join(c.session.env["WINEPREFIX"], "drive_c", f"done{round}"), "w").close()
             c.wait_exit(sim)
