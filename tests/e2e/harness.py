@@ -1,9 +1,10 @@
 """Runs Quillares.exe and skype-sim.exe under Wine and Xvfb, and reads what they leave behind.
 
-One display and one Wine prefix serve the whole run; every case gets a fresh copy of the
-program folder and ends with all Wine processes of the prefix killed. Wine's crash dialog is
-off in the prefix, so a crashed program ends at once and says "Unhandled" in its output; every
-wait looks for that while a case is under way and fails the test with the crash text.
+Each process running tests has one display and one Wine prefix, copied from the run's template;
+every case gets a fresh copy of the program folder and ends with all Wine processes of the prefix
+killed. Wine's crash dialog is off in the prefix, so a crashed program ends at once and says
+"Unhandled" in its output; every wait looks for that while a case is under way and fails the test
+with the crash text.
 """
 import os
 import re
@@ -20,14 +21,7 @@ DIST = os.path.join(ROOT, "build", "dist")
 LIMIT = 60.0  # seconds for anything the programs are waited for
 CRASH_LINES = 40  # of a crashed program's output, from its "Unhandled" line
 CRASH_REPORT_WAIT = 5.0  # seconds for Wine's debugger to finish its crash report
-
-
-def free_display():
-    for n in range(70, 200):
-        if not os.path.exists(f"/tmp/.X11-unix/X{n}") and not os.path.exists(f"/tmp/.X{n}-lock"):
-            return n
-    raise RuntimeError("no free X display")
-
+TEMPLATE = None  # a booted prefix that sessions copy instead of booting their own
 
 CASE = None  # the case under way: every wait fails at once when one of its programs has crashed
 
@@ -44,6 +38,21 @@ def wait_until(condition, timeout=LIMIT, what="condition"):
     raise AssertionError(f"timed out after {timeout:.0f} s waiting for {what}")
 
 
+def ini_values(path):
+    """{(section, key): value} of a settings file in lower case, the first of duplicates kept; and the number
+    of key lines."""
+    values, lines, section = {}, 0, None
+    for line in open(path, encoding="cp1252", errors="replace").read().splitlines():
+        s = line.strip()
+        if s.startswith("[") and s.endswith("]"):
+            section = s[1:-1].lower()
+        elif "=" in s:
+            k, v = s.split("=", 1)
+            values.setdefault((section, k.strip().lower()), v.strip())
+            lines += 1
+    return values, lines
+
+
 def winpath(path):
     return "Z:" + os.path.abspath(path).replace("/", "\\")
 
@@ -53,25 +62,40 @@ class WineSession:
 
     def __init__(self):
         self.root = tempfile.mkdtemp(prefix="quillares-e2e-")
-        self.display = free_display()
-        self.xvfb = subprocess.Popen(
-            ["Xvfb", f":{self.display}", "-screen", "0", "1280x800x24", "-nolisten", "tcp"],
-            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        wait_until(lambda: os.path.exists(f"/tmp/.X11-unix/X{self.display}"), 20, "Xvfb")
+        # Xvfb picks a free display itself and names it once it takes connections.
+        ready, told = os.pipe()
+        self.xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(told), "-screen", "0", "1280x800x24", "-nolisten",
+                                      "tcp"], pass_fds=(told,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        os.close(told)
+        with os.fdopen(ready) as f:
+            display = f.readline().strip()
+        if not display:
+            raise RuntimeError("Xvfb did not start")
         home = os.path.join(self.root, "home")
         os.makedirs(home)
         self.sound = os.path.join(self.root, "sound.raw")
         with open(os.path.join(home, ".asoundrc"), "w") as f:
             f.write('pcm.!default { type file slave.pcm "null" file "%s" format "raw" truncate false }\n'
                     % self.sound)
-        self.env = dict(os.environ, WINEPREFIX=os.path.join(self.root, "prefix"), WINEDEBUG="-all",
-                        DISPLAY=f":{self.display}", HOME=home, WINEDLLOVERRIDES="mscoree,mshtml=")
+        self.prefix = os.path.join(self.root, "prefix")
+        self.env = dict(os.environ, WINEPREFIX=self.prefix, WINEDEBUG="-all", DISPLAY=f":{display}", HOME=home,
+                        WINEDLLOVERRIDES="mscoree,mshtml=")
+        if TEMPLATE:
+            # The system's libraries, most of the prefix, are only read: linked, not copied.
+            system32 = os.path.join(TEMPLATE, "drive_c", "windows", "system32")
+            shutil.copytree(TEMPLATE, self.prefix, symlinks=True,
+                            ignore=lambda folder, names: ["system32"] if folder == os.path.dirname(system32) else [])
+            shutil.copytree(system32, os.path.join(self.prefix, "drive_c", "windows", "system32"), symlinks=True,
+                            copy_function=os.link)
+            return
         subprocess.run(["wineboot", "-i"], env=self.env, stdout=subprocess.DEVNULL,
                        stderr=subprocess.DEVNULL, timeout=300, check=True)
-        subprocess.run(["wine", "reg", "add", r"HKCU\Software\Wine\WineDbg", "/v", "ShowCrashDialog",
-                        "/t", "REG_DWORD", "/d", "0", "/f"], env=self.env, stdout=subprocess.DEVNULL,
-                       stderr=subprocess.DEVNULL, timeout=120, check=True)
+        self.reg("add", r"HKCU\Software\Wine\WineDbg", "/v", "ShowCrashDialog", "/t", "REG_DWORD", "/d", "0", "/f")
         self.kill_all()
+
+    def reg(self, *args, check=True):
+        subprocess.run(["wine", "reg", *args], env=self.env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                       timeout=120, check=check)
 
     def kill_all(self):
         subprocess.run(["wineserver", "-k"], env=self.env, stdout=subprocess.DEVNULL,
@@ -133,16 +157,7 @@ class Case:
         open(path, "w", encoding="cp1252", newline="").write("\r\n".join(out) + "\r\n")
 
     def read_ini(self, section, key, file="Quillares.ini"):
-        section_now = None
-        for line in open(self.path(file), encoding="cp1252", errors="replace").read().splitlines():
-            s = line.strip()
-            if s.startswith("[") and s.endswith("]"):
-                section_now = s[1:-1].lower()
-            elif section_now == section.lower() and "=" in s:
-                k, v = s.split("=", 1)
-                if k.strip().lower() == key.lower():
-                    return v.strip()
-        return None
+        return ini_values(self.path(file))[0].get((section.lower(), key.lower()))
 
     def _wine(self, exe, args, log_name):
         out = open(os.path.join(self.dir, log_name), "ab")
@@ -161,6 +176,27 @@ class Case:
 
     def start_app(self):
         return self._wine(self.path("Quillares.exe"), [], "app.out")
+
+    def language(self, **texts):
+        """No first-run window, and the interface texts from a language file of the test's own."""
+        self.set_ini("window", "skiphelp", "yes")
+        self.set_ini("window", "language", "test.txt")
+        with open(self.path("test.txt"), "w", encoding="cp1252", newline="") as f:
+            f.write("".join(f"{key}={value}\r\n" for key, value in texts.items()))
+
+    def poke(self, *args):
+        return subprocess.run(["wine", os.path.join(DIST, "tools", "poke.exe"), *args], env=self.session.env,
+                              capture_output=True, text=True, timeout=60)
+
+    def wait_end(self, app, timeout=LIMIT):
+        """Waits for the add-on's last log line and a clean exit."""
+        self.wait_log("Quillares: END", timeout=timeout)
+        if self.wait_exit(app) != 0:
+            raise AssertionError(f"the add-on ended with {app.returncode}")
+
+    def unload(self, app):
+        self.poke("broadcast", "QuillaresUnload")
+        self.wait_end(app)
 
     # What the programs left behind.
     def log_lines(self):
@@ -216,11 +252,6 @@ class Case:
     def wait_log(self, text, count=1, timeout=LIMIT):
         return wait_until(lambda: self.log_lines().count(text) >= count, timeout, f"log line {text!r} x{count}")
 
-    def wait_sim(self, pattern, count=1, timeout=LIMIT):
-        rx = re.compile(pattern)
-        return wait_until(lambda: sum(1 for l in self.sim_lines() if rx.search(l)) >= count, timeout,
-                         f"skype-sim line /{pattern}/ x{count}")
-
     def sim_count(self, pattern):
         rx = re.compile(pattern)
         return sum(1 for l in self.sim_lines() if rx.search(l))
@@ -243,7 +274,7 @@ SESSION = None
 
 
 class E2E(unittest.TestCase):
-    """A test case with its own program folder under the shared Wine session."""
+    """A test case with its own program folder under the process's Wine session."""
 
     def setUp(self):
         global SESSION
@@ -256,6 +287,143 @@ class E2E(unittest.TestCase):
         self.assertIn(first, lines)
         self.assertIn(second, lines)
         self.assertLess(lines.index(first), lines.index(second), f"{first!r} should come before {second!r}")
+
+    def xdotool(self, *args):
+        return subprocess.run(["xdotool", *args], env=self.case.session.env, capture_output=True, text=True).stdout
+
+    def geometry(self, window):
+        """left, top, width, height of an X window."""
+        text = self.xdotool("getwindowgeometry", window)
+        x, y = (int(v) for v in text.split("Position: ")[1].split(" ")[0].split(","))
+        return (x, y) + tuple(int(v) for v in text.split("Geometry: ")[1].split()[0].split("x"))
+
+    def click_icon(self, *click):
+        """Clicks the icon in Wine's own system tray window."""
+        tray = wait_until(lambda: self.xdotool("search", "--name", "^Wine System Tray$").split(), what="the tray")
+        x, y, _, _ = self.geometry(tray[0])
+        self.xdotool("mousemove", str(x + 10), str(y + 10), "click", *click)
+
+    def exit_from_the_tray_menu(self):
+        self.click_icon("1")
+        self.case.wait_log("Quillares: show pop-up menu")
+        # The menu opens where the pointer is when it shows, a window without a name; Exit is its last line.
+        shown = lambda: self.xdotool("search", "--onlyvisible", "--name", "").split()  # noqa: E731
+        menu = wait_until(lambda: [self.geometry(w) for w in shown()
+                                   if not self.xdotool("getwindowname", w).strip() and self.geometry(w)[2] < 400], 20,
+                          what="the tray menu")[0]
+        self.xdotool("mousemove", str(menu[0] + menu[2] // 2), str(menu[1] + menu[3] - 10), "click", "1")
+
+
+TITLE = "Quill Test Options"
+SCENARIO = """
+me tester
+contact anna Anna Andersson
+contact bob Bob Builder
+attach success
+"""
+
+
+class Control:
+    """One line of poke's dump: a child window as another process sees it."""
+
+    def __init__(self, line):
+        cls, visible, checked, rect, text, items = line.split("|", 5)
+        self.cls, self.visible, self.checked, self.text = cls, visible == "1", checked == "1", text
+        self.left, self.top, self.right, self.bottom = (int(v) for v in rect.split(","))
+        self.items = items.split("\t") if items else []
+
+    def centre(self):
+        return (self.left + self.right) // 2, (self.top + self.bottom) // 2
+
+
+class OptionsWindowUser:
+    """What a user does with the options window, for any end-to-end test that opens it."""
+
+    def start(self, scenario=SCENARIO, listed="Skype: USER bob FULLNAME Bob Builder"):
+        c = self.case
+        c.language(caption=TITLE, buttonclose="Minimize to tray", frame3="Your own voice")
+        c.start_sim(scenario)
+        app = c.start_app()
+        # A bench waits its own way, so as not to take the machine from what it times.
+        listed() if callable(listed) else c.wait_log(listed)
+        self.open_window()
+        return app
+
+    def dump(self, title=TITLE):
+        return [Control(l) for l in self.case.poke("dump", title).stdout.splitlines() if l.count("|") >= 5]
+
+    def shown(self, cls=None):
+        return [c for c in self.dump() if c.visible and (cls is None or c.cls == cls)]
+
+    def button(self, text, title=TITLE):
+        return [b for b in self.dump(title) if b.visible and b.text == text][0]
+
+    def checked_kind(self):
+        return [c.text for c in self.shown("Button") if c.checked]
+
+    def choose_kind(self, text):
+        self.click(self.button(text))
+        wait_until(lambda: self.checked_kind() == [text], 20, what=text)
+
+    def click(self, control):
+        x, y = control.centre()
+        self.xdotool("mousemove", str(x), str(y), "click", "1")
+
+    def pictures(self):
+        # Apply, Skype events, Help, Minimize, Exit from left to right, above every panel's buttons.
+        return sorted(self.shown("QuillaresPicture"), key=lambda c: (c.top, c.left))
+
+    def top_bar_buttons(self):
+        return self.pictures()[:5]
+
+    def panel_buttons(self):
+        return self.pictures()[5:]
+
+    def contacts(self):
+        return [l for l in self.shown("ListBox") if l.items][0]
+
+    def face(self, picture, number):
+        """Which slice of button number's strip the screen shows: 0 normal, 1 highlighted, 2 pressed, 3 disabled."""
+        w, h = picture.right - picture.left, picture.bottom - picture.top
+        seen = subprocess.run(["import", "-window", "root", "-crop", f"{w}x{h}+{picture.left}+{picture.top}",
+                               "-depth", "8", "rgb:-"], env=self.case.session.env, capture_output=True).stdout
+        strip = subprocess.run(["convert", self.case.path(f"buttons/pbut{number}.bmp"), "-resize", f"{4 * w}x{h}!",
+                                "rgb:-"], capture_output=True).stdout
+        row = 3 * w  # each line of the strip holds one line of every slice
+        slices = [b"".join(strip[(4 * y + k) * row:(4 * y + k + 1) * row] for y in range(h)) for k in range(4)]
+        return min(range(4), key=lambda k: sum(abs(a - b) for a, b in zip(seen, slices[k])))
+
+    def heard(self):
+        return sound.heard(self.case.session.sound)
+
+    def default_tone(self):
+        return sound.pcm_of_file(self.case.path("wav/default.wav"))
+
+    def window_shown(self):
+        return self.xdotool("search", "--onlyvisible", "--name", f"^{TITLE}$").strip()
+
+    def open_window(self):
+        self.click_icon("--repeat", "2", "--delay", "80", "1")
+        wait_until(self.window_shown, what="the options window")
+        window = self.window_shown().split()[0]
+        # No window manager runs to activate it; the first click's menu has twenty ticks to show.
+        self.xdotool("windowfocus", "--sync", window)
+        time.sleep(1)
+
+    def apply(self, to_all=False):
+        """Apply, "all contacts" when asked, OK, and Yes to the question that follows it."""
+        title = "Apply ringtone"
+        self.click(self.top_bar_buttons()[0])
+        wait_until(lambda: any(b.text == "&OK" for b in self.dump(title)), 20, what="the dialog")
+        buttons = {b.text: b for b in self.dump(title)}
+        if to_all:
+            self.click(buttons["Apply to &all contacts"])
+        self.click(buttons["&OK"])
+        if to_all:
+            # The question comes up in front, Yes its default button.
+            wait_until(lambda: len(self.xdotool("search", "--onlyvisible", "--name", f"^{title}$").split()) == 2, 20,
+                       what="the question")
+            self.xdotool("key", "Return")
 
 
 def close_session():

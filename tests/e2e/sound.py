@@ -15,15 +15,21 @@ def wave_bytes(freq, seconds, rate=16000, amplitude=8000):
     return b"RIFF" + struct.pack("<I", len(body)) + body
 
 
-def pcm(wave):
-    """The samples of a WAVE image: the body of its data chunk."""
+def pcm(wave, chunk=b"data"):
+    """The body of a chunk of a WAVE image: by default its samples."""
+    if wave[:4] != b"RIFF" or wave[8:12] != b"WAVE":
+        raise ValueError("not a RIFF WAVE")
     pos = 12
     while pos + 8 <= len(wave):
         cid, size = wave[pos:pos + 4], struct.unpack("<I", wave[pos + 4:pos + 8])[0]
-        if cid == b"data":
+        if cid == chunk:
             return wave[pos + 8:pos + 8 + size]
         pos += 8 + size + (size & 1)
-    raise ValueError("no data chunk")
+    raise ValueError(f"no {chunk} chunk")
+
+
+def samples(pcm):
+    return struct.unpack(f"<{len(pcm) // 2}h", pcm[:len(pcm) // 2 * 2])
 
 
 def pcm_of_file(path):
@@ -41,6 +47,12 @@ def container(text, wave):
     """A tone container: magic, empty opaque field, the text, the WAVE without "RIFF"."""
     t = text.encode("cp1252")
     return b"QUILLARE" + struct.pack("<i", 0) + struct.pack("<i", len(t)) + t + struct.pack("<i", len(wave) - 4) + wave[4:]
+
+
+def unpacked(data):
+    """The text and the WAVE of a tone container with an empty opaque field."""
+    size = struct.unpack("<i", data[12:16])[0]
+    return data[16:16 + size], b"RIFF" + data[16 + size + 4:]
 
 
 # Now and then Wine's driver ends a playback with a period or more of silence (10 ms each here;

@@ -1,23 +1,20 @@
-"""The help window's pages and the first-run window's "do not show again".
+"""The help window's pages, and the first-run window: its "do not show again", and a second start.
 
 Wine's shell hands an http or https address to winebrowser, which runs the programs listed in
 HKCU\\Software\\Wine\\WineBrowser "Browsers" with the address; a script there records what the
 program asked the shell to open.
 """
 import os
-import subprocess
 import time
 
-import test_options
-from harness import DIST, E2E, wait_until
+from harness import E2E, SCENARIO, TITLE, OptionsWindowUser, wait_until
 
-TITLE = test_options.TITLE
 HELP = "Quill Test Help"
 HOME = "http://quillares.example/home?from=help"
 NOT_A_PAGE = "file:///C:/windows/notepad.exe"
 
 
-class HelpTest(test_options.OptionsWindowUser, E2E):
+class HelpTest(OptionsWindowUser, E2E):
 
     def setUp(self):
         super().setUp()
@@ -26,12 +23,7 @@ class HelpTest(test_options.OptionsWindowUser, E2E):
         with open(browser, "w") as f:
             f.write(f"#!/bin/sh\nprintf '%s\\n' \"$@\" >> '{self.opened_file}'\n")
         os.chmod(browser, 0o755)
-        self.reg("add", r"HKCU\Software\Wine\WineBrowser", "/v", "Browsers", "/d", browser, "/f")
-        self.addCleanup(self.reg, "delete", r"HKCU\Software\Wine\WineBrowser", "/v", "Browsers", "/f")
-
-    def reg(self, *args):
-        subprocess.run(["wine", "reg", *args], env=self.case.session.env, stdout=subprocess.DEVNULL,
-                       stderr=subprocess.DEVNULL, timeout=120, check=True)
+        self.case.session.reg("add", r"HKCU\Software\Wine\WineBrowser", "/v", "Browsers", "/d", browser, "/f")
 
     def opened(self):
         try:
@@ -42,25 +34,13 @@ class HelpTest(test_options.OptionsWindowUser, E2E):
     def texts(self, title):
         return [c.text for c in self.dump(title) if c.visible]
 
-    def control(self, title, text):
-        return [c for c in self.dump(title) if c.visible and c.text == text][0]
-
-    def unload(self, app):
-        subprocess.run(["wine", os.path.join(DIST, "tools", "poke.exe"), "broadcast", "QuillaresUnload"],
-                       env=self.case.session.env, capture_output=True, timeout=60)
-        self.case.wait_log("Quillares: END")
-        self.assertEqual(app.wait(30), 0)
-
     def test_the_help_window_opens_web_pages_only(self):
         c = self.case
-        c.set_ini("window", "skiphelp", "yes")
-        c.set_ini("window", "language", "test.txt")
+        c.language(caption=TITLE, helpcaption=HELP, helpskype="Made with the Skype interface.")
         c.set_ini("window", "web", HOME)
         c.set_ini("window", "webguide", "")
         c.set_ini("window", "webupdate", NOT_A_PAGE)
-        with open(c.path("test.txt"), "w", encoding="cp1252", newline="") as f:
-            f.write(f"caption={TITLE}\r\nhelpcaption={HELP}\r\nhelpskype=Made with the Skype interface.\r\n")
-        c.start_sim(test_options.SCENARIO)
+        c.start_sim(SCENARIO)
         app = c.start_app()
         c.wait_log("Skype: USER bob FULLNAME Bob Builder")
         self.open_window()
@@ -73,37 +53,47 @@ class HelpTest(test_options.OptionsWindowUser, E2E):
             self.assertIn(text, self.texts(HELP))
 
         # No guide: the guide link opens the home page.
-        self.click(self.control(HELP, "Open Getting Started guide"))
+        self.click(self.button("Open Getting Started guide", HELP))
         wait_until(lambda: self.opened() == [HOME], 20, what="the home page opened")
-        self.click(self.control(HELP, "Update Audio Quillares to the latest version"))
+        self.click(self.button("Update Audio Quillares to the latest version", HELP))
         c.wait_log("Quillares: not a web address, not opened: " + NOT_A_PAGE, timeout=20)
         time.sleep(1)
         self.assertEqual(self.opened(), [HOME])
 
-        self.click(self.control(HELP, "&Close"))
+        self.click(self.button("&Close", HELP))
         wait_until(lambda: not self.dump(HELP), 20, what="the help window closed")
-        self.unload(app)
+        c.unload(app)
 
-    def test_the_first_run_box_checked_keeps_the_window_away_next_start(self):
-        c = self.case
+    def test_the_first_run_box_checked_keeps_the_window_away_but_a_second_start_shows_it(self):
+        c, first_run = self.case, "Audio Quillares"
         c.set_ini("window", "skiphelp", "")
         c.set_ini("window", "id", "tester")
         app = c.start_app()
-        box = wait_until(lambda: [b for b in self.dump("Audio Quillares")
+        box = wait_until(lambda: [b for b in self.dump(first_run)
                                   if b.visible and b.text == "Do not show this message again"], 20,
                          what="the first-run window")[0]
-        self.assertIn("Select Options when this menu appears:", self.texts("Audio Quillares"))
+        self.assertIn("Select Options when this menu appears:", self.texts(first_run))
         self.click(box)
-        wait_until(lambda: self.control("Audio Quillares", "Do not show this message again").checked, 20,
-                   what="the box checked")
-        self.click(self.control("Audio Quillares", "&Close"))
+        wait_until(lambda: self.button("Do not show this message again", first_run).checked, 20, what="the box checked")
+        self.click(self.button("&Close", first_run))
         wait_until(lambda: c.read_ini("window", "skiphelp") == "yes", 20, what="skiphelp in the main file")
         self.assertEqual(c.read_ini("window", "skiphelp", "tester.ini"), "yes")
-        self.unload(app)
+        wait_until(lambda: not self.texts(first_run), 20, what="the first-run window closed")
+
+        # A second start, and broadcasts of the number the window uses for its own end, leave the
+        # running instance alone; the second start has it show its first-run window.
+        c.poke("broadcast", str(0x8000 + 1))
+        c.poke("broadcast", "0")
+        self.assertEqual(c.wait_exit(c.start_app(), 60), 0)
+        wait_until(lambda: not os.path.exists(c.path("newinst.ini")), what="newinst.ini to be taken")
+        wait_until(lambda: self.texts(first_run), 20, what="the first-run window")
+        self.assertEqual(c.log_lines().count("Quillares: START"), 1)
+        self.assertIsNone(app.poll())
+        c.unload(app)
 
         os.remove(c.path("Quillares.log"))
         app = c.start_app()
         c.wait_log("Quillares: interface=english.txt")
         time.sleep(2)
-        self.assertEqual(self.dump("Audio Quillares"), [])
-        self.unload(app)
+        self.assertEqual(self.dump(first_run), [])
+        c.unload(app)

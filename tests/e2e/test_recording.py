@@ -1,45 +1,29 @@
 """Recording a tone with the microphone in the options window. Under Wine the capture clock
 runs about ten times faster than real time, so a minute takes seconds."""
+import os
 import re
 import struct
 
 import sound
-import test_options
-from harness import E2E, wait_until, winpath
+from harness import E2E, SCENARIO, OptionsWindowUser, wait_until, winpath
 
 CAPTION = re.compile(r"^\d+:\d\d$")
 
 
 def wave_format(path):
-    """(format tag, channels, rate, bytes per second, block align, bits, data bytes) of a RIFF WAVE."""
+    """(format tag, channels, rate, bytes per second, block align, bits), and the number of data bytes."""
     data = open(path, "rb").read()
-    assert data[:4] == b"RIFF" and data[8:12] == b"WAVE", "not a RIFF WAVE"
-    pos, fmt, size = 12, None, None
-    while pos + 8 <= len(data):
-        cid, n = data[pos:pos + 4], struct.unpack("<I", data[pos + 4:pos + 8])[0]
-        if cid == b"fmt ":
-            fmt = struct.unpack("<HHIIHH", data[pos + 8:pos + 24])
-        elif cid == b"data":
-            size = min(n, len(data) - pos - 8)
-        pos += 8 + n + (n & 1)
-    return fmt + (size,)
+    return struct.unpack("<HHIIHH", sound.pcm(data, b"fmt ")[:16]), len(sound.pcm(data))
 
 
-class RecordingTest(E2E):
-    # The options window's helpers, taken one by one so its own tests do not run again here.
-    _w = test_options.OptionsWindowTest
-    xdotool, click_icon, dump, shown, checked_kind = _w.xdotool, _w.click_icon, _w.dump, _w.shown, _w.checked_kind
-    click, pictures, panel_buttons, window_shown, open_window, start = (
-        _w.click, _w.pictures, _w.panel_buttons, _w.window_shown, _w.open_window, _w.start)
-
-    def record_panel(self, scenario=test_options.SCENARIO):
+class RecordingTest(OptionsWindowUser, E2E):
+    def record_panel(self, scenario=SCENARIO):
         """Anna selected and her recording panel shown; its Play, Stop and Record pictures."""
         self.start(scenario)
-        contacts = [l for l in self.shown("ListBox") if l.items][0]
+        contacts = self.contacts()
         self.xdotool("mousemove", str(contacts.left + 30), str(contacts.top + 8), "click", "1")
         wait_until(lambda: [s for s in self.shown("Static") if s.text == "anna"], 20, what="Anna selected")
-        self.click([b for b in self.shown("Button") if b.text == "Record your own ringtone"][0])
-        wait_until(lambda: self.checked_kind() == ["Record your own ringtone"], 20, what="the recording kind")
+        self.choose_kind("Record your own ringtone")
         return sorted(self.panel_buttons(), key=lambda c: c.left)
 
     def progress(self):
@@ -68,9 +52,10 @@ class RecordingTest(E2E):
         self.assertLess(bar, frame)
         self.click(stop)
         c.wait_log("Quillares: recording finished")
+        wait_until(lambda: os.path.exists(self.recording()), 20, what="the recording moved into place")
         self.assertNotIn("Quillares: recording cancelled", c.log_lines())
-        tag, channels, rate, per_second, align, bits, size = wave_format(self.recording())
-        self.assertEqual((tag, channels, rate, per_second, align, bits), (1, 1, 16000, 32000, 2, 16))
+        fmt, size = wave_format(self.recording())
+        self.assertEqual(fmt, (1, 1, 16000, 32000, 2, 16))
         self.assertGreater(size, 32000)
 
         self.click(play)
@@ -78,20 +63,6 @@ class RecordingTest(E2E):
         wait_until(lambda: sound.streams(c.session.sound, [recorded])[-1:] == [recorded], 30,
                    what="the recording played")
         c.wait_log("Quillares: rec_anna.wav")
-
-    def test_the_minute_limit_saves_by_itself_with_the_bar_full(self):
-        c = self.case
-        record = self.record_panel()[2]
-        self.click(record)
-        c.wait_log("Quillares: recording finished", timeout=40)
-        bar, frame, caption = self.progress()
-        self.assertEqual(bar, frame)
-        self.assertRegex(caption, r"^1:0\d$")
-        tag, channels, rate, _, _, bits, size = wave_format(self.recording())
-        self.assertEqual((tag, channels, rate, bits), (1, 1, 16000, 16))
-        # A minute, and at most the few ticks' worth the fast clock runs past it.
-        self.assertGreaterEqual(size, 60 * 32000)
-        self.assertLess(size, 70 * 32000)
 
     def test_a_cancelled_recording_a_shared_tone_given_to_one_and_a_lost_file_leave_every_call_ringing(self):
         c = self.case
@@ -104,19 +75,18 @@ class RecordingTest(E2E):
             c.set_ini("contacts", handle + "_play", tone[0])
             c.set_ini("contacts", handle + "_file", tone[1:])
             steps += f"call {n} INCOMING_P2P {handle}\nsend CALL {n} STATUS RINGING\nwait 3000\nsend CALL {n} STATUS MISSED\n"
-        record = self.record_panel(test_options.SCENARIO.replace("contact bob", "contact carl Carl\ncontact dee Dee\n"
+        record = self.record_panel(SCENARIO.replace("contact bob", "contact carl Carl\ncontact dee Dee\n"
                                                                  "contact bob") + steps + "wait 1500\nunload\n")[2]
         self.click(record)
         c.wait_log("Quillares: recording started")
-        self.click([b for b in self.shown("Button") if b.text == "Default Skype\u2122 ringtone"][0])
+        self.click(self.button("Default Skype\u2122 ringtone"))
         c.wait_log("Quillares: recording cancelled")
         self.assertEqual(open(self.recording(), "rb").read(), old)
         # Bob's tone, which Carl shares, applied to Bob alone.
-        contacts = [l for l in self.shown("ListBox") if l.items][0]
+        contacts = self.contacts()
         self.xdotool("mousemove", str(contacts.left + 30), str(contacts.top + 47), "click", "1")
         wait_until(lambda: self.checked_kind() == ["Synthesize a new ringtone"], 20, what="Bob's tone")
-        self.click(self.pictures()[0])
-        self.click(wait_until(lambda: {b.text: b for b in self.dump("Apply ringtone")}, 20, what="the dialog")["&OK"])
+        self.apply()
         wait_until(lambda: ":" in c.read_ini("contacts", "bob_file", file="tester.ini"), 20, what="Bob's keys")
         open(ready, "w").close()
         c.wait_log("Quillares: END", timeout=120)

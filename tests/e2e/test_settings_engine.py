@@ -11,20 +11,6 @@ PROGRAMS = os.path.join(harness.DIST, "tests")
 CONTACTS = 4000
 
 
-def read_ini(path):
-    """{(section, key): value} in lower case, the first of duplicates kept, and the number of key lines."""
-    values, lines, section = {}, 0, None
-    for line in open(path, encoding="cp1252", newline="").read().split("\r\n"):
-        s = line.strip()
-        if s.startswith("[") and s.endswith("]"):
-            section = s[1:-1].lower()
-        elif "=" in s:
-            k, v = s.split("=", 1)
-            values.setdefault((section, k.strip().lower()), v.strip())
-            lines += 1
-    return values, lines
-
-
 class SettingsEngine(harness.E2E):
     def wine(self, program, *args):
         return subprocess.Popen(["wine", os.path.join(PROGRAMS, program)] + list(args), cwd=self.case.dir,
@@ -47,7 +33,7 @@ class SettingsEngine(harness.E2E):
     def test_a_kill_during_a_batch_leaves_every_key_old_or_new(self):
         ini = self.case.path("Quillares.ini")
         marker = self.case.path("writer.started")
-        shipped, _ = read_ini(ini)
+        shipped, _ = harness.ini_values(ini)
         rng = random.Random(4000)
         last = 0
         for kill in range(100):
@@ -60,7 +46,7 @@ class SettingsEngine(harness.E2E):
             finally:
                 p.kill()  # the Windows process itself, as a crash or Task Manager would end it
                 p.wait(30)
-            values, lines = read_ini(ini)
+            values, lines = harness.ini_values(ini)
             generation = int(values[("window", "generation")])
             self.assertGreaterEqual(generation, max(last, 1), f"kill {kill}")
             self.assertEqual(lines, len(shipped) + 1 + 2 * CONTACTS, f"kill {kill}")

@@ -5,9 +5,8 @@ import socket
 import threading
 import time
 
-import test_options
-import test_server
 from harness import E2E, wait_until
+from test_server import LANGUAGE, SCENARIO, ServerUser
 
 INFO = "\r\n".join(["2.1", "no", "stub", "http://127.0.0.1:PORT/util/speech.php?Item=", "-", "1", "Anna", "en16"])
 ENDING = "Quillares: ending once the running transfer and windows have stopped"
@@ -34,25 +33,18 @@ def stub_server(speech):
     return port
 
 
-class SlowServerTest(test_options.OptionsWindowUser, E2E):
-    generate, progress, start_server, stop_server = (
-        test_server.ServerTest.generate, test_server.ServerTest.progress, test_server.ServerTest.start_server,
-        test_server.ServerTest.stop_server)
-
+class SlowServerTest(ServerUser, E2E):
     def run_app(self, scenario, port=None, deadlines=None, round=0):
         c = self.case
-        for key, value in (("skiphelp", "yes"), ("language", "test.txt"), ("transferdeadlines", deadlines),
-                           ("server", port and f"127.0.0.1:{port}")):
+        c.language(**LANGUAGE)
+        for key, value in (("transferdeadlines", deadlines), ("server", port and f"127.0.0.1:{port}")):
             if value:
                 c.set_ini("window", key, value)
-        with open(c.path("test.txt"), "w", encoding="cp1252", newline="") as f:
-            f.write("".join(f"{key}={value}\r\n" for key, value in test_server.LANGUAGE.items()))
         c.sim_log = os.path.join(c.dir, f"sim{round}.log")
-        return c.start_sim("expect-timeout 300000\n" + test_server.SCENARIO + scenario), c.start_app()
+        return c.start_sim("expect-timeout 300000\n" + SCENARIO + scenario), c.start_app()
 
     def ends_cleanly(self, app, what, deferred=True):
-        self.case.wait_log("Quillares: END", timeout=30)
-        self.assertEqual(self.case.wait_exit(app), 0, what)
+        self.case.wait_end(app, timeout=30)
         self.case.check_crash()
         self.assertEqual(ENDING in self.case.log_lines(), deferred, what)
 
@@ -96,10 +88,7 @@ class SlowServerTest(test_options.OptionsWindowUser, E2E):
             if way == "marker":
                 open(c.path("install.ini"), "w").close()
             elif way == "exit":
-                x, y = self.click_icon("1")
-                c.wait_log("Quillares: show pop-up menu")  # then Exit, about 36 pixels below the pointer
-                wait_until(lambda: "Quillares: END" in c.log_lines()
-                           or self.xdotool("mousemove", str(x + 25), str(y + 36), "click", "1") and False, 20)
+                self.exit_from_the_tray_menu()
             self.ends_cleanly(app, f"round {round} ({way})")
             open(os.path.join(c.session.env["WINEPREFIX"], "drive_c", f"done{round}"), "w").close()
             c.wait_exit(sim)

@@ -3,21 +3,16 @@ through the Open dialog, and a call rings each as the file's own decoding sounds
 import math
 import os
 import shutil
-import struct
 import subprocess
 
+import harness
 import sound
-import test_options
-from harness import DIST, E2E, wait_until, winpath
+from harness import DIST, E2E, OptionsWindowUser, wait_until, winpath
 
 SOUNDS = os.path.join(DIST, "tests", "sounds")
-SCENARIO = "call 7 INCOMING_P2P anna\ncall 8 INCOMING_P2P bob\nattach success\nexpect GET USER bob FULLNAME\n" \
+CALLS = "call 7 INCOMING_P2P anna\ncall 8 INCOMING_P2P bob\nattach success\nexpect GET USER bob FULLNAME\n" \
            "expect-timeout 180000\nawait-file {}\nsend CALL 7 STATUS RINGING\nwait 2500\nsend CALL 7 STATUS MISSED\n" \
            "wait 1500\nsend CALL 8 STATUS RINGING\nwait 2500\nsend CALL 8 STATUS MISSED\nwait 1500\nunload"
-
-
-def samples(pcm):
-    return struct.unpack(f"<{len(pcm) // 2}h", pcm[:len(pcm) // 2 * 2])
 
 
 def match(heard, ref):
@@ -31,7 +26,7 @@ def match(heard, ref):
     return 10 * math.log10(sum(r * r for _, r in pairs) / noise), len(pairs) / len(ref)
 
 
-class SoundFilesTest(test_options.OptionsWindowUser, E2E):
+class SoundFilesTest(OptionsWindowUser, E2E):
 
     def test_listed_added_through_the_dialog_and_rung(self):
         c = self.case
@@ -43,9 +38,8 @@ class SoundFilesTest(test_options.OptionsWindowUser, E2E):
         for key, value in (("anna_file", "tones\\harbour (2).mp3"), ("bob_file", "tones\\evening.ogg")):
             c.set_ini("contacts", key, value)
         ready = os.path.join(c.dir, "added")
-        test_options.OptionsWindowTest.start(self, test_options.SCENARIO.replace(
-            "attach success", SCENARIO.format(winpath(ready))))
-        self.click([b for b in self.shown("Button") if b.text == "Other available ringtones"][0])
+        self.start(harness.SCENARIO.replace("attach success", CALLS.format(winpath(ready))))
+        self.click(self.button("Other available ringtones"))
         find, _, _, add = wait_until(lambda: len(self.panel_buttons()) == 4 and self.panel_buttons(), 20)
         self.click(find)
         c.wait_log("Quillares: 2 tones available")
@@ -54,22 +48,21 @@ class SoundFilesTest(test_options.OptionsWindowUser, E2E):
                           for i in (1, 2)}, {"Harbour Song": tones + "\\harbour.mp3", "Evening Birds": tones + "\\evening.ogg"})
 
         self.click(add)
-        poke = ["wine", os.path.join(DIST, "tools", "poke.exe"), "open-file", "Open", winpath(music + "/harbour.mp3")]
-        wait_until(lambda: subprocess.run(poke, env=c.session.env, capture_output=True, timeout=60).returncode == 0,
-                   30, what="the Open dialog")
+        wait_until(lambda: c.poke("open-file", "Open", winpath(music + "/harbour.mp3")).returncode == 0, 60,
+                   what="the Open dialog")
         c.wait_log("Quillares: sound file added: " + tones + "\\harbour (2).mp3")
         self.assertIn(["Harbour Song", "Evening Birds", "Harbour Song"], [l.items for l in self.shown("ListBox")])
         open(ready, "w").close()
 
         c.wait_log("Quillares: END", timeout=120)
         pause = sound.pcm_of_file(c.path("wav/empty.wav"))
-        played = [samples(s) for s in sound.streams(c.session.sound, (pause,)) if s != pause]
+        played = [sound.samples(s) for s in sound.streams(c.session.sound, (pause,)) if s != pause]
         decoders = {"harbour.mp3": ["lame", "--quiet", "--decode", "{file}", "{wav}"],
                     "evening.ogg": ["oggdec", "-Q", "-o", "{wav}", "{file}"]}
         for name, command in decoders.items():
             wav = c.path(name + ".wav")
             subprocess.run([a.format(file=os.path.join(SOUNDS, name), wav=wav) for a in command], check=True, timeout=60)
-            fits = [match(p, samples(sound.pcm_of_file(wav))) for p in played]
+            fits = [match(p, sound.samples(sound.pcm_of_file(wav))) for p in played]
             # anna's MP3 rings first, bob's Ogg after it; each as its decoding sounds, within the codec's loss.
             first = next((i for i, (snr, share) in enumerate(fits) if snr > 20 and share > 0.9), None)
             self.assertEqual(None if first is None else first == 0, name.endswith("mp3"), fits)

@@ -1,12 +1,10 @@
 // poke.exe: what other programs on the desktop may do to the add-on, for the end-to-end tests.
 //   poke broadcast <registered message name | number>
-//   poke delete-icon <window title> <icon id>
 //   poke dump <window title>: one line per child window, UTF-8, fields split by "|":
 //     class|visible|checked|left,top,right,bottom (screen)|text|list items split by TAB
 //   poke open-file <dialog title> <path>: types path (ANSI) as the file name of an Open dialog
 //     and presses its Open button
 #include <windows.h>
-#include <shellapi.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -22,21 +20,6 @@ int Broadcast(const char* what) {
     SendMessageTimeoutA(HWND_BROADCAST, message, 0, 0, SMTO_ABORTIFHUNG, 5000, &result);
     std::printf("broadcast %s (0x%X)\n", what, message);
     return 0;
-}
-
-int DeleteIcon(const char* title, const char* id) {
-    HWND window = FindWindowA(nullptr, title);
-    if (!window) {
-        std::printf("no window titled %s\n", title);
-        return 1;
-    }
-    NOTIFYICONDATAA data{};
-    data.cbSize = NOTIFYICONDATAA_V1_SIZE;
-    data.hWnd = window;
-    data.uID = static_cast<UINT>(std::strtoul(id, nullptr, 0));
-    BOOL ok = Shell_NotifyIconA(NIM_DELETE, &data);
-    std::printf("delete-icon %s %s -> %d\n", title, id, ok);
-    return ok ? 0 : 1;
 }
 
 std::string Utf8(const std::wstring& w) {
@@ -111,10 +94,8 @@ int OpenFile(const char* title, const char* path) {
 int main(int argc, char** argv) {
     std::string verb = argc > 1 ? argv[1] : "";
     if (verb == "broadcast" && argc == 3) return Broadcast(argv[2]);
-    if (verb == "delete-icon" && argc == 4) return DeleteIcon(argv[2], argv[3]);
     if (verb == "dump" && argc == 3) return Dump(argv[2]);
     if (verb == "open-file" && argc == 4) return OpenFile(argv[2], argv[3]);
-    std::fprintf(stderr, "usage: poke broadcast <name|number> | poke delete-icon <title> <id> | poke dump <title> | "
-                         "poke open-file <title> <path>\n");
+    std::fprintf(stderr, "usage: poke broadcast <name|number> | poke dump <title> | poke open-file <title> <path>\n");
     return 2;
 }
