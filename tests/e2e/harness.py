@@ -219,6 +219,11 @@ class Case:
         except FileNotFoundError:
             return []
 
+    def wait_sim(self, pattern, count=1, timeout=LIMIT):
+        rx = re.compile(pattern)
+        return wait_until(lambda: sum(1 for l in self.sim_lines() if rx.search(l)) >= count, timeout,
+                          f"skype-sim line /{pattern}/ x{count}")
+
     def crash(self):
         """The output of a program that crashed, from its "Unhandled" line to the end, or None."""
         for name in ("app.out", "sim.out"):
@@ -273,20 +278,8 @@ class Case:
 SESSION = None
 
 
-class E2E(unittest.TestCase):
-    """A test case with its own program folder under the process's Wine session."""
-
-    def setUp(self):
-        global SESSION
-        if SESSION is None:
-            SESSION = WineSession()
-        self.case = Case(SESSION, self.id().split(".")[-1])
-        self.addCleanup(self.case.close)
-
-    def assertBefore(self, lines, first, second):
-        self.assertIn(first, lines)
-        self.assertIn(second, lines)
-        self.assertLess(lines.index(first), lines.index(second), f"{first!r} should come before {second!r}")
+class DesktopUser:
+    """What a user does on the X desktop through xdotool; needs self.case."""
 
     def xdotool(self, *args):
         return subprocess.run(["xdotool", *args], env=self.case.session.env, capture_output=True, text=True).stdout
@@ -314,6 +307,22 @@ class E2E(unittest.TestCase):
         self.xdotool("mousemove", str(menu[0] + menu[2] // 2), str(menu[1] + menu[3] - 10), "click", "1")
 
 
+class E2E(DesktopUser, unittest.TestCase):
+    """A test case with its own program folder under the process's Wine session."""
+
+    def setUp(self):
+        global SESSION
+        if SESSION is None:
+            SESSION = WineSession()
+        self.case = Case(SESSION, self.id().split(".")[-1])
+        self.addCleanup(self.case.close)
+
+    def assertBefore(self, lines, first, second):
+        self.assertIn(first, lines)
+        self.assertIn(second, lines)
+        self.assertLess(lines.index(first), lines.index(second), f"{first!r} should come before {second!r}")
+
+
 TITLE = "Quill Test Options"
 SCENARIO = """
 me tester
@@ -336,7 +345,7 @@ class Control:
         return (self.left + self.right) // 2, (self.top + self.bottom) // 2
 
 
-class OptionsWindowUser:
+class OptionsWindowUser(DesktopUser):
     """What a user does with the options window, for any end-to-end test that opens it."""
 
     def start(self, scenario=SCENARIO, listed="Skype: USER bob FULLNAME Bob Builder"):
