@@ -5,6 +5,10 @@
 
 namespace quill {
 
+// The main settings file in the program folder: the installer's, and the one a user's own
+// file is first copied from.
+inline constexpr const char* kMainSettingsFile = "Quillares.ini";
+
 // The program-wide values of the frame; they live from start-up to shutdown.
 struct Shared {
     std::string ProgramFolder;  // always ends in "\"

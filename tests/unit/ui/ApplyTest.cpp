@@ -1,7 +1,7 @@
 #include <gmock/gmock.h>
 
 #include "core/ui/ApplyDialog.h"
-#include "core/ui/ApplyTones.h"
+#include "core/tones/ApplyTones.h"
 #include "ui/OptionsFixture.h"
 
 namespace quill::test {
@@ -22,8 +22,8 @@ struct ApplyTest : OptionsFixture {
         Contacts({{"ann", "Ann"}, {"bob", "Bob"}, {"cy", "Cy"}, {"dee", "Dee"}, {"eve", "Eve"}});
         app->window.contactNames.SetListIndex(1);
     }
-    ui::ApplyServices Services() {
-        return {app->window, app->settings, files, app->shared, app->tones, app->log,
+    ApplyServices Services() {
+        return {app->settings, files, app->shared, app->tones, app->log,
                 [this] { return draws.empty() ? 7u : draws[std::min(drawn++, draws.size() - 1)]; },
                 [this](const std::string& contact, const std::string& name) -> std::optional<std::string> {
                     synthesised.push_back(contact);
@@ -32,7 +32,9 @@ struct ApplyTest : OptionsFixture {
                     return "Hello " + contact;
                 }};
     }
-    void Apply(int kind, int mode) { ui::ApplyToneToContacts(Services(), kind, mode); }
+    void Apply(int kind, int mode) {
+        ApplyToneToContacts(Services(), ui::PrepareTone(app->window, app->shared, kind), mode);
+    }
     std::string Key(const std::string& key) { return ini.Get(folder + app->shared.IniName, "contacts", key); }
     std::string Tones(const std::string& name) { return folder + "tones\\" + name; }
     void Preview() {
@@ -140,8 +142,8 @@ TEST_F(ApplyTest, EmptyListsAndExhaustedNamesWriteNothing) {
 
     // Every draw names a taken file, in both ranges: the search gives up instead of spinning.
     files.files[Tones("x7.quilar")] = files.files[Tones("x100007.quilar")] = "taken";
-    EXPECT_EQ(ui::FreeToneName(files, Tones(""), "x", [] { return 7u; }), std::nullopt);
-    EXPECT_EQ(ui::FreeToneName(files, Tones(""), "y", [] { return 7u; }), "y7.quilar");
+    EXPECT_EQ(FreeToneName(files, Tones(""), "x", [] { return 7u; }), std::nullopt);
+    EXPECT_EQ(FreeToneName(files, Tones(""), "y", [] { return 7u; }), "y7.quilar");
 }
 
 }  // namespace
