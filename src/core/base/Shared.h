@@ -18,8 +18,6 @@ struct Shared {
     std::string DefaultTone;
     WindowHandle MainWindowHandle = 0;
     bool SoundOn = false;  // false while the own status is dnd or offline
-    std::string RecordFile;  // the contact's recording, set by the recording panel
-    bool IsRecording = false;  // the capture device is recording
     std::string SynthFile;   // the synthesised tone, set by the synthesis panel
 };
 

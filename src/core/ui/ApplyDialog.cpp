@@ -1,5 +1,6 @@
 #include "core/ui/ApplyDialog.h"
 
+#include "core/audio/Recorder.h"
 #include "core/base/LanguageTexts.h"
 #include "core/base/Shared.h"
 #include "core/base/Text.h"
@@ -65,7 +66,7 @@ void ApplyDialog::Ok() {
     Unload();
 }
 
-PreparedTone PrepareTone(const OptionsWindow& w, const Shared& shared, int kind) {
+PreparedTone PrepareTone(const OptionsWindow& w, const Shared& shared, const Recorder& recorder, int kind) {
     PreparedTone tone;
     tone.kind = kind;
     switch (kind) {
@@ -73,7 +74,7 @@ PreparedTone PrepareTone(const OptionsWindow& w, const Shared& shared, int kind)
             tone.file = w.toneTitles.ListIndex() >= 0 ? w.toneFiles.Item(w.toneTitles.ListIndex()) : shared.DefaultTone;
             break;
         case 2:
-            tone.file = shared.RecordFile;
+            tone.file = recorder.File();
             break;
         case 3:
             tone.personal = Contains(w.synthesisText.Text(), "CONTACT");

@@ -8,6 +8,7 @@
 namespace quill {
 class Files;
 class Log;
+class Recorder;
 class TextCodec;
 class UiHost;
 struct LanguageTexts;
@@ -19,7 +20,7 @@ namespace quill::ui {
 struct OptionsWindow;
 
 // The tone the window has prepared for kind (0 to 3), and the contacts it may go to.
-PreparedTone PrepareTone(const OptionsWindow& window, const Shared& shared, int kind);
+PreparedTone PrepareTone(const OptionsWindow& window, const Shared& shared, const Recorder& recorder, int kind);
 
 // Whom a prepared tone is for: the selected contact, all contacts, or those still on the
 // default ringtone. ApplyMode is -1 unless OK chose one.

@@ -144,7 +144,7 @@ void OptionsCommands::Apply() {
         return synthesis.SynthText;
     };
     ApplyToneToContacts({s_.settings, s_.files, s_.shared, s_.tones, s_.log, [&] { return random(); }, synthesizeFor},
-                        PrepareTone(s_.window, s_.shared, kind), dialog.ApplyMode);
+                        PrepareTone(s_.window, s_.shared, s_.recorder, kind), dialog.ApplyMode);
 }
 
 void OptionsCommands::Record() {
@@ -153,7 +153,7 @@ void OptionsCommands::Record() {
     w.Enable({Command::StopRecording});
     w.Disable({Command::Record, Command::Apply});
     const std::string handle = w.contactHandles.Item(w.contactNames.ListIndex());
-    s_.shared.RecordFile = contact_tones::RecordingFile(s_.shared, handle);
+    s_.recorder.SetFile(contact_tones::RecordingFile(s_.shared, handle));
     s_.recorder.RecordStart();
 }
 

@@ -33,7 +33,7 @@ struct ApplyTest : OptionsFixture {
                 }};
     }
     void Apply(int kind, int mode) {
-        ApplyToneToContacts(Services(), ui::PrepareTone(app->window, app->shared, kind), mode);
+        ApplyToneToContacts(Services(), ui::PrepareTone(app->window, app->shared, app->recorder, kind), mode);
     }
     std::string Key(const std::string& key) { return ini.Get(folder + app->shared.IniName, "contacts", key); }
     std::string Tones(const std::string& name) { return folder + "tones\\" + name; }
@@ -83,13 +83,13 @@ TEST_F(ApplyTest, KindsAndModesChooseTheFileAndTheContacts) {
     // Mode 2 takes only those whose kind reads as 0.
     Set("ann_play", "3");
     Set("cy_play", "x");
-    app->shared.RecordFile = folder + "wav\\rec_bob.wav";
+    app->recorder.SetFile(folder + "wav\\rec_bob.wav");
     const int saves = files.replacements;
     Apply(2, 2);
     EXPECT_EQ(files.replacements, saves + 1) << "one save for the whole run";
     EXPECT_EQ(Key("ann_play"), "3");
     EXPECT_EQ(Key("bob_play"), "1");
-    for (auto h : {"cy", "dee", "eve"}) EXPECT_EQ(Key(std::string(h) + "_file"), app->shared.RecordFile) << h;
+    for (auto h : {"cy", "dee", "eve"}) EXPECT_EQ(Key(std::string(h) + "_file"), app->recorder.File()) << h;
 }
 
 TEST_F(ApplyTest, ThePreviewMovesToAFreshNameASharedToneIsGivenAsItIsAndAFailedMoveGivesNothing) {
