@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "WineSettings.h"
+#include "core/audio/Recorder.h"
 #include "core/audio/TonePlayer.h"
 #include "core/base/LanguageTexts.h"
 #include "core/tones/ToneCatalogue.h"
@@ -124,7 +125,8 @@ int main(int argc, char** argv) {
     fresh.settings.ReadIni("window", "top");
     test::FakeMultimedia mci;
     ToneFiles freshTones(fresh.files, fresh.log, fresh.codec, mp3);
-    TonePlayer player(mci, fresh.files, fresh.log, freshTones, fresh.shared);
+    Recorder recorder(mci, fresh.files, fresh.log, fresh.shared);
+    TonePlayer player(mci, fresh.files, fresh.log, freshTones, fresh.shared, recorder);
     ui::OptionsWindow window;
     ui::ToneList list(window, fresh.settings, fresh.files, fresh.log, player);
     windows.Mirror(window.toneTitles);

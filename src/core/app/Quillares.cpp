@@ -14,7 +14,7 @@ Quillares::Quillares(Ports p)
       queue(log),
       link(ports.wire, log, queue, linkView, shared),
       tones(ports.files, log, ports.codec, ports.mp3),
-      player(ports.mci, ports.files, log, tones, shared),
+      player(ports.mci, ports.files, log, tones, shared, recorder),
       recorder(ports.mci, ports.files, log, shared),
       catalogue({settings, ports.files, log, tones, texts, ports.ui, ports.registry, shared}),
       toneList(window, settings, ports.files, log, player),

@@ -12,7 +12,7 @@ Quillares::StartResult Quillares::Start(WindowHandle mainWindow) {
     if (!EndsWith(shared.ProgramFolder, "\\")) shared.ProgramFolder += "\\";
 
     if (ports.process.AnotherInstanceRunning()) {
-        ports.files.Copy(shared.ProgramFolder + "Quillares.ini", shared.ProgramFolder + "newinst.ini");
+        ports.files.Copy(shared.ProgramFolder + kMainSettingsFile, shared.ProgramFolder + "newinst.ini");
         return StartResult::SecondInstance;
     }
 
@@ -20,7 +20,7 @@ Quillares::StartResult Quillares::Start(WindowHandle mainWindow) {
         log.WriteLog("START");
         log.WriteLog("Quillares: START");
     });
-    shared.IniName = "Quillares.ini";
+    shared.IniName = kMainSettingsFile;
     Trapped([&] {
         shared.UserId = Trim(settings.ReadIni("window", "id"));
         log.WriteLog("Quillares: user=" + shared.UserId);
@@ -39,7 +39,7 @@ Quillares::StartResult Quillares::Start(WindowHandle mainWindow) {
     });
     Trapped([&] { LoadLanguage(); });
     Trapped([&] {
-        std::string skip = LowerAscii(settings.ReadIniFile("Quillares.ini", "window", "skiphelp"));
+        std::string skip = LowerAscii(settings.ReadIniFile(kMainSettingsFile, "window", "skiphelp"));
         if (skip.empty() || skip == "no" || skip == "0") ShowFirstRunWindow();
     });
     Trapped([&] {
@@ -60,7 +60,7 @@ void Quillares::LoadLanguage() {
 
 // Not in the shipped file: the end-to-end tests shorten the deadlines so as not to wait 15 s.
 TransferDeadlines Quillares::ReadTransferDeadlines() {
-    const std::string text = Trim(settings.ReadIniFile("Quillares.ini", "window", "transferdeadlines"));
+    const std::string text = Trim(settings.ReadIniFile(kMainSettingsFile, "window", "transferdeadlines"));
     if (text.empty()) return {};
     if (auto deadlines = TransferDeadlines::Parse(text)) return *deadlines;
     log.WriteLogData("Quillares: ignored transferdeadlines=", text);

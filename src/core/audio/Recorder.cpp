@@ -32,12 +32,10 @@ std::string ElapsedCaption(int shown) {
     return digits;
 }
 
-bool Recorder::IsRecording() const { return shared_.IsRecording; }
-
 std::string Recorder::ScratchFile() const { return shared_.ProgramFolder + "wav\\tmprec.wav"; }
 
 void Recorder::RecordStart() {
-    shared_.IsRecording = true;
+    recording_ = true;
     files_.Delete(ScratchFile());
     mci_.Send("open new type waveaudio alias capture", false);
     // The format is set after the cue.
@@ -57,29 +55,29 @@ std::string Recorder::SavePath() {
 }
 
 bool Recorder::RecordSave() {
-    if (!shared_.IsRecording) return false;
+    if (!recording_) return false;
     const std::string path = SavePath();
     mci_.Send("stop capture", false);
     const unsigned saved = mci_.Send("save capture " + path, false);
     mci_.Send("close capture", false);
-    shared_.IsRecording = false;
+    recording_ = false;
     log_.WriteLog("Quillares: recording finished");
     const auto size = files_.Size(ScratchFile());
     std::optional<std::string> bytes;
     if (saved == 0 && size && *size <= kMaxToneFileBytes)
         bytes = files_.Read(ScratchFile(), 0, static_cast<std::size_t>(*size));
-    const bool kept = bytes && bytes->size() == *size && files_.ReplaceAtomically(shared_.RecordFile, *bytes);
+    const bool kept = bytes && bytes->size() == *size && files_.ReplaceAtomically(file_, *bytes);
     files_.Delete(ScratchFile());
-    if (!kept) log_.WriteLog("Quillares: recording not saved: " + shared_.RecordFile);
+    if (!kept) log_.WriteLog("Quillares: recording not saved: " + file_);
     return kept;
 }
 
 void Recorder::RecordCancel() {
-    if (!shared_.IsRecording) return;
+    if (!recording_) return;
     mci_.Send("stop capture", false);
     mci_.Send("close capture", false);
     files_.Delete(ScratchFile());
-    shared_.IsRecording = false;
+    recording_ = false;
     log_.WriteLog("Quillares: recording cancelled");
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include <utility>
 
 namespace quill {
 
@@ -23,16 +24,19 @@ RecordingProgress ProgressAt(double positionMs, int frameWidth);
 std::string ElapsedCaption(int shown);
 
 // The microphone under the device alias "capture", recording 16 kHz 16-bit mono PCM into a
-// scratch file that replaces Shared::RecordFile only once it has been saved, so a cancelled or
-// failed recording keeps the contact's old one. The flag Shared::IsRecording is its state.
+// scratch file that replaces File() only once it has been saved, so a cancelled or failed
+// recording keeps the contact's old one.
 class Recorder {
 public:
-    Recorder(Multimedia& mci, Files& files, Log& log, Shared& shared)
+    Recorder(Multimedia& mci, Files& files, Log& log, const Shared& shared)
         : mci_(mci), files_(files), log_(log), shared_(shared) {}
 
-    bool IsRecording() const;
+    bool IsRecording() const { return recording_; }
+    // The contact's recording, set by the recording panel.
+    const std::string& File() const { return file_; }
+    void SetFile(std::string file) { file_ = std::move(file); }
     void RecordStart();
-    // Stops and saves into RecordFile; nothing unless recording. false: nothing was saved.
+    // Stops and saves into File(); nothing unless recording. false: nothing was saved.
     bool RecordSave();
     // Stops and saves nothing; nothing unless recording.
     void RecordCancel();
@@ -48,7 +52,9 @@ private:
     Multimedia& mci_;
     Files& files_;
     Log& log_;
-    Shared& shared_;
+    const Shared& shared_;
+    std::string file_;
+    bool recording_ = false;
 };
 
 }  // namespace quill

@@ -1,5 +1,6 @@
 #include "core/audio/TonePlayer.h"
 
+#include "core/audio/Recorder.h"
 #include "core/base/Log.h"
 #include "core/base/Shared.h"
 #include "core/base/Text.h"
@@ -38,7 +39,7 @@ bool TonePlayer::PlayTone(const std::string& file) {
     currentTone_ = file;
     if (file.empty()) {
         isPlaying_ = false;
-        if (shared_.IsRecording) {
+        if (recorder_.IsRecording()) {
             // "close all" would close the capture device too and lose the recording.
             CloseDevice();
         } else {
@@ -105,7 +106,7 @@ bool TonePlayer::Preview(const std::string& file, Command stopCommand) {
 
 bool TonePlayer::PlayDefaultTone(Command stopCommand) { return Preview(DefaultFile(), stopCommand); }
 bool TonePlayer::PlaySynthTone(Command stopCommand) { return Preview(shared_.SynthFile, stopCommand); }
-bool TonePlayer::PlayRecordedTone(Command stopCommand) { return Preview(shared_.RecordFile, stopCommand); }
+bool TonePlayer::PlayRecordedTone(Command stopCommand) { return Preview(recorder_.File(), stopCommand); }
 
 Command TonePlayer::TakeEndedPreview() {
     if (!isPlaying_ || pendingStop_ == Command::None || !playFinished_) return Command::None;

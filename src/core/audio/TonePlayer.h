@@ -9,6 +9,7 @@ namespace quill {
 class Files;
 class Log;
 class Multimedia;
+class Recorder;
 class ToneFiles;
 struct Shared;
 
@@ -18,8 +19,9 @@ class TonePlayer {
 public:
     static constexpr std::uintptr_t kPlayedToTheEnd = 1;
 
-    TonePlayer(Multimedia& mci, Files& files, Log& log, ToneFiles& tones, const Shared& shared)
-        : mci_(mci), files_(files), log_(log), tones_(tones), shared_(shared) {}
+    TonePlayer(Multimedia& mci, Files& files, Log& log, ToneFiles& tones, const Shared& shared,
+               const Recorder& recorder)
+        : mci_(mci), files_(files), log_(log), tones_(tones), shared_(shared), recorder_(recorder) {}
 
     // Rings file, the pause between repeats, until StopTone. Skype repeats its ringing notice:
     // a ring of the same tone goes on rather than starting over. A tone that cannot play rings
@@ -66,6 +68,8 @@ private:
     Log& log_;
     ToneFiles& tones_;
     const Shared& shared_;
+    // Shares the device layer: playback must not close the capture device.
+    const Recorder& recorder_;
 
     std::string currentTone_;
     std::string savedTone_;  // the ringing tone while the pause plays

@@ -5,6 +5,10 @@
 
 namespace quill {
 
+// The main settings file in the program folder: the installer's, and the one a user's own
+// file is first copied from.
+inline constexpr const char* kMainSettingsFile = "Quillares.ini";
+
 // The program-wide values of the frame; they live from start-up to shutdown.
 struct Shared {
     std::string ProgramFolder;  // always ends in "\"
@@ -14,8 +18,6 @@ struct Shared {
     std::string DefaultTone;
     WindowHandle MainWindowHandle = 0;
     bool SoundOn = false;  // false while the own status is dnd or offline
-    std::string RecordFile;  // the contact's recording, set by the recording panel
-    bool IsRecording = false;  // the capture device is recording
     std::string SynthFile;   // the synthesised tone, set by the synthesis panel
 };
 

@@ -9,8 +9,8 @@ void OpenUserSettings(Shared& shared, Files& files, Log& log, const std::functio
     std::string name = SafeFileName(shared.UserId) + ".ini";
     bool isNew = false;
     if (!files.Exists(shared.ProgramFolder + name)) {
-        if (!files.Copy(shared.ProgramFolder + "Quillares.ini", shared.ProgramFolder + name)) {
-            log.WriteLog("Quillares: cannot copy Quillares.ini to " + name + ", staying on Quillares.ini");
+        if (!files.Copy(shared.ProgramFolder + kMainSettingsFile, shared.ProgramFolder + name)) {
+            log.WriteLog(std::string("Quillares: cannot copy ") + kMainSettingsFile + " to " + name + ", staying on " + kMainSettingsFile);
             return;
         }
         isNew = true;

@@ -103,7 +103,7 @@ bool Dispatcher::OnCurrentUser(const std::string& text) {
     p_.settings.WriteIni("window", "id", p_.shared.UserId);
     // Start-up reads the handle from the main file; only then does the next run open the user's
     // own file early enough for its window position, language and default tone.
-    p_.settings.WriteIniFile("Quillares.ini", "window", "id", p_.shared.UserId);
+    p_.settings.WriteIniFile(kMainSettingsFile, "window", "id", p_.shared.UserId);
     p_.link.SetState(SkypeLink::State::Linked);
     // The check may wait for the server and raise message boxes: never inside Skype's message.
     // One waiting check serves any number of reports.

@@ -9,12 +9,12 @@
 #include "core/skype/LinkView.h"
 #include "core/skype/SkypeNotice.h"
 #include "core/tones/ContactTones.h"
+#include "core/tones/EventTones.h"
 
 namespace quill {
 
-namespace {
-bool SwitchedOn(Settings& settings, const std::string& key) { return Val(settings.ReadIni("wav", key)) == 1; }
-}  // namespace
+using event_tones::StoredTone;
+using event_tones::SwitchedOn;
 
 void Dispatcher::HandleSkypeEvent(const std::string& text) {
     if (StartsWith(text, "USERSTATUS"))
@@ -22,8 +22,8 @@ void Dispatcher::HandleSkypeEvent(const std::string& text) {
     else if (text == "RINGING")
         OnRinging();
     else if (text == "MESSAGE") {
-        if (!SwitchedOn(p_.settings, "user_msg_play") || !p_.shared.SoundOn) return;
-        Announce(p_.settings.ReadIni("wav", "user_msg"));
+        if (!SwitchedOn(p_.settings, "msg") || !p_.shared.SoundOn) return;
+        Announce(StoredTone(p_.settings, "msg"));
     } else if (StartsWith(text, "CALL STATUS"))
         OnCallStatus(ValueAfter(text, "CALL STATUS"));
     else if (StartsWith(text, "CALL VIDEO_STATUS"))
@@ -35,8 +35,8 @@ void Dispatcher::OnUserStatus(const std::string& text) {
     if (space == std::string::npos) return;
     std::string status = LowerAscii(Trim(text.substr(space + 1)));
     p_.shared.SoundOn = status != "dnd" && status != "offline";
-    std::string file = Trim(p_.settings.ReadIni("wav", "user_" + status));
-    if (file.empty() || !SwitchedOn(p_.settings, "user_" + status + "_play")) return;
+    std::string file = Trim(StoredTone(p_.settings, status));
+    if (file.empty() || !SwitchedOn(p_.settings, status)) return;
     Announce(file);
 }
 
@@ -51,8 +51,8 @@ void Dispatcher::OnCallStatus(const std::string& status) {
     if (status == "ROUTING" || status == "EARLYMEDIA") return;
     p_.player.StopTone();
     if (status != "FINISHED") return;
-    if (!SwitchedOn(p_.settings, "user_finished_play") || !p_.shared.SoundOn) return;
-    Announce(p_.settings.ReadIni("wav", "user_finished"));
+    if (!SwitchedOn(p_.settings, "finished") || !p_.shared.SoundOn) return;
+    Announce(StoredTone(p_.settings, "finished"));
 }
 
 void Dispatcher::Announce(const std::string& file) {

@@ -4,11 +4,21 @@
 #include "core/base/Settings.h"
 #include "core/base/Shared.h"
 #include "core/base/Text.h"
+#include "core/base/Trapped.h"
 
 namespace quill::contact_tones {
 
 int KindOf(Settings& settings, const std::string& handle) {
     return RoundToInt(Val(settings.ReadIni("contacts", handle + "_play")));
+}
+
+void Assign(Settings& settings, const std::string& handle, int kind, const std::string& file) {
+    Trapped([&] { settings.WriteIni("contacts", handle + "_play", std::to_string(kind)); });
+    Trapped([&] { settings.WriteIni("contacts", handle + "_file", file); });
+}
+
+bool OnDefaultTone(Settings& settings, const std::string& handle) {
+    return Val(settings.ReadIni("contacts", handle + "_play")) == 0;
 }
 
 std::string StoredFile(Settings& settings, const std::string& handle) {

@@ -1,11 +1,13 @@
 #include "core/ui/ApplyDialog.h"
 
+#include "core/audio/Recorder.h"
 #include "core/base/LanguageTexts.h"
 #include "core/base/Shared.h"
 #include "core/base/Text.h"
 #include "core/base/Trapped.h"
 #include "core/platform/UiHost.h"
 #include "core/ui/LanguageFile.h"
+#include "core/ui/OptionsWindow.h"
 
 namespace quill::ui {
 
@@ -62,6 +64,30 @@ void ApplyDialog::Ok() {
     }
     ApplyMode = chosen;
     Unload();
+}
+
+PreparedTone PrepareTone(const OptionsWindow& w, const Shared& shared, const Recorder& recorder, int kind) {
+    PreparedTone tone;
+    tone.kind = kind;
+    switch (kind) {
+        case 1:
+            tone.file = w.toneTitles.ListIndex() >= 0 ? w.toneFiles.Item(w.toneTitles.ListIndex()) : shared.DefaultTone;
+            break;
+        case 2:
+            tone.file = recorder.File();
+            break;
+        case 3:
+            tone.personal = Contains(w.synthesisText.Text(), "CONTACT");
+            break;
+        default:
+            tone.file = shared.DefaultTone;
+            break;
+    }
+    tone.shownHandle = w.contactHandle.Caption();
+    for (int row = 0; row < w.contactNames.ListCount(); ++row)
+        tone.contacts.emplace_back(w.contactHandles.Item(row), w.contactNames.Item(row));
+    if (const int row = w.contactNames.ListIndex(); row >= 0) tone.selected = w.contactHandles.Item(row);
+    return tone;
 }
 
 }  // namespace quill::ui

@@ -2,11 +2,13 @@
 #include <array>
 #include <string>
 
+#include "core/tones/ApplyTones.h"
 #include "core/ui/Dialog.h"
 
 namespace quill {
 class Files;
 class Log;
+class Recorder;
 class TextCodec;
 class UiHost;
 struct LanguageTexts;
@@ -14,6 +16,11 @@ struct Shared;
 }  // namespace quill
 
 namespace quill::ui {
+
+struct OptionsWindow;
+
+// The tone the window has prepared for kind (0 to 3), and the contacts it may go to.
+PreparedTone PrepareTone(const OptionsWindow& window, const Shared& shared, const Recorder& recorder, int kind);
 
 // Whom a prepared tone is for: the selected contact, all contacts, or those still on the
 // default ringtone. ApplyMode is -1 unless OK chose one.

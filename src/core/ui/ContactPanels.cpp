@@ -101,19 +101,19 @@ void ContactPanels::ShowRecording(int contactKind, const std::string& handle) {
     w.Disable({Command::StopRecording});
     w.Enable({Command::Record});
     if (contactKind == 2) {
-        s_.shared.RecordFile = StoredPath(s_.settings, s_.shared, handle);
-        if (!s_.shared.RecordFile.empty()) {
+        s_.recorder.SetFile(StoredPath(s_.settings, s_.shared, handle));
+        if (!s_.recorder.File().empty()) {
             // A stored recording counts as applicable even before the link is up.
             w.Enable({Command::PlayRecording, Command::Apply});
         } else if (const std::string own = ct::RecordingFile(s_.shared, handle); s_.files.Exists(own)) {
-            s_.shared.RecordFile = own;
+            s_.recorder.SetFile(own);
             w.Enable({Command::PlayRecording});
             EnableApplyIfLinked();
         } else {
             w.Disable({Command::PlayRecording, Command::Apply});
         }
     } else {
-        // RecordFile stays: Record sets it anew.
+        // The recorder's file stays: Record sets it anew.
         w.Disable({Command::PlayRecording, Command::Apply});
     }
     w.recordingBar.Resize(30, w.recordingBar.Height());

@@ -38,7 +38,7 @@ void HelpWindows::FirstRunUnloaded() {
     if (!firstRun_->dontShowAgain.Value()) return;
     // The next start reads the main file; the current one may be the user's own.
     s_.settings.WriteIni("window", "skiphelp", "yes");
-    s_.settings.WriteIniFile("Quillares.ini", "window", "skiphelp", "yes");
+    s_.settings.WriteIniFile(kMainSettingsFile, "window", "skiphelp", "yes");
 }
 
 void HelpWindows::ReleaseFirstRunWindow() {

@@ -18,7 +18,6 @@
 #include "core/server/ProgramVersion.h"
 #include "core/tones/ContactTones.h"
 #include "core/ui/ApplyDialog.h"
-#include "core/ui/ApplyTones.h"
 #include "core/ui/OptionsWindow.h"
 #include "core/ui/SkypeEventsDialog.h"
 #include "core/ui/ToneList.h"
@@ -144,9 +143,8 @@ void OptionsCommands::Apply() {
         if (!synthesis.RunProgressWindow(true, displayName, file)) return std::nullopt;
         return synthesis.SynthText;
     };
-    ApplyToneToContacts({s_.window, s_.settings, s_.files, s_.shared, s_.tones, s_.log, [&] { return random(); },
-                         synthesizeFor},
-                        kind, dialog.ApplyMode);
+    ApplyToneToContacts({s_.settings, s_.files, s_.shared, s_.tones, s_.log, [&] { return random(); }, synthesizeFor},
+                        PrepareTone(s_.window, s_.shared, s_.recorder, kind), dialog.ApplyMode);
 }
 
 void OptionsCommands::Record() {
@@ -155,7 +153,7 @@ void OptionsCommands::Record() {
     w.Enable({Command::StopRecording});
     w.Disable({Command::Record, Command::Apply});
     const std::string handle = w.contactHandles.Item(w.contactNames.ListIndex());
-    s_.shared.RecordFile = contact_tones::RecordingFile(s_.shared, handle);
+    s_.recorder.SetFile(contact_tones::RecordingFile(s_.shared, handle));
     s_.recorder.RecordStart();
 }
 

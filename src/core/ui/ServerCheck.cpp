@@ -112,7 +112,7 @@ void ToneSynthesis::OpenUpdatePage() {
 std::string ToneSynthesis::InfoAddress() {
     std::string host = Trim(s_.settings.ReadIni("window", "server"));
     // A user file made before the setting existed lacks it; the main file has it.
-    if (host.empty()) host = Trim(s_.settings.ReadIniFile("Quillares.ini", "window", "server"));
+    if (host.empty()) host = Trim(s_.settings.ReadIniFile(kMainSettingsFile, "window", "server"));
     return "http://" + host + "/util/skypething.php?Item=";
 }
 

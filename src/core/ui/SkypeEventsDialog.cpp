@@ -7,6 +7,7 @@
 #include "core/base/Shared.h"
 #include "core/base/Text.h"
 #include "core/base/Trapped.h"
+#include "core/tones/EventTones.h"
 #include "core/ui/LanguageFile.h"
 
 namespace quill::ui {
@@ -16,8 +17,6 @@ namespace {
 constexpr const char* kCaptions[SkypeEventsDialog::kEvents] = {
     "You are online",     "You are away",          "You are not available", "Do not disturb",
     "You are invisible",  "You are logged out",    "Incoming chat message", "Conversation finished"};
-
-std::string SwitchKey(int i) { return std::string("user_") + SkypeEventsDialog::EventNames[i] + "_play"; }
 
 }  // namespace
 
@@ -43,11 +42,6 @@ SkypeEventsDialog::SkypeEventsDialog(Services s)
     OnLoad = [this] { Fill(); };
 }
 
-bool SkypeEventsDialog::SwitchOn(const std::string& value) {
-    const std::string v = LowerAscii(Trim(value));
-    return v == "1" || v == "y" || v == "yes";
-}
-
 void SkypeEventsDialog::Fill() {
     Trapped([&] {
         for (const auto& [key, value] : LanguageFile::Read(s_.files, s_.codec, s_.log,
@@ -69,14 +63,14 @@ void SkypeEventsDialog::Fill() {
     if (!s_.texts.cancel.empty()) cancel.SetCaption(s_.texts.cancel);
     Loading = true;
     for (int i = 0; i < kEvents; ++i)
-        Trapped([&] { eventBoxes[i].SetValue(SwitchOn(s_.settings.ReadIni("wav", SwitchKey(i)))); });
+        Trapped([&] { eventBoxes[i].SetValue(event_tones::SwitchedOn(s_.settings, EventNames[i])); });
     Loading = false;
 }
 
 void SkypeEventsDialog::BoxClicked(int i) {
     if (!eventBoxes[i].Value() || Loading) return;
     Trapped([&] {
-        const std::string tone = s_.settings.ReadIni("wav", std::string("user_") + EventNames[i]);
+        const std::string tone = event_tones::StoredTone(s_.settings, EventNames[i]);
         s_.player.Preview(ResolvePath(s_.shared.ProgramFolder, tone), Command::None);
     });
 }
@@ -85,7 +79,7 @@ void SkypeEventsDialog::Save() {
     {
         SettingsBatch batch(s_.settings);
         for (int i = 0; i < kEvents; ++i)
-            Trapped([&] { s_.settings.WriteIni("wav", SwitchKey(i), eventBoxes[i].Value() ? "1" : "0"); });
+            Trapped([&] { s_.settings.WriteIni("wav", event_tones::SwitchKey(EventNames[i]), eventBoxes[i].Value() ? "1" : "0"); });
     }
     s_.log.WriteLog("Quillares: save events");
     Unload();

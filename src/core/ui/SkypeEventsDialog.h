@@ -21,7 +21,7 @@ namespace quill::ui {
 class SkypeEventsDialog : public Dialog {
 public:
     static constexpr int kEvents = 8;
-    // In box order; "user_" + word is the tone key, that + "_play" the switch key.
+    // In box order, the events as the settings name them.
     static constexpr std::array<const char*, kEvents> EventNames = {
         "online", "away", "na", "dnd", "invisible", "loggedout", "msg", "finished"};
 
@@ -35,9 +35,6 @@ public:
         const LanguageTexts& texts;
     };
     explicit SkypeEventsDialog(Services s);
-
-    // "1", "y" or "yes", blanks and letter case aside.
-    static bool SwitchOn(const std::string& value);
 
     std::array<CheckBox, kEvents> eventBoxes;
     Control heading{"Label1"};

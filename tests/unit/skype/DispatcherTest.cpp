@@ -151,7 +151,8 @@ TEST_F(DispatcherTest, StrangersRingTheUnknownToneOrTheDefault) {
     EXPECT_EQ(Opened().back(), "open \"C:\\Tones\\stranger.wav\" alias file");
 }
 
-// Which tone an event plays: the switches (read as numbers), do-not-disturb and offline, and
+// Which tone an event plays: the switches (read as the events dialog shows them: a box that
+// shows checked sounds), do-not-disturb and offline, and
 // paths with blanks around them.
 TEST_F(DispatcherTest, EventTonesFollowTheirSwitchesAndTheOwnStatus) {
     Contacts("USERS anna");
@@ -171,7 +172,9 @@ TEST_F(DispatcherTest, EventTonesFollowTheirSwitchesAndTheOwnStatus) {
         const char* heard;  // nullptr: silence
     } rows[] = {
         {"ONLINE", "user_msg_play", "1", chat, "wav\\msg.wav"},
-        {"ONLINE", "user_msg_play", "yes", chat, nullptr},
+        {"ONLINE", "user_msg_play", "yes", chat, "wav\\msg.wav"},
+        {"ONLINE", "user_away_play", " Y ", {"USERSTATUS AWAY"}, "wav\\away.wav"},
+        {"ONLINE", "user_finished_play", "true", {"CALL 9 STATUS FINISHED"}, nullptr},
         {"DND", "user_msg_play", "1", chat, nullptr},
         {"ONLINE", "user_finished_play", "1", {"CALL 9 STATUS FINISHED"}, "wav\\fin.wav"},
         {"OFFLINE", "user_finished_play", "1", {"CALL 9 STATUS FINISHED"}, nullptr},

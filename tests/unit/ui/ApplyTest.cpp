@@ -1,7 +1,7 @@
 #include <gmock/gmock.h>
 
 #include "core/ui/ApplyDialog.h"
-#include "core/ui/ApplyTones.h"
+#include "core/tones/ApplyTones.h"
 #include "ui/OptionsFixture.h"
 
 namespace quill::test {
@@ -22,8 +22,8 @@ struct ApplyTest : OptionsFixture {
         Contacts({{"ann", "Ann"}, {"bob", "Bob"}, {"cy", "Cy"}, {"dee", "Dee"}, {"eve", "Eve"}});
         app->window.contactNames.SetListIndex(1);
     }
-    ui::ApplyServices Services() {
-        return {app->window, app->settings, files, app->shared, app->tones, app->log,
+    ApplyServices Services() {
+        return {app->settings, files, app->shared, app->tones, app->log,
                 [this] { return draws.empty() ? 7u : draws[std::min(drawn++, draws.size() - 1)]; },
                 [this](const std::string& contact, const std::string& name) -> std::optional<std::string> {
                     synthesised.push_back(contact);
@@ -32,7 +32,9 @@ struct ApplyTest : OptionsFixture {
                     return "Hello " + contact;
                 }};
     }
-    void Apply(int kind, int mode) { ui::ApplyToneToContacts(Services(), kind, mode); }
+    void Apply(int kind, int mode) {
+        ApplyToneToContacts(Services(), ui::PrepareTone(app->window, app->shared, app->recorder, kind), mode);
+    }
     std::string Tones(const std::string& name) { return folder + "tones\\" + name; }
     void Preview() {
         app->shared.SynthFile = Tones("tmp.quilar");
@@ -80,13 +82,13 @@ TEST_F(ApplyTest, KindsAndModesChooseTheFileAndTheContacts) {
     // Mode 2 takes only those whose kind reads as 0.
     Set("ann_play", "3");
     Set("cy_play", "x");
-    app->shared.RecordFile = folder + "wav\\rec_bob.wav";
+    app->recorder.SetFile(folder + "wav\\rec_bob.wav");
     const int saves = files.replacements;
     Apply(2, 2);
     EXPECT_EQ(files.replacements, saves + 1) << "one save for the whole run";
     EXPECT_EQ(Get("ann_play"), "3");
     EXPECT_EQ(Get("bob_play"), "1");
-    for (auto h : {"cy", "dee", "eve"}) EXPECT_EQ(Get(std::string(h) + "_file"), app->shared.RecordFile) << h;
+    for (auto h : {"cy", "dee", "eve"}) EXPECT_EQ(Get(std::string(h) + "_file"), app->recorder.File()) << h;
 }
 
 TEST_F(ApplyTest, ThePreviewMovesToAFreshNameASharedToneIsGivenAsItIsAndAFailedMoveGivesNothing) {
@@ -139,8 +141,8 @@ TEST_F(ApplyTest, EmptyListsAndExhaustedNamesWriteNothing) {
 
     // Every draw names a taken file, in both ranges: the search gives up instead of spinning.
     files.files[Tones("x7.quilar")] = files.files[Tones("x100007.quilar")] = "taken";
-    EXPECT_EQ(ui::FreeToneName(files, Tones(""), "x", [] { return 7u; }), std::nullopt);
-    EXPECT_EQ(ui::FreeToneName(files, Tones(""), "y", [] { return 7u; }), "y7.quilar");
+    EXPECT_EQ(FreeToneName(files, Tones(""), "x", [] { return 7u; }), std::nullopt);
+    EXPECT_EQ(FreeToneName(files, Tones(""), "y", [] { return 7u; }), "y7.quilar");
 }
 
 }  // namespace

@@ -94,7 +94,7 @@ TEST_F(ContactPanelsTest, ARecordingStaysAcrossContactsOfAnotherKind) {
     Select(1);
     Select(0);
     app->window.SelectKind(2);
-    EXPECT_EQ(app->shared.RecordFile, folder + "wav\\rec_bob.wav");
+    EXPECT_EQ(app->recorder.File(), folder + "wav\\rec_bob.wav");
     EXPECT_EQ(State(5), D);
 }
 

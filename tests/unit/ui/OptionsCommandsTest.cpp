@@ -114,7 +114,7 @@ TEST_F(OptionsCommandsTest, RecordNamesTheFileAfterTheSelectedHandleMadeSafe) {
         if (!handle.empty()) Contacts({{handle.c_str(), "X"}});
         w.contactNames.SetListIndex(handle.empty() ? -1 : 0);
         Run(7);
-        EXPECT_EQ(app->shared.RecordFile, folder + "wav\\" + name);
+        EXPECT_EQ(app->recorder.File(), folder + "wav\\" + name);
     }
     EXPECT_TRUE(files.Exists(folder + "wav\\rec_anna.wav")) << "kept until a new one is saved";
 }

@@ -1,4 +1,4 @@
-#include "core/ui/ApplyTones.h"
+#include "core/tones/ApplyTones.h"
 
 #include <utility>
 #include <vector>
@@ -10,43 +10,26 @@
 #include "core/base/Text.h"
 #include "core/base/Trapped.h"
 #include "core/platform/Files.h"
+#include "core/tones/ContactTones.h"
 #include "core/tones/ToneFiles.h"
-#include "core/ui/OptionsWindow.h"
 
-namespace quill::ui {
+namespace quill {
 
 namespace {
 
 constexpr int kTriesPerRange = 1000;
 
-// The file the contacts get for kinds 0 to 2.
-std::string PreparedTone(const ApplyServices& s, int kind) {
-    auto& w = s.window;
-    switch (kind) {
-        case 1:
-            return w.toneTitles.ListIndex() >= 0 ? w.toneFiles.Item(w.toneTitles.ListIndex()) : s.shared.DefaultTone;
-        case 2:
-            return s.shared.RecordFile;
-        default:
-            return s.shared.DefaultTone;
-    }
-}
-
-void Assign(const ApplyServices& s, const std::string& handle, int kind, const std::string& file) {
-    Trapped([&] { s.settings.WriteIni("contacts", handle + "_play", std::to_string(kind)); });
-    Trapped([&] { s.settings.WriteIni("contacts", handle + "_file", file); });
-}
-
 // The synthesised tone to give: the scratch file moved to a name of its own, or a contact's
 // tone as it is, since other contacts may ring with it too. nullopt: nothing to give (logged).
-std::optional<std::string> SynthesisedTone(const ApplyServices& s, const std::string& tones) {
+std::optional<std::string> SynthesisedTone(const ApplyServices& s, const std::string& tones,
+                                           const std::string& shownHandle) {
     const std::string scratch = tones + "tmp.quilar";
     if (s.shared.SynthFile != scratch) {
         if (s.files.Exists(s.shared.SynthFile)) return s.shared.SynthFile;
         s.log.WriteLog("Quillares: no such file: " + s.shared.SynthFile + ", nothing applied");
         return std::nullopt;
     }
-    const std::string stem = SafeFileName(s.window.contactHandle.Caption());
+    const std::string stem = SafeFileName(shownHandle);
     auto name = FreeToneName(s.files, tones, stem, s.draw);
     if (!name) {
         s.log.WriteLog("Quillares: no free tone name for " + stem + ", nothing applied");
@@ -75,33 +58,26 @@ std::optional<std::string> FreeToneName(Files& files, const std::string& folder,
     return std::nullopt;
 }
 
-void ApplyToneToContacts(const ApplyServices& s, int kind, int mode) {
-    auto& w = s.window;
+void ApplyToneToContacts(const ApplyServices& s, const PreparedTone& tone, int mode) {
     const std::string tones = s.shared.ProgramFolder + "tones\\";
-    std::string file = PreparedTone(s, kind);
-    bool personal = false;
+    const int kind = tone.kind;
+    std::string file = tone.file;
     if (kind == 3) {
-        auto given = SynthesisedTone(s, tones);
+        auto given = SynthesisedTone(s, tones, tone.shownHandle);
         if (!given) return;
         file = *given;
-        personal = Contains(w.synthesisText.Text(), "CONTACT");
     }
 
     // One save for the whole run, also when it stops early: the contacts done keep their tones.
     SettingsBatch together(s.settings);
     if (mode == 0) {
-        const int row = w.contactNames.ListIndex();
-        if (row >= 0) Assign(s, w.contactHandles.Item(row), kind, file);
+        if (tone.selected) contact_tones::Assign(s.settings, *tone.selected, kind, file);
         return;
     }
-    // The contacts as they were at the question: a list refreshed during a synthesis must
-    // neither end the run nor shift names onto other contacts.
-    std::vector<std::pair<std::string, std::string>> contacts;
-    for (int row = 0; row < w.contactNames.ListCount(); ++row) contacts.emplace_back(w.contactHandles.Item(row), w.contactNames.Item(row));
-    const std::string shown = w.contactNames.ListIndex() >= 0 ? w.contactHandles.Item(w.contactNames.ListIndex()) : std::string();
-    for (const auto& [handle, displayName] : contacts) {
-        if (mode == 2 && Val(s.settings.ReadIni("contacts", handle + "_play")) != 0) continue;
-        if (kind == 3 && personal) {
+    const std::string shown = tone.selected.value_or("");
+    for (const auto& [handle, displayName] : tone.contacts) {
+        if (mode == 2 && !contact_tones::OnDefaultTone(s.settings, handle)) continue;
+        if (kind == 3 && tone.personal) {
             auto name = FreeToneName(s.files, tones, SafeFileName(handle), s.draw);
             if (!name) {
                 s.log.WriteLog("Quillares: no free tone name for " + SafeFileName(handle) + ", apply stopped");
@@ -118,8 +94,8 @@ void ApplyToneToContacts(const ApplyServices& s, int kind, int mode) {
             }
             if (handle == shown) s.shared.SynthFile = file;
         }
-        Assign(s, handle, kind, file);
+        contact_tones::Assign(s.settings, handle, kind, file);
     }
 }
 
-}  // namespace quill::ui
+}  // namespace quill
