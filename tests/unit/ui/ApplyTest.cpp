@@ -79,6 +79,15 @@ TEST_F(ApplyTest, KindsAndModesChooseTheFileAndTheContacts) {
     EXPECT_EQ(Get("bob_file"), app->shared.DefaultTone);
     EXPECT_EQ(Get("ann_play"), "<missing>");
 
+    // The first row of either list is a choice too; a row past the end changes nothing.
+    auto& w = app->window;
+    w.contactNames.SetListIndex(0);
+    files.files[folder + "first.wav"] = "RIFF";
+    w.toneTitles.AddItem("First"), w.toneFiles.AddItem(folder + "first.wav"), w.toneTitles.SetListIndex(0);
+    w.toneTitles.SetListIndex(1);
+    Apply(1, 0);
+    EXPECT_EQ(Get("ann_file"), folder + "first.wav");
+
     // Mode 2 takes only those whose kind reads as 0.
     Set("ann_play", "3");
     Set("cy_play", "x");
