@@ -110,6 +110,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     Win32Registry registry;
     AcmMp3Decoder mp3;
     Quillares app(Ports{files, clock, wire, mci, ui, shell, codec, process, folderWatch, net, registry, mp3});
+    ui.SetEventGuard([&app](const std::function<void()>& event) { app.Guard(event); });
     g_app = &app;
     g_ui = &ui;
     g_view = &view;
