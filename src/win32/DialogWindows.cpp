@@ -34,25 +34,33 @@ LRESULT CALLBACK DialogWindows::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM 
         case WM_COMMAND: {
             auto id = LOWORD(wParam);
             auto code = HIWORD(wParam);
-            if (id == IDOK && d.defaultButton) {
-                d.Click(*d.defaultButton);
-                return 0;
-            }
-            if (id == IDCANCEL) {
-                d.CloseBox();
-                return 0;
-            }
-            auto i = static_cast<std::size_t>(id - kFirstId);
-            if (id >= kFirstId && i < d.controls.size() && (code == BN_CLICKED || code == STN_CLICKED)) {
-                d.Click(*d.controls[i]);
-                return 0;
-            }
+            const bool taken = live->windows->Event([&] {
+                if (id == IDOK && d.defaultButton) {
+                    d.Click(*d.defaultButton);
+                    return true;
+                }
+                if (id == IDCANCEL) {
+                    d.CloseBox();
+                    return true;
+                }
+                auto i = static_cast<std::size_t>(id - kFirstId);
+                if (id >= kFirstId && i < d.controls.size() && (code == BN_CLICKED || code == STN_CLICKED)) {
+                    d.Click(*d.controls[i]);
+                    return true;
+                }
+                return false;
+            });
+            if (taken) return 0;
             break;
         }
         case WM_TIMER: {
             auto i = static_cast<std::size_t>(wParam - kFirstId);
             if (i < d.controls.size())
-                if (auto* t = dynamic_cast<ui::Timer*>(d.controls[i]); t && t->OnTick) t->OnTick();
+                if (auto* t = dynamic_cast<ui::Timer*>(d.controls[i]); t && t->OnTick)
+                    live->windows->Event([t] {
+                        t->OnTick();
+                        return true;
+                    });
             return 0;
         }
         case WM_CTLCOLORSTATIC: {
@@ -76,7 +84,10 @@ LRESULT CALLBACK DialogWindows::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM 
             }
             break;
         case WM_CLOSE:
-            d.CloseBox();
+            live->windows->Event([&d] {
+                d.CloseBox();
+                return true;
+            });
             return 0;
         default:
             break;
@@ -92,6 +103,7 @@ DialogWindows::Live* DialogWindows::Open(ui::Dialog& d) {
 
     auto live = std::make_unique<Live>();
     live->model = &d;
+    live->windows = this;
     live->hwnd = CreateWindowExW(WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT, kClass, L"",
                                  WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN, 0, 0, 10, 10, owner_, nullptr,
                                  instance_, nullptr);
@@ -146,6 +158,15 @@ DialogWindows::Live* DialogWindows::Open(ui::Dialog& d) {
     Mirror(d.form, live->hwnd);
     live_.push_back(std::move(live));
     return live_.back().get();
+}
+
+bool DialogWindows::Event(const std::function<bool()>& event) {
+    bool taken = false;
+    if (guard_)
+        guard_([&] { taken = event(); });
+    else
+        taken = event();
+    return taken;
 }
 
 void DialogWindows::Close(Live* live) {

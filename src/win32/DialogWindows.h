@@ -1,6 +1,7 @@
 #pragma once
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -15,6 +16,10 @@ public:
     DialogWindows(HINSTANCE instance, HWND& owner) : instance_(instance), owner_(owner) {}
     ~DialogWindows();
 
+    // The program's barrier, through which every event of a dialog enters it.
+    using Guard = std::function<void(const std::function<void()>&)>;
+    void SetGuard(Guard guard) { guard_ = std::move(guard); }
+
     void ShowModal(ui::Dialog& dialog);
     void ShowModeless(ui::Dialog& dialog);
     void DoEvents();
@@ -26,6 +31,7 @@ public:
 private:
     struct Live {
         ui::Dialog* model = nullptr;
+        DialogWindows* windows = nullptr;
         HWND hwnd = nullptr;
         std::vector<HWND> children;  // parallel to model->controls; nullptr for timers
         std::vector<HBITMAP> bitmaps;
@@ -33,9 +39,12 @@ private:
     Live* Open(ui::Dialog& dialog);
     void Close(Live* live);
     static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+    // Whether the event was the dialog's; the event itself runs inside the guard.
+    bool Event(const std::function<bool()>& event);
 
     HINSTANCE instance_;
     HWND& owner_;
+    Guard guard_;
     std::vector<std::unique_ptr<Live>> live_;
 };
 

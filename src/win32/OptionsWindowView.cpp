@@ -147,7 +147,7 @@ void OptionsWindowView::MakeButtons(Quillares& app) {
     auto& w = app.window;
     for (int i = 0; i < ui::OptionsWindow::kButtons; ++i) {
         HWND container = panels_[static_cast<std::size_t>(ui::OptionsWindow::ButtonContainer(CommandOf(i + 1)))];
-        pictures_.push_back(std::make_unique<PictureAreaView>(instance_, container, tips_, w.buttonFaces[i], app.commands, i));
+        pictures_.push_back(std::make_unique<PictureAreaView>(instance_, container, tips_, w.buttonFaces[i], app, i));
         // Beside its picture in the tab order, out of the container's view.
         blinds_.push_back(Made(w.blindButtons[i], L"BUTTON", BS_PUSHBUTTON | BS_NOTIFY | WS_TABSTOP | WS_VISIBLE,
                                container));

@@ -31,8 +31,8 @@ HBITMAP Strip(const std::string& path) {
 }  // namespace
 
 PictureAreaView::PictureAreaView(HINSTANCE instance, HWND parent, HWND tips, ui::PictureArea& model,
-                                 ui::OptionsCommands& commands, int index)
-    : tips_(tips), model_(model), commands_(commands), index_(index) {
+                                 Quillares& app, int index)
+    : tips_(tips), model_(model), app_(app), index_(index) {
     RegisterWindowClass(instance, kClass, &Proc, false, MAKEINTRESOURCEW(32649));  // the hand
     hwnd_ = CreateWindowExW(0, kClass, L"", WS_CHILD | WS_CLIPSIBLINGS, 0, 0, 32, 32, parent, nullptr, instance,
                             nullptr);
@@ -97,20 +97,22 @@ LRESULT CALLBACK PictureAreaView::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARA
         case WM_ERASEBKGND:
             return 1;
         case WM_MOUSEMOVE:
-            self->commands_.PictureMouseMove(self->index_);
+            self->app_.Guard([self] { self->app_.commands.PictureMouseMove(self->index_); });
             return 0;
         case WM_LBUTTONDOWN:
         case WM_RBUTTONDOWN:
         case WM_MBUTTONDOWN:
             // The release may come outside: it still belongs to this button.
             SetCapture(hwnd);
-            self->commands_.PictureMouseDown(self->index_);
+            self->app_.Guard([self] { self->app_.commands.PictureMouseDown(self->index_); });
             return 0;
         case WM_LBUTTONUP:
         case WM_RBUTTONUP:
         case WM_MBUTTONUP:
             if (GetCapture() == hwnd) ReleaseCapture();
-            self->commands_.PictureMouseUp(self->index_, ToTwips(GET_X_LPARAM(lParam)), ToTwips(GET_Y_LPARAM(lParam)));
+            self->app_.Guard([self, x = ToTwips(GET_X_LPARAM(lParam)), y = ToTwips(GET_Y_LPARAM(lParam))] {
+                self->app_.commands.PictureMouseUp(self->index_, x, y);
+            });
             return 0;
         case WM_CONTEXTMENU:
             return 0;

@@ -1,6 +1,8 @@
 #pragma once
 #include <windows.h>
 
+#include <utility>
+
 #include "core/platform/UiHost.h"
 #include "win32/DialogWindows.h"
 
@@ -26,6 +28,7 @@ public:
     void ShowModeless(ui::Dialog& dialog) override { dialogs_.ShowModeless(dialog); }
     void DoEvents() override { dialogs_.DoEvents(); }
     void DestroyMainWindow() override;
+    void SetEventGuard(DialogWindows::Guard guard) { dialogs_.SetGuard(std::move(guard)); }
     // The message loop's share of the dialogs: their keyboard navigation.
     bool PreTranslate(MSG& msg) { return dialogs_.PreTranslate(msg); }
 

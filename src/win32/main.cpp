@@ -47,17 +47,21 @@ LRESULT CALLBACK FormProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
             if (wParam == OptionsWindowView::kTimer2) g_app->OnTimer2();
             return 0;
         case WM_CLOSE:
-            g_app->OnCloseBox();
+            g_app->Guard([] { g_app->OnCloseBox(); });
             return 0;
         case WM_MOVE:
             if (!IsIconic(hwnd)) {
                 RECT r;
                 GetWindowRect(hwnd, &r);
-                g_app->OnFormMoved(ToTwips(r.left), ToTwips(r.top));
+                g_app->Guard([&r] { g_app->OnFormMoved(ToTwips(r.left), ToTwips(r.top)); });
             }
             break;
         case WM_COMMAND:
-            if (g_view && g_view->OnCommand(*g_app, wParam, lParam)) return 0;
+            if (g_view) {
+                bool taken = false;
+                g_app->Guard([&] { taken = g_view->OnCommand(*g_app, wParam, lParam); });
+                if (taken) return 0;
+            }
             break;
         case WM_CTLCOLORSTATIC:
             if (HBRUSH b = g_view ? g_view->OnColorStatic(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam))
@@ -65,12 +69,12 @@ LRESULT CALLBACK FormProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
                 return reinterpret_cast<LRESULT>(b);
             break;
         case WM_MOUSEMOVE:
-            g_app->commands.BackgroundMouseMove();
+            g_app->Guard([] { g_app->commands.BackgroundMouseMove(); });
             return 0;
         case WM_QUERYENDSESSION:
             return TRUE;
         case WM_ENDSESSION:
-            if (wParam) g_app->OnSystemShutdown();
+            if (wParam) g_app->Guard([] { g_app->OnSystemShutdown(); });
             return 0;
         case Win32UiHost::kDestroyMessage:
             // Anyone can broadcast this number; only the program's own shutdown may end the window.
@@ -106,6 +110,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     Win32Registry registry;
     AcmMp3Decoder mp3;
     Quillares app(Ports{files, clock, wire, mci, ui, shell, codec, process, folderWatch, net, registry, mp3});
+    ui.SetEventGuard([&app](const std::function<void()>& event) { app.Guard(event); });
     g_app = &app;
     g_ui = &ui;
     g_view = &view;

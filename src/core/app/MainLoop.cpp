@@ -1,7 +1,6 @@
 #include "core/app/MainLoop.h"
 
 #include "core/base/Log.h"
-#include "core/base/Trapped.h"
 #include "core/base/ProgramControl.h"
 #include "core/base/Shared.h"
 #include "core/platform/Files.h"
@@ -12,19 +11,16 @@
 #include "core/skype/WorkQueue.h"
 #include "core/ui/OptionsCommands.h"
 #include "core/ui/OptionsWindow.h"
-#include "core/ui/ToneSynthesis.h"
+#include "core/ui/ServerCheck.h"
 
 namespace quill {
 
 void MainLoop::Timer1Tick() {
-    Trapped([&] { commands_.WatchPreviewPlayback(); });
-    Trapped([&] { commands_.WatchRecording(); });
-    Trapped([&] { dispatcher_.NamesTick(); });
-    bool ended = false;
-    Trapped([&] { ended = WatchMarkers(); });
-    if (ended || queue_.Empty()) return;
-    WorkItem item = queue_.Take();
-    Trapped([&] { ActOn(item); });
+    commands_.WatchPreviewPlayback();
+    commands_.WatchRecording();
+    dispatcher_.NamesTick();
+    if (WatchMarkers() || queue_.Empty()) return;
+    ActOn(queue_.Take());
 }
 
 void MainLoop::Timer2Tick() {
@@ -102,11 +98,11 @@ void MainLoop::ActOn(const WorkItem& item) {
 void MainLoop::CheckServer() {
     // A spoken tone's transfer holds the client: the check waits for it rather than fail. During
     // another check it goes straight on, as that one answers for both.
-    if (synthesis_.TransferBusy() && !synthesis_.ServerBusy) {
+    if (serverCheck_.TransferBusy() && !serverCheck_.ServerBusy) {
         queue_.QueueItem(WorkItem::Kind::ServerCheck);
         return;
     }
-    if (synthesis_.ReadServerDB())
+    if (serverCheck_.ReadServerDB().EndsProgram())
         program_.CloseOptionsWindow();
     else
         queue_.QueueItem(WorkItem::Command("SEARCH FRIENDS"));

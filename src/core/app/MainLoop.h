@@ -16,7 +16,7 @@ struct Shared;
 namespace ui {
 class OptionsCommands;
 struct OptionsWindow;
-class ToneSynthesis;
+class ServerCheck;
 }
 
 // tickTimer (every 50 ms) takes one work item per tick; pingTimer (every 5 s) keeps the link alive.
@@ -24,9 +24,9 @@ class MainLoop {
 public:
     MainLoop(Log& log, Files& files, FolderWatch& folderWatch, const Shared& shared, WorkQueue& queue,
              SkypeLink& link, Dispatcher& dispatcher, ui::OptionsWindow& window, ui::OptionsCommands& commands,
-             ui::ToneSynthesis& synthesis, UiHost& ui, ProgramControl& program)
+             ui::ServerCheck& serverCheck, UiHost& ui, ProgramControl& program)
         : log_(log), files_(files), folderWatch_(folderWatch), shared_(shared), queue_(queue), link_(link),
-          dispatcher_(dispatcher), window_(window), commands_(commands), synthesis_(synthesis), ui_(ui),
+          dispatcher_(dispatcher), window_(window), commands_(commands), serverCheck_(serverCheck), ui_(ui),
           program_(program) {}
 
     void Timer1Tick();
@@ -57,7 +57,7 @@ private:
     Dispatcher& dispatcher_;
     ui::OptionsWindow& window_;
     ui::OptionsCommands& commands_;
-    ui::ToneSynthesis& synthesis_;
+    ui::ServerCheck& serverCheck_;
     UiHost& ui_;
     ProgramControl& program_;
 };

@@ -19,12 +19,14 @@ Quillares::Quillares(Ports p)
       catalogue({settings, ports.files, log, tones, texts, ports.ui, ports.registry, shared}),
       toneList(window, settings, ports.files, log, player),
       panels({window, settings, ports.files, shared, tones, toneList, recorder, [this] { return link.Linked(); }}),
-      synthesis({window, ports.files, settings, log, ports.ui, ports.shell, texts, shared, tones, ports.codec, server_}),
+      server(ports.net, ports.files, ports.clock, ports.codec),
+      serverCheck({window, ports.files, settings, log, ports.ui, ports.shell, texts, shared, ports.codec, server}),
+      synthesis({window, ports.files, log, ports.ui, texts, shared, tones, ports.codec, server, serverCheck}),
       commands({window, player, recorder, toneList, log, ports.files, shared, settings, texts, ports.ui, ports.shell,
-                *this, ports.codec, tones, ports.clock, synthesis}),
+                *this, ports.codec, tones, ports.clock, synthesis, serverCheck}),
       dispatcher({log, queue, ports.codec, link, linkView, settings, shared, ports.files, player, *this}),
       tray(ports.ui, queue, window),
-      loop(log, ports.files, ports.folderWatch, shared, queue, link, dispatcher, window, commands, synthesis, ports.ui,
+      loop(log, ports.files, ports.folderWatch, shared, queue, link, dispatcher, window, commands, serverCheck, ports.ui,
            *this),
       proc(log, queue, link, dispatcher, tray) {
     proc.onPlaybackNotice = [this](std::uintptr_t code) { player.OnPlaybackNotice(code); };
@@ -32,7 +34,7 @@ Quillares::Quillares(Ports p)
 }
 
 void Quillares::OnTimer1() {
-    guarded([&] {
+    Guard([&] {
         // While an end waits, nothing new starts; the first tick outside every loop ends the program.
         if (!endPending_)
             loop.Timer1Tick();
@@ -42,12 +44,9 @@ void Quillares::OnTimer1() {
 }
 
 std::optional<std::intptr_t> Quillares::WindowProc(const WindowMessage& m) {
-    if (ended_) return std::nullopt;
-    try {
-        return proc.WindowProc(m);
-    } catch (const std::exception&) {
-        return std::nullopt;
-    }
+    std::optional<std::intptr_t> result;
+    Guard([&] { result = proc.WindowProc(m); });
+    return result;
 }
 
 void Quillares::ShowToneSearchWindow() {

@@ -1,5 +1,4 @@
 #pragma once
-#include <memory>
 #include <optional>
 
 #include "core/base/LanguageTexts.h"
@@ -15,7 +14,7 @@
 #include "core/audio/TonePlayer.h"
 #include "core/tones/ToneCatalogue.h"
 #include "core/tones/ToneFiles.h"
-#include "core/base/Trapped.h"
+#include "core/base/Guarded.h"
 #include "core/server/clsHTTP.h"
 #include "core/skype/Dispatcher.h"
 #include "core/skype/SkypeLink.h"
@@ -26,6 +25,7 @@
 #include "core/ui/HelpWindows.h"
 #include "core/ui/OptionsCommands.h"
 #include "core/ui/OptionsWindow.h"
+#include "core/ui/ServerCheck.h"
 #include "core/ui/ToneList.h"
 #include "core/ui/ToneSynthesis.h"
 
@@ -46,7 +46,7 @@ public:
     std::optional<std::intptr_t> WindowProc(const WindowMessage& m);
     void OnTimer1();
     void OnTimer2() {
-        if (!endPending_) guarded([&] { loop.Timer2Tick(); });
+        if (!endPending_) Guard([&] { loop.Timer2Tick(); });
     }
     // Close box, system menu or Alt+F4: the window hides, the program stays.
     void OnCloseBox() { window.form.SetVisible(false); }
@@ -67,6 +67,12 @@ public:
 
     bool Ended() const { return ended_; }
 
+    // Every event from the window enters through here; after the end none is carried out.
+    template <class F>
+    void Guard(F&& event) {
+        if (!ended_) Guarded(log, event);
+    }
+
     // Declared before the ports, which hand it to the whole program as the UI host.
     NestedLoops loops;
     Ports ports;
@@ -85,6 +91,9 @@ public:
     ToneCatalogue catalogue;
     ui::ToneList toneList;
     ui::ContactPanels panels;
+    // The program's one server client; its deadlines are read at start-up.
+    clsHTTP server;
+    ui::ServerCheck serverCheck;
     ui::ToneSynthesis synthesis;
     ui::OptionsCommands commands;
     Dispatcher dispatcher;
@@ -93,18 +102,13 @@ public:
     WindowProcedure proc;
 
 private:
-    template <class F>
-    void guarded(F&& f) {
-        if (!ended_) Trapped(f);
-    }
     void ReadWindowPosition();
     TransferDeadlines ReadTransferDeadlines();
     // A loop or a transfer is running below the caller.
-    bool Nested() const { return loops.Depth() > 0 || (server_ && server_->Busy()); }
+    bool Nested() const { return loops.Depth() > 0 || server.Busy(); }
     void EndNow();
     void LoadLanguage();
 
-    std::unique_ptr<clsHTTP> server_;
     bool ended_ = false;
     bool endPending_ = false;
 };

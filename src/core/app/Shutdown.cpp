@@ -1,7 +1,6 @@
 #include <string>
 
 #include "core/app/Quillares.h"
-#include "core/base/Trapped.h"
 
 namespace quill {
 
@@ -10,7 +9,7 @@ void Quillares::CloseOptionsWindow() {
     if (Nested()) {
         if (!endPending_) log.WriteLog("Quillares: ending once the running transfer and windows have stopped");
         endPending_ = true;
-        if (server_ && server_->Busy()) server_->CancelOperationFlag = true;
+        if (server.Busy()) server.CancelOperationFlag = true;
         loops.EndAll();
         return;
     }
@@ -19,24 +18,19 @@ void Quillares::CloseOptionsWindow() {
 
 void Quillares::EndNow() {
     ended_ = true;
-    Trapped([&] { help.ReleaseFirstRunWindow(); });
+    help.ReleaseFirstRunWindow();
     // The capture device stays open otherwise; the contact keeps the recording it had.
-    Trapped([&] { recorder.RecordCancel(); });
-    Trapped([&] {
-        window.tickTimer.SetEnabled(false);
-        window.pingTimer.SetEnabled(false);
-    });
-    Trapped([&] {
-        window.ReleasePictureButtons();
-        server_.reset();
-    });
-    Trapped([&] { tray.RemoveTrayIcon(); });
-    Trapped([&] {
+    recorder.RecordCancel();
+    window.tickTimer.SetEnabled(false);
+    window.pingTimer.SetEnabled(false);
+    window.ReleasePictureButtons();
+    tray.RemoveTrayIcon();
+    {
         SettingsBatch batch(settings);
         settings.WriteIni("window", "top", std::to_string(window.form.Top()));
         settings.WriteIni("window", "left", std::to_string(window.form.Left()));
-    });
-    Trapped([&] { log.WriteLog("Quillares: END"); });
+    }
+    log.WriteLog("Quillares: END");
     ports.ui.DestroyMainWindow();
 }
 

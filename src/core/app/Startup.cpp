@@ -1,7 +1,6 @@
 
 #include "core/app/Quillares.h"
 #include "core/base/Text.h"
-#include "core/base/Trapped.h"
 #include "core/base/UserSettings.h"
 #include "core/ui/LoadLanguage.h"
 
@@ -16,39 +15,27 @@ Quillares::StartResult Quillares::Start(WindowHandle mainWindow) {
         return StartResult::SecondInstance;
     }
 
-    Trapped([&] {
-        log.WriteLog("START");
-        log.WriteLog("Quillares: START");
-    });
+    log.WriteLog("START");
+    log.WriteLog("Quillares: START");
     shared.IniName = kMainSettingsFile;
-    Trapped([&] {
-        shared.UserId = Trim(settings.ReadIni("window", "id"));
-        log.WriteLog("Quillares: user=" + shared.UserId);
-    });
-    Trapped([&] { OpenUserSettings(shared, ports.files, log, [this] { CountToneCatalogue(); }); });
-    Trapped([&] { ReadWindowPosition(); });
-    Trapped([&] {
-        shared.LangFile = settings.ReadIni("window", "language");
-        if (shared.LangFile.empty()) shared.LangFile = "english.txt";
-        shared.DefaultTone = settings.ReadIni("wav", "default");
-        if (shared.DefaultTone.empty()) shared.DefaultTone = "wav\\default.wav";
-        log.WriteLog("Quillares: interface=" + shared.LangFile);
-    });
-    Trapped([&] {
-        server_ = std::make_unique<clsHTTP>(ports.net, ports.files, ports.clock, ports.codec, ReadTransferDeadlines());
-    });
-    Trapped([&] { LoadLanguage(); });
-    Trapped([&] {
-        std::string skip = LowerAscii(settings.ReadIniFile(kMainSettingsFile, "window", "skiphelp"));
-        if (skip.empty() || skip == "no" || skip == "0") ShowFirstRunWindow();
-    });
-    Trapped([&] {
-        shared.MainWindowHandle = mainWindow;
-        tray.MsgTaskbarCreated = ports.wire.RegisterMessage("TaskbarCreated");
-        tray.AddTrayIcon();
-    });
+    shared.UserId = Trim(settings.ReadIni("window", "id"));
+    log.WriteLog("Quillares: user=" + shared.UserId);
+    OpenUserSettings(shared, ports.files, log, [this] { CountToneCatalogue(); });
+    ReadWindowPosition();
+    shared.LangFile = settings.ReadIni("window", "language");
+    if (shared.LangFile.empty()) shared.LangFile = "english.txt";
+    shared.DefaultTone = settings.ReadIni("wav", "default");
+    if (shared.DefaultTone.empty()) shared.DefaultTone = "wav\\default.wav";
+    log.WriteLog("Quillares: interface=" + shared.LangFile);
+    server.SetDeadlines(ReadTransferDeadlines());
+    LoadLanguage();
+    const std::string skip = LowerAscii(settings.ReadIniFile(kMainSettingsFile, "window", "skiphelp"));
+    if (skip.empty() || skip == "no" || skip == "0") ShowFirstRunWindow();
+    shared.MainWindowHandle = mainWindow;
+    tray.MsgTaskbarCreated = ports.wire.RegisterMessage("TaskbarCreated");
+    tray.AddTrayIcon();
     shared.SoundOn = true;
-    Trapped([&] { link.RegisterSkypeMessages(); });
+    link.RegisterSkypeMessages();
     queue.QueueItem(WorkItem::Kind::Module1);
     return StartResult::Running;
 }

@@ -11,14 +11,14 @@
 
 namespace quill {
 
-std::string clsHTTP::DbRequest(const std::string& WaveFilePath, const std::string& WaveFileName,
+Outcome clsHTTP::DbRequest(const std::string& WaveFilePath, const std::string& WaveFileName,
                                const std::string& UrlBase, const std::string& SkypeID,
                                const std::string& MyCommand) {
     const std::string text = RequestText(LeadBlanks(), {SkypeID, MyCommand});
     return DownloadFile(WaveFilePath, WaveFileName, Address(UrlBase, text));
 }
 
-std::string clsHTTP::GenerateWave(const std::string& WaveFilePath, const std::string& WaveFileName,
+Outcome clsHTTP::GenerateWave(const std::string& WaveFilePath, const std::string& WaveFileName,
                                   const std::string& UrlBase, const std::string& FontName,
                                   const std::string& TextToConvert) {
     const std::string text = RequestText(LeadBlanks(), {FontName, RateForVoice(FontName), TextToConvert});
@@ -35,20 +35,20 @@ int clsHTTP::LeadBlanks() {
     return (t.hour * 3600 + t.minute * 60 + t.second) % 10;
 }
 
-std::string clsHTTP::DownloadFile(std::string WaveFilePath, const std::string& WaveFileName,
+Outcome clsHTTP::DownloadFile(std::string WaveFilePath, const std::string& WaveFileName,
                                   const std::string& address) {
     // One transfer at a time: a second one would share the first one's Cancel and handles.
-    if (busy_) return "Error opening file: another transfer is under way; try again when it has ended.";
+    if (busy_) return Outcome::Failed("Error opening file: another transfer is under way; try again when it has ended.");
     if (EndsWith(WaveFilePath, "\\")) WaveFilePath.pop_back();
     const std::string target = WaveFilePath + "\\" + WaveFileName;
     if (files_.Exists(target)) {
         files_.ClearAttributes(target);
         files_.Delete(target);
     }
-    if (!IsWebAddress(address)) return "Error opening file: " + InternetErrorText(12006);
+    if (!IsWebAddress(address)) return Outcome::Failed("Error opening file: " + InternetErrorText(12006));
 
     busy_ = true;
-    std::string result;
+    Outcome result = Outcome::Done();
     try {
         result = Transfer(target, address);
     } catch (...) {
@@ -61,7 +61,7 @@ std::string clsHTTP::DownloadFile(std::string WaveFilePath, const std::string& W
     return result;
 }
 
-std::string clsHTTP::Transfer(const std::string& target, const std::string& address) {
+Outcome clsHTTP::Transfer(const std::string& target, const std::string& address) {
     static const std::string cancelled = "Operation has been cancelled.";
     const std::string timedOut = InternetErrorText(12002);
     CancelOperationFlag = false;
@@ -72,28 +72,28 @@ std::string clsHTTP::Transfer(const std::string& target, const std::string& addr
 
     net_.OpenSession(kAgentName);
     Wait wait = Await(connected, out);
-    if (wait == Wait::Cancelled) return cancelled;
-    if (wait == Wait::TimedOut) return "Connection error: " + timedOut;
-    if (!out.ok) return "Connection error: " + InternetErrorText(out.error);
+    if (wait == Wait::Cancelled) return Outcome::Failed(cancelled);
+    if (wait == Wait::TimedOut) return Outcome::Failed("Connection error: " + timedOut);
+    if (!out.ok) return Outcome::Failed("Connection error: " + InternetErrorText(out.error));
 
     net_.OpenAddress(address, kOpenFlags);
     wait = Await(connected, out);
-    if (wait == Wait::Cancelled) return cancelled;
-    if (wait == Wait::TimedOut) return "Error opening file: " + timedOut;
-    if (!out.ok) return "Error opening file: " + InternetErrorText(out.error);
+    if (wait == Wait::Cancelled) return Outcome::Failed(cancelled);
+    if (wait == Wait::TimedOut) return Outcome::Failed("Error opening file: " + timedOut);
+    if (!out.ok) return Outcome::Failed("Error opening file: " + InternetErrorText(out.error));
 
-    if (!files_.Write(target, "")) return "Error downloading file: the file could not be created.";
+    if (!files_.Write(target, "")) return Outcome::Failed("Error downloading file: the file could not be created.");
     BytesDownloaded = 0;
     for (;;) {
         net_.ReadBlock(kReadBlock);
         wait = Await(clock_.Milliseconds() + deadlines_.readMs, out);
-        if (wait == Wait::Cancelled) return cancelled;
-        if (wait == Wait::TimedOut) return "Error downloading file: " + timedOut;
-        if (!out.ok) return "Error downloading file: " + InternetErrorText(out.error);
-        if (out.bytes.empty()) return "";
+        if (wait == Wait::Cancelled) return Outcome::Failed(cancelled);
+        if (wait == Wait::TimedOut) return Outcome::Failed("Error downloading file: " + timedOut);
+        if (!out.ok) return Outcome::Failed("Error downloading file: " + InternetErrorText(out.error));
+        if (out.bytes.empty()) return Outcome::Done();
         if (BytesDownloaded + static_cast<std::int64_t>(out.bytes.size()) > kMaxDownloadBytes)
-            return "Error downloading file: the answer is larger than 64 MiB.";
-        if (!files_.Append(target, out.bytes)) return "Error downloading file: the file could not be written.";
+            return Outcome::Failed("Error downloading file: the answer is larger than 64 MiB.");
+        if (!files_.Append(target, out.bytes)) return Outcome::Failed("Error downloading file: the file could not be written.");
         BytesDownloaded += static_cast<std::int32_t>(out.bytes.size());
     }
 }

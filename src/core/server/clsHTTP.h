@@ -2,6 +2,8 @@
 #include <cstdint>
 #include <string>
 
+#include "core/base/Outcome.h"
+
 #include "core/platform/Internet.h"
 #include "core/server/TransferDeadlines.h"
 
@@ -12,8 +14,8 @@ class Files;
 class TextCodec;
 
 // The program's one client of the tone server: sends an encoded request and stores whatever
-// the server answers in a file. Every operation returns "" when the answer arrived whole,
-// otherwise an error text.
+// the server answers in a file. Every operation is Done when the answer arrived whole,
+// otherwise Failed with an error text.
 class clsHTTP {
 public:
     static constexpr const char* kAgentName = "MyRcvSes";
@@ -28,6 +30,9 @@ public:
     clsHTTP(Internet& net, Files& files, Clock& clock, TextCodec& codec, TransferDeadlines deadlines = {})
         : net_(net), files_(files), clock_(clock), codec_(codec), deadlines_(deadlines) {}
 
+    // Read from the settings at start-up, before any transfer.
+    void SetDeadlines(TransferDeadlines deadlines) { deadlines_ = deadlines; }
+
     // Set by the progress window's Cancel; the transfer stops within a slice, also while a
     // read is blocked.
     bool CancelOperationFlag = false;
@@ -36,10 +41,10 @@ public:
     bool Busy() const { return busy_; }
 
     // A command for the information service, for this user.
-    std::string DbRequest(const std::string& WaveFilePath, const std::string& WaveFileName,
+    Outcome DbRequest(const std::string& WaveFilePath, const std::string& WaveFileName,
                           const std::string& UrlBase, const std::string& SkypeID, const std::string& MyCommand);
     // The text spoken in a voice; the rate follows the voice identifier.
-    std::string GenerateWave(const std::string& WaveFilePath, const std::string& WaveFileName,
+    Outcome GenerateWave(const std::string& WaveFilePath, const std::string& WaveFileName,
                              const std::string& UrlBase, const std::string& FontName,
                              const std::string& TextToConvert);
 
@@ -47,8 +52,8 @@ private:
     // The request text (UTF-8) encoded after UrlBase.
     std::string Address(const std::string& UrlBase, const std::string& requestText);
     int LeadBlanks();
-    std::string DownloadFile(std::string WaveFilePath, const std::string& WaveFileName, const std::string& address);
-    std::string Transfer(const std::string& target, const std::string& address);
+    Outcome DownloadFile(std::string WaveFilePath, const std::string& WaveFileName, const std::string& address);
+    Outcome Transfer(const std::string& target, const std::string& address);
     enum class Wait { Back, Cancelled, TimedOut };
     // Waits for the call just started, until it is back, Cancel is pressed or a deadline passes.
     Wait Await(std::uint64_t stepDeadline, Internet::Outcome& outcome);

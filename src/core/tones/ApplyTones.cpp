@@ -8,7 +8,6 @@
 #include "core/base/Settings.h"
 #include "core/base/Shared.h"
 #include "core/base/Text.h"
-#include "core/base/Trapped.h"
 #include "core/platform/Files.h"
 #include "core/tones/ContactTones.h"
 #include "core/tones/ToneFiles.h"
@@ -86,7 +85,7 @@ void ApplyToneToContacts(const ApplyServices& s, const PreparedTone& tone, int m
             file = tones + *name;
             auto spoken = s.synthesizeFor ? s.synthesizeFor(displayName, *name) : std::nullopt;
             bool wrapped = false;
-            if (spoken) Trapped([&] { wrapped = s.tones.WrapToneFile(file, *spoken); });
+            if (spoken) wrapped = s.tones.WrapToneFile(file, *spoken);
             if (!wrapped) {
                 s.files.Delete(file);
                 if (spoken) s.log.WriteLog("Quillares: no tone for " + handle + ", apply stopped");

@@ -4,7 +4,6 @@
 #include "core/base/Settings.h"
 #include "core/base/Shared.h"
 #include "core/base/Text.h"
-#include "core/base/Trapped.h"
 
 namespace quill::contact_tones {
 
@@ -13,8 +12,8 @@ int KindOf(Settings& settings, const std::string& handle) {
 }
 
 void Assign(Settings& settings, const std::string& handle, int kind, const std::string& file) {
-    Trapped([&] { settings.WriteIni("contacts", handle + "_play", std::to_string(kind)); });
-    Trapped([&] { settings.WriteIni("contacts", handle + "_file", file); });
+    settings.WriteIni("contacts", handle + "_play", std::to_string(kind));
+    settings.WriteIni("contacts", handle + "_file", file);
 }
 
 bool OnDefaultTone(Settings& settings, const std::string& handle) {

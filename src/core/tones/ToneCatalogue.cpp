@@ -7,7 +7,6 @@
 #include "core/base/Settings.h"
 #include "core/base/Shared.h"
 #include "core/base/Text.h"
-#include "core/base/Trapped.h"
 #include "core/platform/Files.h"
 #include "core/platform/Registry.h"
 #include "core/platform/UiHost.h"
@@ -75,11 +74,7 @@ void ToneCatalogue::SearchToneFolder(const std::string& folder, const std::strin
             s_.log.WriteLog("Quillares: too many names, search stopped in " + folder);
             break;
         }
-        Trapped([&] {
-            const std::string title = TitleOf(folder, name);
-            if (title.empty()) return;
-            WriteEntry(++count, title, folder + name);
-        });
+        if (const std::string title = TitleOf(folder, name); !title.empty()) WriteEntry(++count, title, folder + name);
         s_.ui.DoEvents();
         name = Blank();
         more = search.Next(name);
@@ -96,10 +91,8 @@ void ToneCatalogue::WriteNumber(int count) { s_.settings.WriteIni("tones", "numb
 
 void ToneCatalogue::SearchOwnTones(int& count, const std::function<void(const std::string&)>& show) {
     for (const char* pattern : kOwnTonePatterns) {
-        Trapped([&] {
-            show(pattern);
-            SearchToneFolder(s_.shared.ProgramFolder + "tones\\", pattern, count);
-        });
+        show(pattern);
+        SearchToneFolder(s_.shared.ProgramFolder + "tones\\", pattern, count);
     }
 }
 
@@ -139,21 +132,17 @@ void ToneCatalogue::SearchAllTones(const std::function<void(const std::string&)>
     int count = 0;
     SearchOwnTones(count, show);
     std::string pictures;
-    Trapped([&] { pictures = ReadSkypePicturesPath(); });
+    pictures = ReadSkypePicturesPath();
     if (!pictures.empty()) {
-        Trapped([&] {
-            show("*.skype");
-            s_.ui.DoEvents();
-            std::string content = SkypeContentFolder(pictures);
-            // A folder with neither drive nor root is taken, like every relative path, from the program's.
-            if (!StartsWith(content, "\\")) content = ResolvePath(program, content);
-            SearchToneFolder(content, "*.skype", count);
-        });
+        show("*.skype");
+        s_.ui.DoEvents();
+        std::string content = SkypeContentFolder(pictures);
+        // A folder with neither drive nor root is taken, like every relative path, from the program's.
+        if (!StartsWith(content, "\\")) content = ResolvePath(program, content);
+        SearchToneFolder(content, "*.skype", count);
     }
-    Trapped([&] {
-        show("*.wav");
-        SearchToneFolder(program + "wav\\", "rec_*.wav", count);
-    });
+    show("*.wav");
+    SearchToneFolder(program + "wav\\", "rec_*.wav", count);
     WriteNumber(count);
 }
 

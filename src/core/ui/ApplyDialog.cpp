@@ -4,7 +4,6 @@
 #include "core/base/LanguageTexts.h"
 #include "core/base/Shared.h"
 #include "core/base/Text.h"
-#include "core/base/Trapped.h"
 #include "core/platform/UiHost.h"
 #include "core/ui/LanguageFile.h"
 #include "core/ui/OptionsWindow.h"
@@ -33,20 +32,18 @@ ApplyDialog::ApplyDialog(Services s) : Dialog("frmApply"), applyTo(Named<OptionB
 }
 
 void ApplyDialog::ReadLanguage() {
-    Trapped([&] {
-        for (const auto& [key, value] : LanguageFile::Read(s_.files, s_.codec, s_.log,
-                                                           s_.shared.ProgramFolder + s_.shared.LangFile)
-                                            .Lines()) {
-            if (key == "applytone") {
-                form.SetCaption(value);
-            } else if (key == "confirmapplyall") {
-                confirmAll_ = value;
-            } else if (StartsWith(key, "apply")) {
-                const int n = static_cast<int>(Val(key.substr(key.size() - 1)));
-                if (n >= 1 && n <= 3) applyTo[n - 1].SetCaption(value);
-            }
+    for (const auto& [key, value] : LanguageFile::Read(s_.files, s_.codec, s_.log,
+                                                       s_.shared.ProgramFolder + s_.shared.LangFile)
+                                        .Lines()) {
+        if (key == "applytone") {
+            form.SetCaption(value);
+        } else if (key == "confirmapplyall") {
+            confirmAll_ = value;
+        } else if (StartsWith(key, "apply")) {
+            const int n = static_cast<int>(Val(key.substr(key.size() - 1)));
+            if (n >= 1 && n <= 3) applyTo[n - 1].SetCaption(value);
         }
-    });
+    }
     if (!s_.texts.ok.empty()) ok.SetCaption(s_.texts.ok);
     if (!s_.texts.cancel.empty()) cancel.SetCaption(s_.texts.cancel);
 }

@@ -10,7 +10,6 @@
 #include "core/base/Settings.h"
 #include "core/base/Shared.h"
 #include "core/base/Text.h"
-#include "core/base/Trapped.h"
 #include "core/platform/Clock.h"
 #include "core/platform/Files.h"
 #include "core/platform/Shell.h"
@@ -19,6 +18,7 @@
 #include "core/tones/ContactTones.h"
 #include "core/ui/ApplyDialog.h"
 #include "core/ui/OptionsWindow.h"
+#include "core/ui/ServerCheck.h"
 #include "core/ui/SkypeEventsDialog.h"
 #include "core/ui/ToneList.h"
 #include "core/ui/ToneSynthesis.h"
@@ -27,12 +27,10 @@
 namespace quill::ui {
 
 void OptionsCommands::RunCommand(Command c) {
-    bool goesOn = true;
-    Trapped([&] { goesOn = Carry(c); });
-    if (goesOn && s_.window.buttons) s_.window.buttons->FocusOff();
+    if (!Carry(c).EndsProgram() && s_.window.buttons) s_.window.buttons->FocusOff();
 }
 
-bool OptionsCommands::Carry(Command c) {
+Outcome OptionsCommands::Carry(Command c) {
     auto& w = s_.window;
     auto& player = s_.player;
     switch (c) {
@@ -110,7 +108,7 @@ bool OptionsCommands::Carry(Command c) {
             break;
         case Command::Exit:
             s_.program.CloseOptionsWindow();
-            return false;
+            return Outcome::ProgramEnds();
         case Command::AddSoundFile:
             s_.program.AddSoundFile();
             break;
@@ -123,7 +121,7 @@ bool OptionsCommands::Carry(Command c) {
         case Command::None:
             break;
     }
-    return true;
+    return Outcome::Done();
 }
 
 void OptionsCommands::Apply() {
@@ -137,10 +135,9 @@ void OptionsCommands::Apply() {
     std::minstd_rand random(static_cast<unsigned>(now.hour * 3600 + now.minute * 60 + now.second) + 1u);
     auto synthesizeFor = [&](const std::string& displayName, const std::string& name) -> std::optional<std::string> {
         auto& synthesis = s_.synthesis;
-        synthesis.SynthesisDone = false;
         synthesis.MakeSynTextFor(displayName);
         std::string file = name;
-        if (!synthesis.RunProgressWindow(true, displayName, file)) return std::nullopt;
+        if (!synthesis.RunProgressWindow(true, displayName, file).Ok()) return std::nullopt;
         return synthesis.SynthText;
     };
     ApplyToneToContacts({s_.settings, s_.files, s_.shared, s_.tones, s_.log, [&] { return random(); }, synthesizeFor},
@@ -157,20 +154,20 @@ void OptionsCommands::Record() {
     s_.recorder.RecordStart();
 }
 
-bool OptionsCommands::Generate() {
+Outcome OptionsCommands::Generate() {
     auto& w = s_.window;
     if (Trim(w.synthesisText.Text()).empty()) {
         s_.ui.Warn(s_.texts.notext, kFileDescription);
-        return true;
+        return Outcome::Done();
     }
     w.Disable({Command::Synthesize, Command::PlaySynthesis, Command::StopSynthesis, Command::Apply});
-    if (s_.synthesis.ReadServerDB()) {
+    if (s_.server.ReadServerDB().EndsProgram()) {
         s_.program.CloseOptionsWindow();
-        return false;
+        return Outcome::ProgramEnds();
     }
     // Without a voice the buttons wait for the kind to be chosen again.
     if (w.voices.ListCount() > 0) s_.synthesis.SynthesizeTone();
-    return true;
+    return Outcome::Done();
 }
 
 void OptionsCommands::StopUnstartedPreview(Command stop) {

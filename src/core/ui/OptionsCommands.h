@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/base/Command.h"
+#include "core/base/Outcome.h"
 
 namespace quill {
 class Clock;
@@ -20,6 +21,7 @@ struct Shared;
 
 namespace quill::ui {
 
+class ServerCheck;
 class ToneList;
 class ToneSynthesis;
 struct OptionsWindow;
@@ -45,6 +47,7 @@ public:
         ToneFiles& tones;
         Clock& clock;
         ToneSynthesis& synthesis;
+        ServerCheck& server;
     };
     explicit OptionsCommands(Services s) : s_(s) {}
 
@@ -72,10 +75,9 @@ public:
     void OpenSkypeTonesPage();
 
 private:
-    // false when the command ended the program.
-    bool Carry(Command c);
-    // false when the program ended.
-    bool Generate();
+    // ProgramEnds when the command ended the program.
+    Outcome Carry(Command c);
+    Outcome Generate();
     void Record();
     void Apply();
     // A preview that did not start leaves its buttons as its stop command does.

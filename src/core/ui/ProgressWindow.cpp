@@ -1,5 +1,7 @@
 #include "core/ui/ProgressWindow.h"
 
+#include <utility>
+
 #include "core/base/LanguageTexts.h"
 #include "core/base/Log.h"
 #include "core/base/Shared.h"
@@ -8,7 +10,7 @@
 #include "core/platform/UiHost.h"
 #include "core/server/clsHTTP.h"
 #include "core/ui/OptionsWindow.h"
-#include "core/ui/ToneSynthesis.h"
+#include "core/ui/ServerCheck.h"
 
 namespace quill::ui {
 
@@ -17,7 +19,7 @@ namespace {
 constexpr std::uint64_t kMaxErrorBytes = 1000;
 }  // namespace
 
-ProgressWindow::ProgressWindow(ToneSynthesis& owner) : Dialog("Form6"), owner_(owner) {
+ProgressWindow::ProgressWindow(Services s, std::string text) : Dialog("Form6"), s_(s), text_(std::move(text)) {
     form.SetCaption("Downloading Quillare");
     form.Resize(4455, 1815);
     heading.Move(120, 120);
@@ -39,7 +41,7 @@ ProgressWindow::ProgressWindow(ToneSynthesis& owner) : Dialog("Form6"), owner_(o
 }
 
 void ProgressWindow::WhenLoaded() {
-    const auto& texts = owner_.s_.texts;
+    const auto& texts = s_.texts;
     if (isApplying) {
         form.SetCaption(texts.applying);
         heading.SetCaption(texts.applying + ": " + ApplyingTo);
@@ -50,7 +52,7 @@ void ProgressWindow::WhenLoaded() {
     // A language file without the texts leaves the buttons their design captions.
     if (!texts.ok.empty()) ok.SetCaption(texts.ok);
     if (!texts.cancel.empty()) cancel.SetCaption(texts.cancel);
-    owner_.s_.ui.DoEvents();
+    s_.ui.DoEvents();
     if (Dialog::Loaded()) tickTimer.SetEnabled(true);
 }
 
@@ -62,42 +64,41 @@ void ProgressWindow::FirstTick() {
 }
 
 void ProgressWindow::RunSynthesis() {
-    auto& s = owner_.s_;
-    const int at = s.window.voices.ListIndex();
+    const int at = s_.window.voices.ListIndex();
     const auto index = static_cast<std::size_t>(at < 0 ? 0 : at);
-    const std::string voice = index < owner_.VoiceIds.size() ? owner_.VoiceIds[index] : "";
-    s.log.WriteLog("Quillares: begin of synthesis");
-    const std::string folder = s.shared.ProgramFolder + "tones";
+    const auto& ids = s_.server.VoiceIds;
+    const std::string voice = index < ids.size() ? ids[index] : "";
+    s_.log.WriteLog("Quillares: begin of synthesis");
+    const std::string folder = s_.shared.ProgramFolder + "tones";
     transferring_ = true;
-    const std::string result = s.http ? s.http->GenerateWave(folder, FileName, owner_.SynthUrl, voice, owner_.SynthText)
-                                      : std::string("Connection error: Error details are not available.");
+    const Outcome fetched = s_.http.GenerateWave(folder, FileName, s_.server.SynthUrl, voice, text_);
     transferring_ = false;
     ok.SetEnabled(true);
     FileName = folder + "\\" + FileName;
-    if (!result.empty()) return ShowError(result);
-    const std::uint64_t size = s.files.Size(FileName).value_or(0);
+    if (!fetched.Ok()) return ShowError(fetched.Error());
+    const std::uint64_t size = s_.files.Size(FileName).value_or(0);
     if (size > kMaxErrorBytes) {
-        heading.SetCaption(s.texts.dowloaded);
-        s.log.WriteLog("Quillares: end of synthesis");
-        owner_.SynthesisDone = true;
+        heading.SetCaption(s_.texts.dowloaded);
+        s_.log.WriteLog("Quillares: end of synthesis");
+        result_ = Outcome::Done();
         Unload();
         return;
     }
     if (size == 0) return ShowError("Server connection failed.");
-    ShowError(s.codec.AnsiToUtf8(s.files.Read(FileName, 0, kMaxErrorBytes).value_or("")));
+    ShowError(s_.codec.AnsiToUtf8(s_.files.Read(FileName, 0, kMaxErrorBytes).value_or("")));
 }
 
 void ProgressWindow::ShowError(const std::string& text) {
     heading.SetCaption("ERROR: " + text);
     // The server's own words among them: a text such as "START" must not act on the log.
-    owner_.s_.log.WriteLogData("", text);
-    owner_.SynthesisDone = false;
+    s_.log.WriteLogData("", text);
+    result_ = Outcome::Failed(text);
 }
 
 void ProgressWindow::Cancel() {
     // Only its own transfer: one refused for another under way must not cancel that one.
-    if (transferring_ && owner_.s_.http) owner_.s_.http->CancelOperationFlag = true;
-    owner_.SynthesisDone = false;
+    if (transferring_) s_.http.CancelOperationFlag = true;
+    result_ = Outcome::Failed("cancelled");
     Unload();
 }
 

@@ -1,16 +1,39 @@
 #pragma once
 #include <string>
 
+#include "core/base/Outcome.h"
 #include "core/ui/Dialog.h"
+
+namespace quill {
+class Files;
+class Log;
+class TextCodec;
+class UiHost;
+class clsHTTP;
+struct LanguageTexts;
+struct Shared;
+}  // namespace quill
 
 namespace quill::ui {
 
-class ToneSynthesis;
+class ServerCheck;
+struct OptionsWindow;
 
 // Form6: fetches one spoken tone once it is on the screen, and says how it went.
 class ProgressWindow : public Dialog {
 public:
-    explicit ProgressWindow(ToneSynthesis& owner);
+    struct Services {
+        const OptionsWindow& window;  // its voice, read when the transfer begins
+        const ServerCheck& server;    // the speech address and the voices' identifiers
+        clsHTTP& http;
+        Log& log;
+        UiHost& ui;
+        const LanguageTexts& texts;
+        const Shared& shared;
+        Files& files;
+        TextCodec& codec;
+    };
+    ProgressWindow(Services s, std::string text);
 
     // Set before it is shown.
     bool isApplying = false;
@@ -24,6 +47,8 @@ public:
     Timer tickTimer{"Timer1", 100, false};
 
     void RunSynthesis();
+    // Done once a tone arrived; Failed until then and after a cancel or an error.
+    const Outcome& Result() const { return result_; }
 
 private:
     void WhenLoaded();
@@ -31,7 +56,9 @@ private:
     void Cancel();
     void ShowError(const std::string& text);
 
-    ToneSynthesis& owner_;
+    Services s_;
+    const std::string text_;
+    Outcome result_ = Outcome::Failed("no tone yet");
     bool ticked_ = false;
     bool transferring_ = false;
 };

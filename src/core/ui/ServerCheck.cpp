@@ -1,3 +1,5 @@
+#include "core/ui/ServerCheck.h"
+
 #include <cstddef>
 
 #include "core/base/LanguageTexts.h"
@@ -5,7 +7,6 @@
 #include "core/base/Settings.h"
 #include "core/base/Shared.h"
 #include "core/base/Text.h"
-#include "core/base/Trapped.h"
 #include "core/platform/Files.h"
 #include "core/platform/Shell.h"
 #include "core/platform/TextCodec.h"
@@ -15,7 +16,6 @@
 #include "core/server/WebAddress.h"
 #include "core/server/clsHTTP.h"
 #include "core/ui/OptionsWindow.h"
-#include "core/ui/ToneSynthesis.h"
 #include "core/ui/WebPages.h"
 
 namespace quill::ui {
@@ -25,38 +25,39 @@ namespace {
 constexpr std::size_t kMaxInfoBytes = 1 << 20;
 }  // namespace
 
-bool ToneSynthesis::ReadServerDB() {
-    if (ServerBusy) return false;
+Outcome ServerCheck::ReadServerDB() {
+    // The check under way answers for this one too.
+    if (ServerBusy) return Outcome::Done();
     ServerBusy = true;
-    bool mustClose = false;
-    Trapped([&] { mustClose = CheckServer(); });
     // Lowered on every way out: a server that failed once is asked again next time.
-    ServerBusy = false;
-    return mustClose;
+    struct Lower {
+        bool& busy;
+        ~Lower() { busy = false; }
+    } lower{ServerBusy};
+    return CheckServer();
 }
 
-bool ToneSynthesis::TransferBusy() const { return s_.http && s_.http->Busy(); }
+bool ServerCheck::TransferBusy() const { return s_.http.Busy(); }
 
-bool ToneSynthesis::CheckServer() {
+Outcome ServerCheck::CheckServer() {
     const std::string folder = s_.shared.ProgramFolder + "tones";
     const std::string infoFile = folder + "\\tmp.txt";
     s_.files.Delete(infoFile);
     const bool fillVoices = s_.window.voices.ListCount() == 0;
-    if (!s_.http) return false;
-    const std::string error = s_.http->DbRequest(folder, "tmp.txt", InfoAddress(), s_.shared.UserId, "GetHeader");
-    if (!error.empty()) {
+    const Outcome fetched = s_.http.DbRequest(folder, "tmp.txt", InfoAddress(), s_.shared.UserId, "GetHeader");
+    if (!fetched.Ok()) {
         // A transfer cut short leaves half a file: reading it would pass for the server's word.
-        s_.log.WriteLogData("Quillares: server request failed: ", error);
+        s_.log.WriteLogData("Quillares: server request failed: ", fetched.Error());
         s_.files.Delete(infoFile);
-        return false;
+        return fetched;
     }
     const auto bytes = s_.files.Read(infoFile, 0, kMaxInfoBytes);
-    if (!bytes) return false;
+    if (!bytes) return Outcome::Failed("the information file could not be read");
     const ServerInfo info = ReadServerInfo(s_.codec.AnsiToUtf8(*bytes));
     if (!info.version || info.version->empty()) {
         s_.log.WriteLog("Quillares: server request failed");
         s_.ui.Warn(s_.texts.noserverconnection, kFileDescription);
-        return true;
+        return Outcome::ProgramEnds();
     }
     if (info.synthUrl) {
         if (IsWebAddress(*info.synthUrl))
@@ -85,11 +86,12 @@ bool ToneSynthesis::CheckServer() {
             OpenUpdatePage();
         }
     }
-    if (!mustClose && fillVoices && voices.ListCount() > 0) voices.SetListIndex(0);
-    return mustClose;
+    if (mustClose) return Outcome::ProgramEnds();
+    if (fillVoices && voices.ListCount() > 0) voices.SetListIndex(0);
+    return Outcome::Done();
 }
 
-void ToneSynthesis::ApplyLinks(const ServerInfo& info) {
+void ServerCheck::ApplyLinks(const ServerInfo& info) {
     SettingsBatch batch(s_.settings);
     const auto write = [this](const char* key, const std::optional<std::string>& value) {
         if (!value) return;
@@ -105,11 +107,11 @@ void ToneSynthesis::ApplyLinks(const ServerInfo& info) {
     write("skypetones", info.skypetones);
 }
 
-void ToneSynthesis::OpenUpdatePage() {
+void ServerCheck::OpenUpdatePage() {
     OpenWebPage(s_.shell, s_.log, s_.settings.ReadIni("window", "webupdate"), "Open");
 }
 
-std::string ToneSynthesis::InfoAddress() {
+std::string ServerCheck::InfoAddress() {
     std::string host = Trim(s_.settings.ReadIni("window", "server"));
     // A user file made before the setting existed lacks it; the main file has it.
     if (host.empty()) host = Trim(s_.settings.ReadIniFile(kMainSettingsFile, "window", "server"));

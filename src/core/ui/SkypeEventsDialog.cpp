@@ -6,7 +6,6 @@
 #include "core/base/Settings.h"
 #include "core/base/Shared.h"
 #include "core/base/Text.h"
-#include "core/base/Trapped.h"
 #include "core/tones/EventTones.h"
 #include "core/ui/LanguageFile.h"
 
@@ -43,43 +42,39 @@ SkypeEventsDialog::SkypeEventsDialog(Services s)
 }
 
 void SkypeEventsDialog::Fill() {
-    Trapped([&] {
-        for (const auto& [key, value] : LanguageFile::Read(s_.files, s_.codec, s_.log,
-                                                           s_.shared.ProgramFolder + s_.shared.LangFile)
-                                            .Lines()) {
-            if (key == "events") {
-                form.SetCaption(value);
-            } else if (StartsWith(key, "event")) {
-                const char last = key.back();
-                const int d = last >= '1' && last <= '9' ? last - '0' : 0;
-                if (d == 0)
-                    heading.SetCaption(value);
-                else if (d <= kEvents)
-                    eventBoxes[d - 1].SetCaption(value);
-            }
+    for (const auto& [key, value] : LanguageFile::Read(s_.files, s_.codec, s_.log,
+                                                       s_.shared.ProgramFolder + s_.shared.LangFile)
+                                        .Lines()) {
+        if (key == "events") {
+            form.SetCaption(value);
+        } else if (StartsWith(key, "event")) {
+            const char last = key.back();
+            const int d = last >= '1' && last <= '9' ? last - '0' : 0;
+            if (d == 0)
+                heading.SetCaption(value);
+            else if (d <= kEvents)
+                eventBoxes[d - 1].SetCaption(value);
         }
-    });
+    }
     if (!s_.texts.ok.empty()) ok.SetCaption(s_.texts.ok);
     if (!s_.texts.cancel.empty()) cancel.SetCaption(s_.texts.cancel);
     Loading = true;
     for (int i = 0; i < kEvents; ++i)
-        Trapped([&] { eventBoxes[i].SetValue(event_tones::SwitchedOn(s_.settings, EventNames[i])); });
+        eventBoxes[i].SetValue(event_tones::SwitchedOn(s_.settings, EventNames[i]));
     Loading = false;
 }
 
 void SkypeEventsDialog::BoxClicked(int i) {
     if (!eventBoxes[i].Value() || Loading) return;
-    Trapped([&] {
-        const std::string tone = event_tones::StoredTone(s_.settings, EventNames[i]);
-        s_.player.Preview(ResolvePath(s_.shared.ProgramFolder, tone), Command::None);
-    });
+    const std::string tone = event_tones::StoredTone(s_.settings, EventNames[i]);
+    s_.player.Preview(ResolvePath(s_.shared.ProgramFolder, tone), Command::None);
 }
 
 void SkypeEventsDialog::Save() {
     {
         SettingsBatch batch(s_.settings);
         for (int i = 0; i < kEvents; ++i)
-            Trapped([&] { s_.settings.WriteIni("wav", event_tones::SwitchKey(EventNames[i]), eventBoxes[i].Value() ? "1" : "0"); });
+            s_.settings.WriteIni("wav", event_tones::SwitchKey(EventNames[i]), eventBoxes[i].Value() ? "1" : "0");
     }
     s_.log.WriteLog("Quillares: save events");
     Unload();

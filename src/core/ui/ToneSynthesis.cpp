@@ -6,6 +6,7 @@
 #include "core/tones/ToneFiles.h"
 #include "core/ui/OptionsWindow.h"
 #include "core/ui/ProgressWindow.h"
+#include "core/ui/ServerCheck.h"
 
 namespace quill::ui {
 
@@ -30,14 +31,15 @@ void ToneSynthesis::MakeSynTextFor(const std::string& name) {
     ReplaceAll(SynthText, "\r\n", " ");
 }
 
-bool ToneSynthesis::RunProgressWindow(bool isApplying, const std::string& applyingTo, std::string& fileName) {
-    ProgressWindow window(*this);
+Outcome ToneSynthesis::RunProgressWindow(bool isApplying, const std::string& applyingTo, std::string& fileName) {
+    ProgressWindow window({s_.window, s_.server, s_.http, s_.log, s_.ui, s_.texts, s_.shared, s_.files, s_.codec},
+                          SynthText);
     window.isApplying = isApplying;
     window.ApplyingTo = applyingTo;
     window.FileName = fileName;
     s_.ui.ShowModal(window);
     fileName = window.FileName;
-    return SynthesisDone;
+    return window.Result();
 }
 
 void ToneSynthesis::SynthesizeTone() {
@@ -45,13 +47,12 @@ void ToneSynthesis::SynthesizeTone() {
     const std::string tones = s_.shared.ProgramFolder + "tones\\";
     synthFile = "tmp.quilar";
     s_.files.Delete(tones + synthFile);
-    SynthesisDone = false;
     MakeSynText(-1);
     std::string name = synthFile;
-    RunProgressWindow(false, "", name);
+    const bool arrived = RunProgressWindow(false, "", name).Ok();
     if (synthFile.find('\\') == std::string::npos) synthFile = tones + synthFile;
     // An answer that is no wave cannot be played: it goes the way of a failed one.
-    if (SynthesisDone && s_.tones.WrapToneFile(synthFile, SynthText)) {
+    if (arrived && s_.tones.WrapToneFile(synthFile, SynthText)) {
         s_.window.Enable({Command::PlaySynthesis});
         s_.window.Disable({Command::StopSynthesis});
         s_.window.Enable({Command::Apply});

@@ -18,7 +18,7 @@ TEST_F(DeferredShutdownTest, EveryWayToEndCancelsTheDownloadThenEndsOnceOutsideE
     };
     ui.menuChoice = ui::OptionsWindow::kMenuExit;
     for (const auto& [way, ask] : ways) {
-        Make(), SetUp(), Info(), app->synthesis.ReadServerDB();
+        Make(), SetUp(), Info(), app->serverCheck.ReadServerDB();
         net.answers[speech] = {std::string(9000, 'w'), 0, 0, 0, FakeInternet::kNever};
         const auto start = clock.ms;
         bool asked = false, endedInside = false;
@@ -31,7 +31,7 @@ TEST_F(DeferredShutdownTest, EveryWayToEndCancelsTheDownloadThenEndsOnceOutsideE
             EXPECT_FALSE(d.Loaded()) << way << ": the window closes under the ending program";
         };
         std::string name = "t.quilar";
-        EXPECT_FALSE(app->synthesis.RunProgressWindow(false, "", name)) << way;
+        EXPECT_FALSE(app->synthesis.RunProgressWindow(false, "", name).Ok()) << way;
         EXPECT_TRUE(asked && !endedInside && Logged("Operation has been cancelled.")) << way;
         EXPECT_LT(clock.ms - start, 1200u) << way << ": cancelled, not timed out";
 

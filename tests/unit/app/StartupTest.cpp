@@ -1,6 +1,9 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <stdexcept>
+
 #include "fakes/ProgramHarness.h"
 
 namespace quill::test {
@@ -138,6 +141,20 @@ TEST_F(ShutdownTest, ExitSavesThePositionInTheCurrentFileAndEndsTheLog) {
     app->CloseOptionsWindow();
     app->OnTimer1();
     EXPECT_EQ(LogLines().size(), lines);
+}
+
+TEST_F(ShutdownTest, AnEventThatFailsIsLoggedOnceAndTheWindowGoesOn) {
+    Start();
+    int shown = 0;
+    ui.whileModal = [&](ui::Dialog&) {
+        if (++shown == 1) throw std::runtime_error("out of memory");
+    };
+    for (int click = 0; click < 2; ++click) app->Guard([&] { app->commands.RunCommand(Command::Events); });
+    const auto lines = LogLines();
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), "Quillares: error: out of memory"), 1);
+    EXPECT_EQ(shown, 2) << "the failed dialog left no modal loop behind";
+    EXPECT_EQ(app->loops.Depth(), 0);
+    EXPECT_FALSE(app->Ended());
 }
 
 TEST_F(ShutdownTest, TheCloseBoxOnlyHidesAndADoubleClickOnThePictureOpensTheLog) {

@@ -25,7 +25,7 @@ struct ClsHttpTest : ::testing::Test {
 
     std::string Speak(const std::string& body, const std::string& folder = "C:\\Q\\tones") {
         net.answers[kBase] = {body};
-        return http.GenerateWave(folder, "a.wav", kBase, "en-us16", "Hi CONTACT");
+        return http.GenerateWave(folder, "a.wav", kBase, "en-us16", "Hi CONTACT").Error();
     }
 };
 
@@ -53,12 +53,12 @@ TEST_F(ClsHttpTest, AnswerIsStoredInBlocksWhileTheWindowsKeepTheirEvents) {
 
 TEST_F(ClsHttpTest, FailuresAreTextsNamedAfterTheStepThatFailed) {
     net.answers[kBase] = {"", 12029};
-    EXPECT_EQ(http.GenerateWave("C:\\Q\\tones", "a.wav", kBase, "v", "t"),
+    EXPECT_EQ(http.GenerateWave("C:\\Q\\tones", "a.wav", kBase, "v", "t").Error(),
               "Error opening file: The attempt to connect to the server failed.");
     EXPECT_FALSE(files.files.count(kTarget));
 
     net.answers[kBase] = {"part", 0, 12002};
-    EXPECT_EQ(http.GenerateWave("C:\\Q\\tones", "a.wav", kBase, "v", "t"),
+    EXPECT_EQ(http.GenerateWave("C:\\Q\\tones", "a.wav", kBase, "v", "t").Error(),
               "Error downloading file: The request has timed out.");
     EXPECT_EQ(files.files[kTarget], "part");
 
@@ -68,7 +68,7 @@ TEST_F(ClsHttpTest, FailuresAreTextsNamedAfterTheStepThatFailed) {
 }
 
 TEST_F(ClsHttpTest, OnlyWebAddressesAreFetched) {
-    EXPECT_EQ(http.GenerateWave("C:\\Q\\tones", "a.wav", "file:///C:/secret?", "v", "t"),
+    EXPECT_EQ(http.GenerateWave("C:\\Q\\tones", "a.wav", "file:///C:/secret?", "v", "t").Error(),
               "Error opening file: The URL scheme could not be recognized, or is not supported.");
     EXPECT_TRUE(net.opened.empty());
 }
@@ -91,7 +91,7 @@ TEST_F(ClsHttpTest, EachDeadlineEndsItsStepAsATimeOut) {
         clock.ms = 0;
         EXPECT_EQ(Speak(c.answer.body), "") << "the last time-out left nothing behind";
         net.answers[kBase] = c.answer;
-        EXPECT_EQ(http.GenerateWave("C:\\Q\\tones", "a.wav", kBase, "v", "t"),
+        EXPECT_EQ(http.GenerateWave("C:\\Q\\tones", "a.wav", kBase, "v", "t").Error(),
                   c.result.empty() ? "" : c.result + "The request has timed out.");
         EXPECT_EQ(clock.ms, c.endsAtMs);
         EXPECT_EQ(files.files[kTarget].size(), c.stored) << c.endsAtMs;
@@ -106,17 +106,17 @@ TEST_F(ClsHttpTest, CancelEndsABlockedReadAndASecondTransferIsRefused) {
     std::string second;
     net.onAwait = [&] {
         if (clock.ms < 3000) return;
-        second = http.DbRequest("C:\\Q\\tones", "b.txt", kBase, "me", "GetHeader");
+        second = http.DbRequest("C:\\Q\\tones", "b.txt", kBase, "me", "GetHeader").Error();
         http.CancelOperationFlag = true;
     };
     net.answers[kBase] = {std::string(9000, 'w'), 0, 0, 0, FakeInternet::kNever};
-    EXPECT_EQ(http.GenerateWave("C:\\Q\\tones", "a.wav", kBase, "v", "t"), "Operation has been cancelled.");
+    EXPECT_EQ(http.GenerateWave("C:\\Q\\tones", "a.wav", kBase, "v", "t").Error(), "Operation has been cancelled.");
     EXPECT_EQ(second, "Error opening file: another transfer is under way; try again when it has ended.");
     EXPECT_EQ(clock.ms, 3050u);
     EXPECT_FALSE(http.Busy() || http.CancelOperationFlag || net.handlesOpen);
     net.onAwait = [&] { http.CancelOperationFlag = clock.ms >= 6000; };
     net.answers[kBase] = {"wave", 0, 0, FakeInternet::kNever};  // an address that never opens
-    EXPECT_EQ(http.GenerateWave("C:\\Q\\tones", "a.wav", kBase, "v", "t"), "Operation has been cancelled.");
+    EXPECT_EQ(http.GenerateWave("C:\\Q\\tones", "a.wav", kBase, "v", "t").Error(), "Operation has been cancelled.");
 }
 
 TEST_F(ClsHttpTest, AnAnswerPast64MiBIsCutOffAsAnError) {

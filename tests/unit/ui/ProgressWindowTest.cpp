@@ -13,7 +13,7 @@ struct ProgressWindowTest : ServerFixture {
     void SetUp() override {
         ServerFixture::SetUp();
         Info();
-        app->synthesis.ReadServerDB();
+        app->serverCheck.ReadServerDB();
         ui.whileModal = [this](ui::Dialog& d) {
             auto& w = static_cast<ui::ProgressWindow&>(d);
             w.tickTimer.OnTick();
@@ -24,7 +24,7 @@ struct ProgressWindowTest : ServerFixture {
     }
     bool Run(const std::string& body, std::string name = "t.quilar") {
         net.answers[speech] = {body};
-        return app->synthesis.RunProgressWindow(false, "", name);
+        return app->synthesis.RunProgressWindow(false, "", name).Ok();
     }
     int Speeches() const {
         int n = 0;
@@ -46,10 +46,9 @@ TEST_F(ProgressWindowTest, MoreThan1000BytesIsAToneLessIsTheServersErrorText) {
         {{"", 12029}, false, "ERROR: " + opening, opening},
     };
     for (const auto& c : cases) {
-        app->synthesis.SynthesisDone = !c.done;
         std::string name = "t.quilar";
         net.answers[speech] = c.answer;
-        EXPECT_EQ(app->synthesis.RunProgressWindow(false, "", name), c.done) << c.label;
+        EXPECT_EQ(app->synthesis.RunProgressWindow(false, "", name).Ok(), c.done) << c.label;
         EXPECT_EQ(name, folder + "tones\\t.quilar");
         EXPECT_EQ(label, c.label);
         EXPECT_EQ(stillUp, !c.done) << "an error waits for OK";

@@ -7,8 +7,8 @@ using ServerCheckTest = ServerFixture;
 
 TEST_F(ServerCheckTest, FirstReadFillsTheVoicesAndLinksLaterOnesKeepTheChosenVoice) {
     Info();
-    auto& s = app->synthesis;
-    EXPECT_FALSE(s.ReadServerDB());
+    auto& s = app->serverCheck;
+    EXPECT_FALSE(s.ReadServerDB().EndsProgram());
     EXPECT_EQ(app->window.voices.Items(), (std::vector<std::string>{"Anna (US)", "Bert (DE)"}));
     EXPECT_EQ(s.VoiceIds, (std::vector<std::string>{"en-us16", "de8"}));
     EXPECT_EQ(app->window.voices.ListIndex(), 0);
@@ -20,7 +20,7 @@ TEST_F(ServerCheckTest, FirstReadFillsTheVoicesAndLinksLaterOnesKeepTheChosenVoi
 
     app->window.voices.SetListIndex(1);
     InfoLines({"2.1", "no", "n", "http://other/speech?Item=", "-", "1", "Carla", "it16"});
-    EXPECT_FALSE(s.ReadServerDB());
+    EXPECT_FALSE(s.ReadServerDB().EndsProgram());
     EXPECT_EQ(app->window.voices.ListCount(), 2);
     EXPECT_EQ(app->window.voices.ListIndex(), 1);
     EXPECT_EQ(s.SynthUrl, "http://other/speech?Item=");
@@ -46,7 +46,7 @@ TEST_F(ServerCheckTest, NewerVersionsAskOrDemandTheUpdate) {
         ui.calls.clear();
         shell.opened.clear();
         ui.answerYes = c.answerYes;
-        EXPECT_EQ(app->synthesis.ReadServerDB(), c.closes) << c.version;
+        EXPECT_EQ(app->serverCheck.ReadServerDB().EndsProgram(), c.closes) << c.version;
         EXPECT_EQ(ui.calls.empty() ? "" : ui.calls.back(), c.message) << c.version;
         EXPECT_EQ(shell.opened, c.opened ? std::vector<std::string>{"Open|http://h/update||"}
                                          : std::vector<std::string>{})
@@ -56,31 +56,31 @@ TEST_F(ServerCheckTest, NewerVersionsAskOrDemandTheUpdate) {
 
 TEST_F(ServerCheckTest, AnEmptyFirstLineClosesTheProgramWithAMessage) {
     InfoLines({"", "no"});
-    EXPECT_TRUE(app->synthesis.ReadServerDB());
+    EXPECT_TRUE(app->serverCheck.ReadServerDB().EndsProgram());
     EXPECT_EQ(ui.calls.back(), "Warn AudioQuillares: No server.");
     EXPECT_TRUE(Logged("Quillares: server request failed"));
 }
 
 TEST_F(ServerCheckTest, NoAnswerChangesNothingAndTheNextCheckAsksAgain) {
-    auto& s = app->synthesis;
-    EXPECT_FALSE(s.ReadServerDB());
+    auto& s = app->serverCheck;
+    EXPECT_FALSE(s.ReadServerDB().EndsProgram());
     EXPECT_TRUE(Logged("Quillares: server request failed: Error opening file: "
                        "The attempt to connect to the server failed."));
     Info();
-    EXPECT_FALSE(s.ReadServerDB());
+    EXPECT_FALSE(s.ReadServerDB().EndsProgram());
     EXPECT_EQ(net.opened.size(), 2u);
     EXPECT_EQ(app->window.voices.ListCount(), 2);
 
     s.ServerBusy = true;
-    EXPECT_FALSE(s.ReadServerDB());
+    EXPECT_FALSE(s.ReadServerDB().EndsProgram());
     EXPECT_EQ(net.opened.size(), 2u);
 }
 
 TEST_F(ServerCheckTest, AddressesOtherThanWebPagesAreLoggedAndIgnored) {
     InfoLines({"2.2", "yes", "n", "file:///C:/x?", "-", "0", "http://h/", "cmd.exe /c calc", "-", "javascript:alert(1)"});
-    app->synthesis.SynthUrl = "http://kept/?Item=";
-    EXPECT_TRUE(app->synthesis.ReadServerDB());
-    EXPECT_EQ(app->synthesis.SynthUrl, "http://kept/?Item=");
+    app->serverCheck.SynthUrl = "http://kept/?Item=";
+    EXPECT_TRUE(app->serverCheck.ReadServerDB().EndsProgram());
+    EXPECT_EQ(app->serverCheck.SynthUrl, "http://kept/?Item=");
     EXPECT_EQ(Get("web", "window"), "http://h/");
     EXPECT_EQ(Get("webupdate", "window"), "<missing>");
     EXPECT_EQ(Get("webguide", "window"), "<missing>");
