@@ -17,8 +17,6 @@
 namespace quill::toneserver::test {
 namespace {
 
-const std::string kSixty = "Hello Anna, your friend is calling you now. Pick up: caf\xE9~ok";
-
 std::string InfoPath(const std::string& item) { return std::string(kInfoPath) + "?Item=" + item; }
 std::string SpeechPath(const std::string& item) { return std::string(kSpeechPath) + "?Item=" + item; }
 
@@ -113,12 +111,13 @@ std::string WaveFault(const std::string& voice, const std::string& w) {
 TEST(ToneServerTest, ConcurrentRequestsAllGetAVoicedWaveAtTheirRateInBoundedTime) {
     const ToneServer server("--workers 2");
     const auto voices = Info(server).voices;
+    const std::string sixty = "Hello Anna, your friend is calling you now. Pick up: caf\xE9~ok";
     const auto start = std::chrono::steady_clock::now();
     std::vector<std::future<std::string>> answers;
     for (int i = 0; i < 24; ++i)
         answers.push_back(std::async(std::launch::async, [&, i] {
             const std::string& voice = voices.at(i % 4).id;
-            auto res = server.Client().Get(SpeechPath(SpeechItem(voice, kSixty)));
+            auto res = server.Client().Get(SpeechPath(SpeechItem(voice, sixty)));
             return !res ? "no answer" : res->status != 200 ? res->body : WaveFault(voice, res->body);
         }));
     for (auto& a : answers) EXPECT_EQ(a.get(), "");
