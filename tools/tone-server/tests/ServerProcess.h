@@ -35,8 +35,9 @@ public:
     explicit Process(const std::string& command)
         : out_(std::filesystem::temp_directory_path() /
                ("process-" + std::to_string(getpid()) + "-" + std::to_string(++count_))) {
+        const std::string line = "exec " + command + " >" + out_.string() + " 2>&1";  // made before the fork
         if ((pid_ = fork()) == 0) {
-            execl("/bin/sh", "sh", "-c", ("exec " + command + " >" + out_.string() + " 2>&1").c_str(), nullptr);
+            execl("/bin/sh", "sh", "-c", line.c_str(), nullptr);
             _exit(127);
         }
     }
