@@ -6,6 +6,7 @@
 #include <atomic>
 #include <cmath>
 #include <future>
+#include <tuple>
 
 #include "core/server/RequestCode.h"
 #include "core/server/ServerInfoFile.h"
@@ -30,7 +31,7 @@ ServerInfo Info(const ToneServer& server, const httplib::Headers& headers = {}) 
     EXPECT_TRUE(res && res->status == 200);
     if (!res) return {};
     EXPECT_EQ(InfoFileLines(res->body).size(), 12 + 2 * ReadServerInfo(res->body).voices.size());
-    EXPECT_EQ(res->body.substr(res->body.size() - 2), "\r\n");
+    EXPECT_TRUE(res->body.ends_with("\r\n"));
     return ReadServerInfo(res->body);
 }
 
@@ -61,11 +62,7 @@ TEST(ToneServerTest, BadRequestsGetAShortPlainTextAndALogLine) {
     const ToneServer server;
     const std::string voice = Info(server).voices.at(0).id;
     const std::string good = SpeechItem(voice, "Hi");
-    struct Case {
-        std::string path;
-        int status;
-        std::string text;
-    } cases[] = {
+    const std::tuple<std::string, int, std::string> cases[] = {
         {kSpeechPath, 400, "Bad request: no Item."},
         {SpeechPath(good.substr(1)), 400, "Bad request: odd number of code letters."},  // the decoder's reason
         {SpeechPath(EncodeRequest("QTAG~Hi~")), 400, "Bad request: too few fields."},
@@ -79,19 +76,16 @@ TEST(ToneServerTest, BadRequestsGetAShortPlainTextAndALogLine) {
         {InfoPath("KK"), 400, "Bad request: no request tag."},
         {"/util/other.php", 404, "Not found."},
     };
-    for (const auto& c : cases) {
-        auto res = server.Client().Get(c.path);
-        ASSERT_TRUE(res) << c.path;
-        EXPECT_EQ(res->status, c.status) << c.text;
-        EXPECT_EQ(res->body, c.text);
+    for (const auto& [path, status, text] : cases) {
+        auto res = server.Client().Get(path);
+        ASSERT_TRUE(res) << path;
+        EXPECT_EQ(res->status, status) << text;
+        EXPECT_EQ(res->body, text);
         EXPECT_LT(res->body.size(), kErrorTextLimit);
         EXPECT_EQ(res->get_header_value("Content-Type"), "text/plain");
-    }
-    // Workers log after answering, so the lines may come late and in any order.
-    for (const auto& c : cases) {
-        const std::string line = " " + std::to_string(c.status) + " " + std::to_string(c.text.size()) + " bytes \"" +
-                                 c.text + "\"";
-        EXPECT_NE(server.WaitFor(line), "") << line;
+        // The line is written after the answer, so it may come a little later.
+        const std::string line = std::to_string(status) + " " + std::to_string(text.size()) + " bytes \"" + text + "\"";
+        EXPECT_NE(server.WaitFor(" " + line), "") << line;
     }
 }
 
@@ -147,20 +141,17 @@ TEST(ToneServerTest, ACrashingTextCostsOneAnswerAndTheNextIsServed) {
 }
 
 TEST(ToneServerPaced, PacedAnswersArriveWholeButLate) {
-    struct Case {
-        const char* options;
-        std::string path, body;
-    } cases[] = {
+    const std::tuple<const char*, std::string, std::string> cases[] = {
         {"--slow-ms 300 --version 2.2", InfoPath(EncodeRequest(RequestText(0, {"anna", "GetHeader"}))), "2.2\r\n"},
         {"--trickle-ms 30", "/nowhere", "Not found."},
     };
-    for (const auto& c : cases) {
-        const ToneServer paced(c.options);
+    for (const auto& [options, path, body] : cases) {
+        const ToneServer paced(options);
         const auto start = std::chrono::steady_clock::now();
-        auto res = paced.Client().Get(c.path);
+        auto res = paced.Client().Get(path);
         ASSERT_TRUE(res);
         EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(300));
-        EXPECT_EQ(res->body.substr(0, c.body.size()), c.body);
+        EXPECT_EQ(res->body.substr(0, body.size()), body);
         EXPECT_EQ(res->get_header_value("Content-Length"), std::to_string(res->body.size()));
     }
 }
@@ -195,17 +186,13 @@ TEST(ToneServerBounds, OversizedOrLateRequestsAreCutOff) {
     const int port = http.Start("127.0.0.1", 0);
     std::string manyHeaders = "GET / HTTP/1.1\r\n";
     for (int i = 0; i < 100; ++i) manyHeaders += "X-" + std::to_string(i) + ": 1\r\n";
-    struct Case {
-        std::string request;
-        int pauseMs;
-        std::string answerStart;
-    } cases[] = {
+    const std::tuple<std::string, int, std::string> cases[] = {  // request, ms between its bytes, answer
         {"GET / HTTP/1.1\r\nX: " + std::string(40000, 'x') + "\r\n\r\n", 0, "HTTP/1.1 431"},
         {manyHeaders + "\r\n", 0, "HTTP/1.1 431"},
         {"GET / HTTP/1.1\r\nHost: slow\r\n\r\n", 100, ""},  // past its deadline
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(Exchange(port, c.request, c.pauseMs).substr(0, c.answerStart.size()), c.answerStart);
+    for (const auto& [request, pauseMs, answerStart] : cases)
+        EXPECT_EQ(Exchange(port, request, pauseMs).substr(0, answerStart.size()), answerStart);
     EXPECT_TRUE(Within(std::chrono::seconds(1), [&cut] { return cut.load(); }));
     http.Stop(std::chrono::milliseconds(0));
     pool.Stop();
