@@ -1,11 +1,7 @@
-"""Runs Quillares.exe and skype-sim.exe under Wine and Xvfb, and reads what they leave behind.
-
-Each process running tests has one display and one Wine prefix, copied from the run's template;
-every case gets a fresh copy of the program folder and ends with all Wine processes of the prefix
-killed. Wine's crash dialog is off in the prefix, so a crashed program ends at once and says
-"Unhandled" in its output; every wait looks for that while a case is under way and fails the test
-with the crash text.
-"""
+"""Runs Quillares.exe and skype-sim.exe under Wine and Xvfb, and reads what they leave behind. Each worker
+has a display and a copy of the run's Wine prefix; each case a fresh program folder, its processes killed at
+its end. Wine's crash dialog is off: a crashed program says "Unhandled" at once, and every wait fails on it."""
+import glob
 import os
 import re
 import shutil
@@ -14,16 +10,15 @@ import tempfile
 import time
 import unittest
 
-import sound
-
 ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 DIST = os.path.join(ROOT, "build", "dist")
 LIMIT = 60.0  # seconds for anything the programs are waited for
 CRASH_LINES = 40  # of a crashed program's output, from its "Unhandled" line
-CRASH_REPORT_WAIT = 5.0  # seconds for Wine's debugger to finish its crash report
+CRASH_REPORT_WAIT = 10.0  # seconds for Wine's debugger to finish its crash report
 TEMPLATE = None  # a booted prefix that sessions copy instead of booting their own
 
 CASE = None  # the case under way: every wait fails at once when one of its programs has crashed
+SESSION = None  # the process's Wine session, for its cases one after the other
 
 
 def wait_until(condition, timeout=LIMIT, what="condition"):
@@ -39,8 +34,7 @@ def wait_until(condition, timeout=LIMIT, what="condition"):
 
 
 def ini_values(path):
-    """{(section, key): value} of a settings file in lower case, the first of duplicates kept; and the number
-    of key lines."""
+    """{(section, key): value} of a settings file in lower case, the first of duplicates kept; the key lines."""
     values, lines, section = {}, 0, None
     for line in open(path, encoding="cp1252", errors="replace").read().splitlines():
         s = line.strip()
@@ -74,9 +68,8 @@ class WineSession:
         home = os.path.join(self.root, "home")
         os.makedirs(home)
         self.sound = os.path.join(self.root, "sound.raw")
-        with open(os.path.join(home, ".asoundrc"), "w") as f:
-            f.write('pcm.!default { type file slave.pcm "null" file "%s" format "raw" truncate false }\n'
-                    % self.sound)
+        open(os.path.join(home, ".asoundrc"), "w").write(
+            'pcm.!default { type file slave.pcm "null" file "%s" format "raw" truncate false }\n' % self.sound)
         self.prefix = os.path.join(self.root, "prefix")
         self.env = dict(os.environ, WINEPREFIX=self.prefix, WINEDEBUG="-all", DISPLAY=f":{display}", HOME=home,
                         WINEDLLOVERRIDES="mscoree,mshtml=")
@@ -98,10 +91,9 @@ class WineSession:
                        timeout=120, check=check)
 
     def kill_all(self):
-        subprocess.run(["wineserver", "-k"], env=self.env, stdout=subprocess.DEVNULL,
-                       stderr=subprocess.DEVNULL, timeout=60)
-        subprocess.run(["wineserver", "-w"], env=self.env, stdout=subprocess.DEVNULL,
-                       stderr=subprocess.DEVNULL, timeout=60)
+        for step in ("-k", "-w"):
+            subprocess.run(["wineserver", step], env=self.env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                           timeout=60)
 
     def close(self):
         self.kill_all()
@@ -126,35 +118,24 @@ class Case:
         self.crash_seen = False
         global CASE
         CASE = self
-        sound.forget(session.sound)
+        for name in glob.glob(session.sound + "*"):  # what earlier cases played
+            os.remove(name)
 
     def path(self, name):
         return os.path.join(self.folder, name)
 
     def set_ini(self, section, key, value, file="Quillares.ini"):
-        """Edits one key of a settings file as the tests' own INI writer (sections and keys as given)."""
+        """Sets one key of a settings file, the section added at its end when missing."""
         path = self.path(file)
-        text = open(path, encoding="cp1252").read() if os.path.exists(path) else ""
-        lines = text.replace("\r\n", "\n").split("\n")
-        out, in_section, done = [], False, False
-        for line in lines:
-            s = line.strip()
-            if s.startswith("["):
-                if in_section and not done:
-                    out.append(f"{key}={value}")
-                    done = True
-                in_section = s.lower() == f"[{section.lower()}]"
-            elif in_section and s.split("=", 1)[0].strip().lower() == key.lower():
-                if not done:
-                    out.append(f"{key}={value}")
-                done = True
-                continue
-            out.append(line)
-        if not done:
-            if not in_section:
-                out.append(f"[{section}]")
-            out.append(f"{key}={value}")
-        open(path, "w", encoding="cp1252", newline="").write("\r\n".join(out) + "\r\n")
+        lines = open(path, encoding="cp1252").read().splitlines() if os.path.exists(path) else []
+        heads = [i for i, line in enumerate(lines) if line.strip().lower() == f"[{section.lower()}]"]
+        if not heads:
+            lines.append(f"[{section}]")
+        first = heads[0] + 1 if heads else len(lines)
+        end = next((i for i in range(first, len(lines)) if lines[i].strip().startswith("[")), len(lines))
+        kept = [line for line in lines[first:end] if line.split("=", 1)[0].strip().lower() != key.lower()]
+        lines[first:end] = kept + [f"{key}={value}"]
+        open(path, "w", encoding="cp1252", newline="").write("\r\n".join(lines) + "\r\n")
 
     def read_ini(self, section, key, file="Quillares.ini"):
         return ini_values(self.path(file))[0].get((section.lower(), key.lower()))
@@ -168,8 +149,7 @@ class Case:
 
     def start_sim(self, scenario):
         path = os.path.join(self.dir, "scenario.txt")
-        with open(path, "w", encoding="utf-8") as f:
-            f.write(scenario)
+        open(path, "w", encoding="utf-8").write(scenario)
         p = self._wine(os.path.join(DIST, "tools", "skype-sim.exe"), [path, "--log", self.sim_log], "sim.out")
         wait_until(lambda: self.sim_lines(), 60, "skype-sim to start")
         return p
@@ -181,15 +161,14 @@ class Case:
         """No first-run window, and the interface texts from a language file of the test's own."""
         self.set_ini("window", "skiphelp", "yes")
         self.set_ini("window", "language", "test.txt")
-        with open(self.path("test.txt"), "w", encoding="cp1252", newline="") as f:
-            f.write("".join(f"{key}={value}\r\n" for key, value in texts.items()))
+        open(self.path("test.txt"), "w", encoding="cp1252", newline="").write(
+            "".join(f"{key}={value}\r\n" for key, value in texts.items()))
 
     def poke(self, *args):
         return subprocess.run(["wine", os.path.join(DIST, "tools", "poke.exe"), *args], env=self.session.env,
                               capture_output=True, text=True, timeout=60)
 
-    def wait_end(self, app, timeout=LIMIT):
-        """Waits for the add-on's last log line and a clean exit."""
+    def wait_end(self, app, timeout=LIMIT):  # the add-on's last log line and a clean exit
         self.wait_log("Quillares: END", timeout=timeout)
         if self.wait_exit(app) != 0:
             raise AssertionError(f"the add-on ended with {app.returncode}")
@@ -202,16 +181,13 @@ class Case:
     def log_lines(self):
         """The texts of the Quillares log lines, with their stamps checked and removed."""
         try:
-            raw = open(self.path("Quillares.log"), "rb").read()
+            raw = open(self.path("Quillares.log"), "rb").read().decode("utf-8", errors="replace")
         except FileNotFoundError:
             return []
-        lines = []
-        for line in raw.decode("utf-8", errors="replace").split("\r\n")[:-1]:
-            m = re.fullmatch(r"\d\d-\d\d-\d{4} \d\d:\d\d:\d\d\t(.*)", line, re.S)
-            if not m:
-                raise AssertionError(f"log line out of form: {line!r}")
-            lines.append(m.group(1))
-        return lines
+        stamped = [re.fullmatch(r"\d\d-\d\d-\d{4} \d\d:\d\d:\d\d\t(.*)", line, re.S) for line in raw.split("\r\n")[:-1]]
+        if not all(stamped):
+            raise AssertionError(f"a log line out of form in {raw!r}")
+        return [m.group(1) for m in stamped]
 
     def sim_lines(self):
         try:
@@ -224,42 +200,26 @@ class Case:
         return wait_until(lambda: sum(1 for l in self.sim_lines() if rx.search(l)) >= count, timeout,
                           f"skype-sim line /{pattern}/ x{count}")
 
-    def crash(self):
-        """The output of a program that crashed, from its "Unhandled" line to the end, or None."""
-        for name in ("app.out", "sim.out"):
-            try:
-                lines = open(os.path.join(self.dir, name), encoding="utf-8", errors="replace").read().splitlines()
-            except FileNotFoundError:
-                continue
-            for i, line in enumerate(lines):
-                if "Unhandled" in line:
-                    return [name + ":"] + lines[i:]
-        return None
-
     def check_crash(self):
-        lines = self.crash()
-        if not lines:
-            return
-        self.crash_seen = True
-        # The debugger goes on to write registers and a backtrace, then the list of modules.
-        deadline = time.monotonic() + CRASH_REPORT_WAIT
-        while "Modules:" not in lines and time.monotonic() < deadline:
-            time.sleep(0.1)
-            lines = self.crash()
-        end = lines.index("Modules:") if "Modules:" in lines else len(lines)
-        raise AssertionError("a program crashed: " + "\n".join(lines[:min(end, CRASH_LINES)]))
+        """Fails the test, once, with a crashed program's output from its "Unhandled" line."""
+        for name in ("app.out", "sim.out"):
+            path = os.path.join(self.dir, name)
+            text = open(path, encoding="utf-8", errors="replace").read() if os.path.exists(path) else ""
+            if "Unhandled" in text and not self.crash_seen:
+                self.crash_seen = True
+                deadline = time.monotonic() + CRASH_REPORT_WAIT  # for Wine's debugger to write the backtrace
+                while "\nModules:" not in text and time.monotonic() < deadline:
+                    time.sleep(0.2)
+                    text = open(path, encoding="utf-8", errors="replace").read()
+                report = text[text.index("Unhandled"):].split("\nModules:")[0].splitlines()
+                raise AssertionError(f"{name}: a program crashed: " + "\n".join(report[:CRASH_LINES]))
 
     def wait_exit(self, proc, timeout=30):
-        """The exit code of proc, once it has ended."""
         wait_until(lambda: proc.poll() is not None, timeout, "the program to end")
         return proc.returncode
 
     def wait_log(self, text, count=1, timeout=LIMIT):
         return wait_until(lambda: self.log_lines().count(text) >= count, timeout, f"log line {text!r} x{count}")
-
-    def sim_count(self, pattern):
-        rx = re.compile(pattern)
-        return sum(1 for l in self.sim_lines() if rx.search(l))
 
     def close(self):
         self.session.kill_all()
@@ -270,16 +230,41 @@ class Case:
                 p.kill()
         global CASE
         CASE = None
-        # A crash after the test's last wait still fails it, once.
-        if not self.crash_seen:
-            self.check_crash()
+        self.check_crash()  # a crash after the test's last wait
 
 
-SESSION = None
+class E2E(unittest.TestCase):
+    """A test case with its own program folder under the process's Wine session."""
+
+    def setUp(self):
+        global SESSION
+        if SESSION is None:
+            SESSION = WineSession()
+        self.case = Case(SESSION, self.id().split(".")[-1])
+        self.addCleanup(self.case.close)
+
+    def assertBefore(self, lines, first, second):
+        self.assertIn(first, lines)
+        self.assertIn(second, lines)
+        self.assertLess(lines.index(first), lines.index(second), f"{first!r} should come before {second!r}")
 
 
-class DesktopUser:
-    """What a user does on the X desktop through xdotool; needs self.case."""
+TITLE = "Quill Test Options"
+SCENARIO = "me tester\ncontact anna Anna Andersson\ncontact bob Bob Builder\nattach success\n"
+
+
+class Control:
+    """One line of poke's dump: a child window as another process sees it."""
+
+    def __init__(self, line):
+        cls, visible, checked, rect, text, items = line.split("|", 5)
+        self.cls, self.visible, self.checked, self.text = cls, visible == "1", checked == "1", text
+        self.left, self.top, self.right, self.bottom = (int(v) for v in rect.split(","))
+        self.items = items.split("\t") if items else []
+
+
+class OptionsWindowUser:
+    """What a user does on the X desktop through xdotool, the options window above all; needs self.case."""
 
     def xdotool(self, *args):
         return subprocess.run(["xdotool", *args], env=self.case.session.env, capture_output=True, text=True).stdout
@@ -306,51 +291,9 @@ class DesktopUser:
                           what="the tray menu")[0]
         self.xdotool("mousemove", str(menu[0] + menu[2] // 2), str(menu[1] + menu[3] - 10), "click", "1")
 
-
-class E2E(DesktopUser, unittest.TestCase):
-    """A test case with its own program folder under the process's Wine session."""
-
-    def setUp(self):
-        global SESSION
-        if SESSION is None:
-            SESSION = WineSession()
-        self.case = Case(SESSION, self.id().split(".")[-1])
-        self.addCleanup(self.case.close)
-
-    def assertBefore(self, lines, first, second):
-        self.assertIn(first, lines)
-        self.assertIn(second, lines)
-        self.assertLess(lines.index(first), lines.index(second), f"{first!r} should come before {second!r}")
-
-
-TITLE = "Quill Test Options"
-SCENARIO = """
-me tester
-contact anna Anna Andersson
-contact bob Bob Builder
-attach success
-"""
-
-
-class Control:
-    """One line of poke's dump: a child window as another process sees it."""
-
-    def __init__(self, line):
-        cls, visible, checked, rect, text, items = line.split("|", 5)
-        self.cls, self.visible, self.checked, self.text = cls, visible == "1", checked == "1", text
-        self.left, self.top, self.right, self.bottom = (int(v) for v in rect.split(","))
-        self.items = items.split("\t") if items else []
-
-    def centre(self):
-        return (self.left + self.right) // 2, (self.top + self.bottom) // 2
-
-
-class OptionsWindowUser(DesktopUser):
-    """What a user does with the options window, for any end-to-end test that opens it."""
-
     def start(self, scenario=SCENARIO, listed="Skype: USER bob FULLNAME Bob Builder"):
         c = self.case
-        c.language(caption=TITLE, buttonclose="Minimize to tray", frame3="Your own voice")
+        c.language(caption=TITLE)
         c.start_sim(scenario)
         app = c.start_app()
         # A bench waits its own way, so as not to take the machine from what it times.
@@ -365,17 +308,14 @@ class OptionsWindowUser(DesktopUser):
         return [c for c in self.dump() if c.visible and (cls is None or c.cls == cls)]
 
     def button(self, text, title=TITLE):
-        return [b for b in self.dump(title) if b.visible and b.text == text][0]
+        """The shown control of that text, once the window shows it."""
+        return wait_until(lambda: [b for b in self.dump(title) if b.visible and b.text == text], 20, what=text)[0]
 
     def checked_kind(self):
         return [c.text for c in self.shown("Button") if c.checked]
 
-    def choose_kind(self, text):
-        self.click(self.button(text))
-        wait_until(lambda: self.checked_kind() == [text], 20, what=text)
-
     def click(self, control):
-        x, y = control.centre()
+        x, y = (control.left + control.right) // 2, (control.top + control.bottom) // 2
         self.xdotool("mousemove", str(x), str(y), "click", "1")
 
     def pictures(self):
@@ -402,11 +342,12 @@ class OptionsWindowUser(DesktopUser):
         slices = [b"".join(strip[(4 * y + k) * row:(4 * y + k + 1) * row] for y in range(h)) for k in range(4)]
         return min(range(4), key=lambda k: sum(abs(a - b) for a, b in zip(seen, slices[k])))
 
-    def heard(self):
-        return sound.heard(self.case.session.sound)
-
-    def default_tone(self):
-        return sound.pcm_of_file(self.case.path("wav/default.wav"))
+    def generate(self, text):
+        """Types text into the synthesis panel and presses Generate."""
+        self.click(self.button("Synthesize a new ringtone"))
+        self.click(self.shown("Edit")[0])
+        self.xdotool("type", text)
+        self.click(wait_until(lambda: self.panel_buttons()[:1], 20, what="the synthesis panel")[0])
 
     def window_shown(self):
         return self.xdotool("search", "--onlyvisible", "--name", f"^{TITLE}$").strip()
@@ -418,21 +359,6 @@ class OptionsWindowUser(DesktopUser):
         # No window manager runs to activate it; the first click's menu has twenty ticks to show.
         self.xdotool("windowfocus", "--sync", window)
         time.sleep(1)
-
-    def apply(self, to_all=False):
-        """Apply, "all contacts" when asked, OK, and Yes to the question that follows it."""
-        title = "Apply ringtone"
-        self.click(self.top_bar_buttons()[0])
-        wait_until(lambda: any(b.text == "&OK" for b in self.dump(title)), 20, what="the dialog")
-        buttons = {b.text: b for b in self.dump(title)}
-        if to_all:
-            self.click(buttons["Apply to &all contacts"])
-        self.click(buttons["&OK"])
-        if to_all:
-            # The question comes up in front, Yes its default button.
-            wait_until(lambda: len(self.xdotool("search", "--onlyvisible", "--name", f"^{title}$").split()) == 2, 20,
-                       what="the question")
-            self.xdotool("key", "Return")
 
 
 def close_session():

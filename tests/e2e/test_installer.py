@@ -17,20 +17,17 @@ def version():
 
 
 class InstallerTest(unittest.TestCase):
-    @classmethod
-    def setUpClass(cls):
-        cls.session = WineSession()  # nothing installed yet, no start-up entry left by other tests
-        cls.addClassCleanup(cls.session.close)
-
     def setUp(self):
+        self.session = WineSession()  # nothing installed yet, no start-up entry left by other tests
+        self.addCleanup(self.session.close)
         self.case = Case(self.session, "installer")
         self.addCleanup(self.case.close)
 
-    def run_setup(self, *args):
+    def wine(self, exe, *args):
         # The add-on a /RUN starts writes to the same output, where a crash is looked for.
         with open(os.path.join(self.case.dir, "app.out"), "ab") as out:
-            return subprocess.run(["wine", os.path.join(DIST, f"Quillares-{version()}-setup.exe"), *args],
-                                  env=self.session.env, stdout=out, stderr=subprocess.STDOUT, timeout=120).returncode
+            return subprocess.run(["wine", exe, *args], env=self.session.env, stdout=out, stderr=subprocess.STDOUT,
+                                  timeout=120).returncode
 
     def reg(self, key):
         out = subprocess.run(["wine", "reg", "query", key], env=self.session.env, capture_output=True, text=True,
@@ -42,7 +39,8 @@ class InstallerTest(unittest.TestCase):
 
     def test_install_upgrade_over_the_running_addon_and_uninstall(self):
         c = self.case
-        self.assertEqual(self.run_setup("/S", "/AUTOSTART", "/RUN"), 0)
+        setup = os.path.join(DIST, f"Quillares-{version()}-setup.exe")
+        self.assertEqual(self.wine(setup, "/S", "/AUTOSTART", "/RUN"), 0)
         entry = self.reg(UNINSTALL)
         home = entry["InstallLocation"]
         self.assertRegex(home, r"^C:\\users\\[^\\]+\\AppData\\Local\\Programs\\Quillares$")
@@ -70,7 +68,7 @@ class InstallerTest(unittest.TestCase):
         open(c.path("english.txt"), "w").write("stale")
         os.remove(c.path("buttons/pbut1.bmp"))
 
-        self.assertEqual(self.run_setup("/S"), 0)
+        self.assertEqual(self.wine(setup, "/S"), 0)
         self.assertIn("Quillares: END", c.log_lines())
         for name in ("english.txt", "buttons/pbut1.bmp"):
             self.assertEqual(open(c.path(name), "rb").read(), open(os.path.join(DIST, "Quillares", name), "rb").read())
@@ -80,8 +78,7 @@ class InstallerTest(unittest.TestCase):
         self.assertIn("Quillares", self.reg(RUN))
 
         # The uninstaller goes on from a copy of itself after this returns.
-        subprocess.run(["wine", uninstaller, "/S"], env=self.session.env, stdout=subprocess.DEVNULL,
-                       stderr=subprocess.DEVNULL, timeout=60)
+        self.wine(uninstaller, "/S")
         wait_until(lambda: not os.path.exists(uninstaller) and not os.path.exists(c.path("buttons")), 60,
                    "the uninstaller to finish")
         self.assertIsNone(self.reg(UNINSTALL))
@@ -92,7 +89,3 @@ class InstallerTest(unittest.TestCase):
         for name in mine:
             self.assertTrue(os.path.exists(c.path(name)), name)
         self.assertEqual(c.read_ini("window", "mine"), "kept")
-
-
-if __name__ == "__main__":
-    unittest.main()

@@ -1,9 +1,8 @@
 // poke.exe: what other programs on the desktop may do to the add-on, for the end-to-end tests.
 //   poke broadcast <registered message name | number>
 //   poke dump <window title>: one line per child window, UTF-8, fields split by "|":
-//     class|visible|checked|left,top,right,bottom (screen)|text|list items split by TAB
-//   poke open-file <dialog title> <path>: types path (ANSI) as the file name of an Open dialog
-//     and presses its Open button
+//     class|visible|checked|left,top,right,bottom (screen)|text|list box items split by TAB
+//   poke open-file <dialog title> <path>
 #include <windows.h>
 
 #include <cstdio>
@@ -23,10 +22,8 @@ int Broadcast(const char* what) {
 }
 
 std::string Utf8(const std::wstring& w) {
-    if (w.empty()) return {};
-    int n = WideCharToMultiByte(CP_UTF8, 0, w.data(), static_cast<int>(w.size()), nullptr, 0, nullptr, nullptr);
-    std::string out(static_cast<std::size_t>(n), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, w.data(), static_cast<int>(w.size()), out.data(), n, nullptr, nullptr);
+    char out[4096] = {};  // texts of at most 1024 UTF-16 units
+    WideCharToMultiByte(CP_UTF8, 0, w.c_str(), -1, out, sizeof out - 1, nullptr, nullptr);
     return out;
 }
 
@@ -37,15 +34,14 @@ std::wstring TextOf(HWND h) {
     return buffer;
 }
 
-std::string ItemsOf(HWND h, const std::wstring& cls) {
-    const bool list = lstrcmpiW(cls.c_str(), L"ListBox") == 0;
-    if (!list && lstrcmpiW(cls.c_str(), L"ComboBox") != 0) return {};
-    const LRESULT count = SendMessageW(h, list ? LB_GETCOUNT : CB_GETCOUNT, 0, 0);
+std::string ItemsOf(HWND h, const wchar_t* cls) {
+    if (lstrcmpiW(cls, L"ListBox") != 0) return {};
+    const LRESULT count = SendMessageW(h, LB_GETCOUNT, 0, 0);
     std::string out;
     for (LRESULT i = 0; i < count && i < 200; ++i) {
         wchar_t item[512] = {};
-        if (SendMessageW(h, list ? LB_GETTEXTLEN : CB_GETLBTEXTLEN, i, 0) >= 512) continue;
-        SendMessageW(h, list ? LB_GETTEXT : CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(item));
+        if (SendMessageW(h, LB_GETTEXTLEN, i, 0) >= 512) continue;
+        SendMessageW(h, LB_GETTEXT, i, reinterpret_cast<LPARAM>(item));
         // Appended apart: GCC 12 warns falsely (-Wrestrict) on a C string + a temporary.
         (out += i ? "\t" : "") += Utf8(item);
     }
@@ -75,17 +71,14 @@ int Dump(const char* title) {
     return 0;
 }
 
+// Types path (ANSI) as the file name of an Open dialog and presses its Open button.
 int OpenFile(const char* title, const char* path) {
     HWND dialog = FindWindowA("#32770", title);
     // The file name box of the dialog's own template: a combo box (cmb13), or an edit (edt1).
     HWND name = dialog ? GetDlgItem(dialog, 0x47C) : nullptr;
     if (dialog && !name) name = GetDlgItem(dialog, 0x480);
-    if (!name || !SendMessageA(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path))) {
-        std::printf("no Open dialog titled %s\n", title);
-        return 1;
-    }
+    if (!name || !SendMessageA(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path))) return 1;
     PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
-    std::printf("open-file %s\n", path);
     return 0;
 }
 
