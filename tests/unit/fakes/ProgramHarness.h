@@ -6,10 +6,7 @@
 #include "core/app/Quillares.h"
 #include "fakes/FakeClock.h"
 #include "fakes/FakeFiles.h"
-#include "fakes/FakeFolderWatch.h"
 #include "fakes/FakeInternet.h"
-#include "fakes/FakeMp3Decoder.h"
-#include "fakes/IniEditor.h"
 #include "fakes/FakeSkypeWire.h"
 #include "fakes/FakeSystem.h"
 #include "fakes/FakeUiHost.h"
@@ -53,6 +50,14 @@ struct ProgramHarness {
     }
 
     void Start() { app->Start(kMainWindow); }
+    // Started, discovered and attached, with the commands so far forgotten.
+    void Attached() {
+        Start();
+        Ticks(2);
+        Attach(0);
+        Drain();
+        wire.sent.clear();
+    }
     void Ticks(int n) {
         for (int i = 0; i < n; ++i) app->OnTimer1();
     }
@@ -66,6 +71,16 @@ struct ProgramHarness {
     void Notify(const std::string& text) {
         std::string bytes = text + std::string(1, '\0');
         app->WindowProc({74, kSkypeWindow, 0, bytes});
+    }
+    // The device's notice that the open file played to its end (1) or was cut off (4).
+    void EndNotice(std::uintptr_t code = 1) { app->WindowProc({0x3B9, code, 0, {}}); }
+    static std::string Open(const std::string& path) { return "open \"" + path + "\" alias file"; }
+    // The files the device was asked to open, in order.
+    std::vector<std::string> Opened() const {
+        std::vector<std::string> r;
+        for (auto& c : mci.Texts())
+            if (c.rfind("open ", 0) == 0) r.push_back(c);
+        return r;
     }
     std::string LogText() const {
         auto it = files.files.find(folder + "Quillares.log");
