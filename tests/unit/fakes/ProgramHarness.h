@@ -10,7 +10,6 @@
 #include "fakes/FakeSkypeWire.h"
 #include "fakes/FakeSystem.h"
 #include "fakes/FakeUiHost.h"
-#include "fakes/LogTexts.h"
 
 namespace quill::test {
 
@@ -75,13 +74,15 @@ struct ProgramHarness {
     // The device's notice that the open file played to its end (1) or was cut off (4).
     void EndNotice(std::uintptr_t code = 1) { app->WindowProc({0x3B9, code, 0, {}}); }
     static std::string Open(const std::string& path) { return "open \"" + path + "\" alias file"; }
-    // The files the device was asked to open, in order.
-    std::vector<std::string> Opened() const {
+    // The texts that start with prefix, in order.
+    static std::vector<std::string> Starting(const std::vector<std::string>& texts, const std::string& prefix) {
         std::vector<std::string> r;
-        for (auto& c : mci.Texts())
-            if (c.rfind("open ", 0) == 0) r.push_back(c);
+        for (auto& t : texts)
+            if (t.rfind(prefix, 0) == 0) r.push_back(t);
         return r;
     }
+    // The files the device was asked to open, in order.
+    std::vector<std::string> Opened() const { return Starting(mci.Texts(), "open "); }
     std::string LogText() const {
         auto it = files.files.find(folder + "Quillares.log");
         return it == files.files.end() ? std::string() : it->second;

@@ -35,11 +35,8 @@ struct ClsHttpTest : ::testing::Test {
 TEST_F(ClsHttpTest, RequestIsEncodedAfterTheBaseWithTheVoicesRate) {
     clock.now.second = 27;  // 14:03:27 is second 50607 of the day: 7 lead blanks
     EXPECT_EQ(Speak("x"), "");
-    ASSERT_EQ(net.opened.size(), 1u);
-    ASSERT_EQ(net.opened[0].rfind(kBase, 0), 0u);
-    const std::string encoded = net.opened[0].substr(kBase.size());
-    EXPECT_EQ(encoded.size(), 2 * (7 + 5 + 8 + 3 + 11));
-    EXPECT_EQ(DecodeRequest(encoded, 3).fields, (std::vector<std::string>{"en-us16", "16", "Hi CONTACT"}));
+    const std::string item = EncodeRequest(RequestText(7, {"en-us16", "16", "Hi CONTACT"}));
+    EXPECT_EQ(net.opened, std::vector<std::string>{kBase + item});
     EXPECT_EQ(net.agent, "MyRcvSes");
     EXPECT_EQ(net.flags, 0xA0000000u);
 }

@@ -22,13 +22,7 @@ struct DispatcherTest : ::testing::Test, ProgramHarness {
     void Set(const std::string& section, const std::string& key, const std::string& value) {
         ini.Set(folder + app->shared.IniName, section, key, value);
     }
-    // The commands that start with prefix, in order.
-    std::vector<std::string> Sent(const std::string& prefix) const {
-        std::vector<std::string> r;
-        for (auto& c : wire.Commands())
-            if (c.rfind(prefix, 0) == 0) r.push_back(c);
-        return r;
-    }
+    std::vector<std::string> Sent(const std::string& prefix) const { return Starting(wire.Commands(), prefix); }
     void Ring(const std::string& caller) {
         Told("CALL 7 STATUS RINGING");
         Told("CALL 7 TYPE INCOMING_P2P");

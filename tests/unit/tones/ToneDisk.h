@@ -7,7 +7,6 @@
 #include "fakes/FakeClock.h"
 #include "fakes/FakeFiles.h"
 #include "fakes/FakeSystem.h"
-#include "fakes/LogTexts.h"
 
 namespace quill::test {
 
