@@ -7,7 +7,8 @@
 namespace quill::test {
 
 // How keys read, and values within the system's buffer, are held against the system's own profile
-// functions under Wine (tests/wine/settings_differential.cpp); here, what that comparison cannot see.
+// functions under Wine (tests/wine/settings_differential.cpp); here, what that comparison cannot
+// see, and the quoting rules natively.
 TEST(IniDocument, WritesTouchOnlyTheirLine) {
     struct Row {
         const char *before, *section, *key, *value, *after;
@@ -30,6 +31,17 @@ TEST(IniDocument, WritesTouchOnlyTheirLine) {
     IniDocument same = IniDocument::Parse("[s]\r\nk = v \r\n");
     EXPECT_FALSE(same.Set("s", "k", "v"));
     EXPECT_FALSE(same.Set("", "k", "v"));
+}
+
+TEST(IniDocument, QuotedValuesComeOutAsTheSystemsBufferHoldsThem) {
+    const std::string q = "\"", b511(511, 'b');
+    const std::pair<std::string, std::string> rows[] = {
+        {q + "quoted" + q, "quoted"},
+        {"'single'", "single"},
+        {q, q},
+        {q + b511 + q, b511.substr(1)},  // one too long to lose the closing quote: loses a letter
+    };
+    for (const auto& [stored, expected] : rows) EXPECT_EQ(ProfileValue(stored, 512), expected) << stored.substr(0, 20);
 }
 
 TEST(IniEncoding, AFileKeepsTheEncodingItsMarkNames) {

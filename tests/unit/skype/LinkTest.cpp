@@ -128,6 +128,8 @@ TEST_F(LinkTest, TextFromOtherUsersNeverBecomesWorkNorLogLines) {
 
 TEST_F(LinkTest, TheWindowProcedureTakesOnlyWhatIsItsOwn) {
     Start();
+    Ticks(1);  // the empty item asks for the names while there are none
+    EXPECT_EQ(app->queue.EventQueue(), "Module1\tList1");
     EXPECT_EQ(app->WindowProc({app->link.MsgDiscover, kMainWindow, 0, {}}), 1);
     EXPECT_EQ(app->WindowProc({app->link.MsgUnload, 0, 0, {}}), 1);  // the program ends on a later tick
     EXPECT_EQ(LogLines().back(), "Quillares: Unload command received");
