@@ -8,7 +8,8 @@
 namespace quill::test {
 
 // Starting over when full, and values cut to the system's buffer or at a zero, are proven under
-// Wine by tests/e2e/test_settings_engine.py.
+// Wine by tests/e2e/test_settings_engine.py; reads and writes following the user's own file, by
+// StartupTest and DispatcherTest.
 using LogFile = LogOnFakeDisk;
 
 TEST_F(LogFile, LinesCarryDateTimeTabAndCrLfAndStartBeginsAFreshLog) {
@@ -28,18 +29,6 @@ struct SettingsTest : LogOnFakeDisk {
     Settings settings{files, codec, log, shared};
     const std::string path = "C:\\Q\\Quillares.ini";
 };
-
-TEST_F(SettingsTest, ReadsFollowTheCurrentFileAndMissingKeysAreEmpty) {
-    ini.Set(path, "wav", "default", "wav\\main.wav");
-    ini.Set("C:\\Q\\anna.ini", "wav", "default", "wav\\anna.wav");
-    EXPECT_EQ(settings.ReadIni("wav", "default"), "wav\\main.wav");
-    shared.IniName = "anna.ini";
-    EXPECT_EQ(settings.ReadIni("wav", "default"), "wav\\anna.wav");
-    EXPECT_EQ(settings.ReadIni("wav", "nothing"), "");
-    settings.WriteIni("window", "top", "300");
-    EXPECT_EQ(ini.Get("C:\\Q\\anna.ini", "window", "top"), "300");
-    EXPECT_EQ(settings.ReadIniFile("Quillares.ini", "wav", "default"), "wav\\main.wav");
-}
 
 TEST_F(SettingsTest, AFileIsParsedOnceAndAChangeOnDiskIsSeenAtTheNextRead) {
     files.files[path] = "[window]\r\ntop=1\r\nleft=2\r\n";

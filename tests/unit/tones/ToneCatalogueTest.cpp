@@ -5,7 +5,6 @@
 #include <optional>
 #include <set>
 
-#include "core/ui/ToneSearchWindow.h"
 #include "fakes/ProgramHarness.h"
 #include "tones/ToneTestBytes.h"
 
@@ -107,41 +106,23 @@ TEST_F(ToneCatalogueTest, SkypesContentFolderComesFromThePictureFolderSetting) {
     EXPECT_EQ(app->catalogue.ReadSkypePicturesPath(), "");
 }
 
-TEST_F(ToneCatalogueTest, FindShowsTheSearchWindowThenFillsTheListAndEnablesApply) {
+// Find's buttons afterwards are OptionsCommandsTest's table; the list it fills, tests/e2e/test_catalogue.py's.
+TEST_F(ToneCatalogueTest, FindKeepsItsButtonsOffWhileSearchingAndEnablesApplyOnlyWhenSomethingWasFound) {
     Start();
     Container("b.quilar", "Bells");
-    files.files[folder + "wav\\rec_anna.wav"] = "RIFF";
     std::set<int> enabledDuringSearch;
     ui.whileModal = [&](ui::Dialog&) { ADD_FAILURE() << "the search window must close itself"; };
     ui.onDoEvents = [&] {
         for (int num : {2, 3, 4})
             if (app->window.ButtonState(CommandOf(num)) != 3) enabledDuringSearch.insert(num);
     };
-    app->commands.RunCommand(Command::Find);
-    EXPECT_THAT(ui.calls, ::testing::Contains("ShowModal Form3"));
-    EXPECT_TRUE(enabledDuringSearch.empty());
-    EXPECT_THAT(app->window.toneTitles.Items(), ElementsAre("Bells", "Recording of anna"));
-    EXPECT_EQ(app->window.toneTitles.ListIndex(), 0);
-    for (int num : {2, 3, 11}) EXPECT_NE(app->window.ButtonState(CommandOf(num)), 3) << num;
-
-    // Nothing anywhere: nothing to apply.
-    files.files.erase(folder + "tones\\b.quilar");
-    files.files.erase(folder + "wav\\rec_anna.wav");
-    app->window.Disable({Command::Apply});
-    app->commands.RunCommand(Command::Find);
-    EXPECT_EQ(Tones("number"), "0");
-    EXPECT_EQ(app->window.ButtonState(Command::Apply), 3);
-}
-
-TEST_F(ToneCatalogueTest, TheSearchWindowNamesWhatItSearches) {
-    Start();
-    ui::ToneSearchWindow window(app->texts, app->catalogue);
-    std::vector<std::string> seen;
-    ui.onDoEvents = [&] { seen.push_back(window.heading.Caption() + " " + window.searchPattern.Caption()); };
-    PicturesAt(pictures);
-    ui.ShowModal(window);
-    EXPECT_THAT(seen, ElementsAre("Looking for: *.skype"));
-    EXPECT_FALSE(window.Loaded());
+    for (const bool found : {true, false}) {
+        if (!found) files.files.erase(folder + "tones\\b.quilar");
+        app->window.Disable({Command::Apply});
+        app->commands.RunCommand(Command::Find);
+        EXPECT_TRUE(enabledDuringSearch.empty()) << found;
+        EXPECT_EQ(app->window.ButtonState(Command::Apply) != 3, found);
+    }
 }
 
 TEST_F(ToneCatalogueTest, TheListShowsStoredEntriesWhoseFilesExist) {
