@@ -31,6 +31,8 @@ TEST(IniDocument, WritesTouchOnlyTheirLine) {
     IniDocument same = IniDocument::Parse("[s]\r\nk = v \r\n");
     EXPECT_FALSE(same.Set("s", "k", "v"));
     EXPECT_FALSE(same.Set("", "k", "v"));
+    same.Set("s", "v", "line\r\n[u]\r\nw=1");  // read back as the lines it makes
+    EXPECT_EQ(same.Find("u", "w") ? *same.Find("u", "w") : "<missing>", "1");
 }
 
 TEST(IniDocument, QuotedValuesComeOutAsTheSystemsBufferHoldsThem) {

@@ -34,7 +34,9 @@ struct ClsHttpTest : ::testing::Test {
 
 TEST_F(ClsHttpTest, RequestIsEncodedAfterTheBaseWithTheVoicesRate) {
     clock.now.second = 27;  // 14:03:27 is second 50607 of the day: 7 lead blanks
-    EXPECT_EQ(Speak("x"), "");
+    files.files[kTarget] = "old";
+    EXPECT_EQ(Speak("wave", "C:\\Q\\tones\\"), "");  // the folder with its backslash names the same file
+    EXPECT_EQ(files.files[kTarget], "wave");
     const std::string item = EncodeRequest(RequestText(7, {"en-us16", "16", "Hi CONTACT"}));
     EXPECT_EQ(net.opened, std::vector<std::string>{kBase + item});
     EXPECT_EQ(net.agent, "MyRcvSes");

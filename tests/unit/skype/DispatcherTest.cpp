@@ -6,8 +6,7 @@ namespace quill::test {
 
 using ::testing::ElementsAre;
 
-// Notifications as Skype sends them, and what the program asks, queues and plays. A call that
-// rings the caller's tone until answered is tests/e2e/test_tones.py's.
+// Notifications as Skype sends them, and what the program asks, queues and plays.
 struct DispatcherTest : ::testing::Test, ProgramHarness {
     void SetUp() override {
         for (const char* tone : {"default", "anna", "empty", "fin", "msg", "away"})
@@ -29,6 +28,17 @@ struct DispatcherTest : ::testing::Test, ProgramHarness {
         Told("CALL 7 PARTNER_HANDLE " + caller);
     }
 };
+
+TEST_F(DispatcherTest, ARingingCallAsksItsTypeThenItsCallerThenRingsTheCallersTone) {
+    Told("USERS anna, bob");
+    Set("contacts", "anna_file", "wav\\anna.wav");
+    wire.sent.clear();
+    Ring("anna");
+    EXPECT_THAT(Sent("GET CALL"), ElementsAre("GET CALL 7 TYPE", "GET CALL 7 PARTNER_HANDLE"));
+    EXPECT_TRUE(Logged("Quillares: Call from anna"));
+    EXPECT_FALSE(Logged("Quillares: ERROR processing Skype message"));
+    EXPECT_THAT(Opened(), ElementsAre(Open(folder + "wav\\anna.wav")));
+}
 
 // Skype repeats RINGING, and sends ROUTING and EARLYMEDIA before the call is answered.
 TEST_F(DispatcherTest, TheRingGoesOnThroughRepeatsAndEarlyStatusesUntilAnotherStatusOrCaller) {

@@ -65,6 +65,8 @@ TEST_F(ToneFilesTest, ContainersAreFoundByContentAndSkipTheOpaqueField) {
     ExpectRead(kBox, MakeContainer("QUILLARE" + Int32Bytes(-1) + "RIFF", "Hello Bob", w100), "Hello Bob", w100,
                "Hello Bob", "opaque field");
     ExpectRead(kBox, MakeContainer("", "", w44), "", w44, "", "empty text");
+    const std::string big = MakeWave(3 * ToneFileReader::kHeadBytes);
+    ExpectRead(kBox, MakeContainer("", "Big", big), "Big", big, "Big", "audio past the first read");
     // A plain tone is listed by its name, unread; its ending counts only as spelled.
     ExpectRead("C:\\Tones\\hello.wav", MakeContainer("", "Hi", w44), "@", std::nullopt, "Hi", "named .wav");
     EXPECT_TRUE(Logged().empty());
