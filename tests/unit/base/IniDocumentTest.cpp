@@ -6,29 +6,9 @@
 
 namespace quill::test {
 
-TEST(IniDocument, ReadsKeysAsTheSystemDoes) {
-    const std::string file =
-        "pre=0\r\n  [ Window ]  \r\n  Top  =  12 0  \r\n;comment\r\nbare\r\ntop=second\r\nempty=\r\n"
-        "\tq=\"quoted\"\t\r\n[other]\r\na=1\n[WINDOW]\r\nlater=2\r\nz=\x1a";
-    const IniDocument doc = IniDocument::Parse(file);
-    struct Row {
-        const char *section, *key, *expected;  // nullptr: missing
-    } rows[] = {
-        {"window", "top", "12 0"},     {" WINDOW ", " TOP ", "12 0"}, {"window", "bare", nullptr},
-        {"window", ";comment", nullptr}, {"window", "empty", ""},     {"window", "q", "\"quoted\""},
-        {"window", "later", nullptr},  {"other", "A", "1"},           {"missing", "top", nullptr},
-        {"", "pre", "0"},
-    };
-    for (const auto& r : rows) {
-        const std::string* v = doc.Find(r.section, r.key);
-        if (r.expected)
-            EXPECT_TRUE(v && *v == r.expected) << r.section << "/" << r.key;
-        else
-            EXPECT_EQ(v, nullptr) << r.section << "/" << r.key;
-    }
-    EXPECT_EQ(doc.Text(), file);
-}
-
+// How keys read, and values within the system's buffer, are held against the system's own profile
+// functions under Wine (tests/wine/settings_differential.cpp); here, what that comparison cannot
+// see, and the quoting rules natively.
 TEST(IniDocument, WritesTouchOnlyTheirLine) {
     struct Row {
         const char *before, *section, *key, *value, *after;
@@ -51,37 +31,19 @@ TEST(IniDocument, WritesTouchOnlyTheirLine) {
     IniDocument same = IniDocument::Parse("[s]\r\nk = v \r\n");
     EXPECT_FALSE(same.Set("s", "k", "v"));
     EXPECT_FALSE(same.Set("", "k", "v"));
+    same.Set("s", "v", "line\r\n[u]\r\nw=1");  // read back as the lines it makes
+    EXPECT_EQ(same.Find("u", "w") ? *same.Find("u", "w") : "<missing>", "1");
 }
 
-TEST(IniDocument, NamesThatReadBackAsSomethingElseMeanWhatTheyRead) {
-    IniDocument doc = IniDocument::Parse("[s]\r\n");
-    doc.Set("s", "a=b", "1");
-    EXPECT_EQ(doc.Find("s", "a=b"), nullptr);
-    EXPECT_EQ(*doc.Find("s", "a"), "b=1");
-    doc.Set("s", "[t]", "x");
-    doc.Set("t", "k", "in t");
-    EXPECT_EQ(doc.Text(), "[s]\r\na=b=1\r\n[t]=x\r\nk=in t\r\n");
-    ASSERT_NE(doc.Find("t", "k"), nullptr);
-    doc.Set("s", "v", "line\r\n[u]\r\nw=1");
-    ASSERT_NE(doc.Find("u", "w"), nullptr);
-    EXPECT_EQ(*doc.Find("u", "w"), "1");
-}
-
-TEST(IniDocument, ValuesComeOutAsTheSystemsBufferHoldsThem) {
+TEST(IniDocument, QuotedValuesComeOutAsTheSystemsBufferHoldsThem) {
     const std::string q = "\"", b511(511, 'b');
-    struct Row {
-        std::string stored, expected;
-    } rows[] = {
-        {std::string(600, 'x'), std::string(511, 'x')},
+    const std::pair<std::string, std::string> rows[] = {
         {q + "quoted" + q, "quoted"},
         {"'single'", "single"},
         {q, q},
-        {q + "open", q + "open"},
         {q + b511 + q, b511.substr(1)},  // one too long to lose the closing quote: loses a letter
-        {q + std::string(600, 'c') + q, std::string(511, 'c')},
-        {std::string(510, 'd') + "\xF0\x9F\x8E\xB5", std::string(510, 'd') + "\xEF\xBF\xBD"},
     };
-    for (const auto& r : rows) EXPECT_EQ(ProfileValue(r.stored, 512), r.expected) << r.stored.substr(0, 20);
+    for (const auto& [stored, expected] : rows) EXPECT_EQ(ProfileValue(stored, 512), expected) << stored.substr(0, 20);
 }
 
 TEST(IniEncoding, AFileKeepsTheEncodingItsMarkNames) {

@@ -7,7 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "core/base/IniDocument.h"
 #include "core/platform/Files.h"
+#include "core/platform/FolderWatch.h"
 
 namespace quill::test {
 
@@ -39,13 +41,19 @@ public:
         files.erase(it);
         return true;
     }
+    // Sizes claim this much more than the files hold, as if cut short after being sized.
+    std::uint64_t sizeSlack = 0;
     std::optional<std::uint64_t> Size(const std::string& path) override {
         auto it = files.find(path);
         if (it == files.end()) return std::nullopt;
-        return it->second.size();
+        return it->second.size() + sizeSlack;
     }
-    std::optional<std::string> Read(const std::string& path, std::uint64_t offset,
-                                    std::size_t maxBytes) override {
+    // What was read, to prove that no length field from a file sized a buffer.
+    int reads = 0;
+    std::size_t largestRead = 0;
+    std::optional<std::string> Read(const std::string& path, std::uint64_t offset, std::size_t maxBytes) override {
+        ++reads;
+        largestRead = std::max(largestRead, maxBytes);
         auto it = files.find(path);
         if (it == files.end()) return std::nullopt;
         if (offset >= it->second.size()) return std::string();
@@ -118,6 +126,69 @@ public:
                                                 std::tolower(static_cast<unsigned char>(name[0]));
         return same && Matches(wild.substr(1), name.substr(1));
     }
+};
+
+// The texts of a log file's lines, without their date and time.
+inline std::vector<std::string> LogTexts(const std::string& log) {
+    std::vector<std::string> texts;
+    for (std::size_t pos = 0; pos < log.size();) {
+        auto end = log.find("\r\n", pos);
+        if (end == std::string::npos) end = log.size();
+        std::string line = log.substr(pos, end - pos);
+        texts.push_back(line.substr(line.find('\t') + 1));
+        pos = end + 2;
+    }
+    return texts;
+}
+
+// Reads and edits settings files in FakeFiles the way a person with a text editor would.
+struct IniEditor {
+    FakeFiles& files;
+
+    void Set(const std::string& path, const std::string& section, const std::string& key, const std::string& value) {
+        IniDocument doc = IniDocument::Parse(files.files[path]);
+        doc.Set(section, key, value);
+        files.files[path] = doc.Text();
+    }
+    std::string Get(const std::string& path, const std::string& section, const std::string& key) const {
+        auto it = files.files.find(path);
+        if (it == files.files.end()) return "<missing>";
+        IniDocument doc = IniDocument::Parse(it->second);
+        const std::string* value = doc.Find(section, key);
+        return value ? *value : "<missing>";
+    }
+};
+
+// Watches FakeFiles: a change is a file name that came or went directly in the folder.
+// When unavailable it never reports anything, so the program must not rely on it.
+class FakeFolderWatch : public FolderWatch {
+public:
+    explicit FakeFolderWatch(FakeFiles& files) : files_(files) {}
+    bool available = true;
+
+    bool Watch(const std::string& folder) override {
+        folder_ = folder;
+        names_ = Names();
+        return available;
+    }
+    bool Changed() override {
+        auto now = Names();
+        bool changed = available && now != names_;
+        names_ = now;
+        return changed;
+    }
+
+private:
+    std::set<std::string> Names() const {
+        std::set<std::string> names;
+        for (auto& [path, bytes] : files_.files)
+            if (path.starts_with(folder_) && path.find('\\', folder_.size()) == std::string::npos)
+                names.insert(path);
+        return names;
+    }
+    FakeFiles& files_;
+    std::string folder_;
+    std::set<std::string> names_;
 };
 
 }  // namespace quill::test

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/base/Unicode.h"
+#include "core/platform/Mp3Decoder.h"
 #include "core/platform/Multimedia.h"
 #include "core/platform/Process.h"
 #include "core/platform/Registry.h"
@@ -94,6 +95,17 @@ public:
             }
         }
         return out;
+    }
+};
+
+// Decodes to as much PCM as it may, of one repeated byte; refuses when told to.
+struct FakeMp3Decoder : Mp3Decoder {
+    bool refuse = false;
+    Mp3Format format;
+    std::string frames;
+    std::optional<std::string> Decode(const Mp3Format& f, std::string_view in, std::size_t maxPcmBytes) override {
+        format = f, frames = in;
+        return refuse ? std::nullopt : std::optional<std::string>(std::string(maxPcmBytes, '\x11'));
     }
 };
 

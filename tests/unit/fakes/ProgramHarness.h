@@ -6,14 +6,10 @@
 #include "core/app/Quillares.h"
 #include "fakes/FakeClock.h"
 #include "fakes/FakeFiles.h"
-#include "fakes/FakeFolderWatch.h"
 #include "fakes/FakeInternet.h"
-#include "fakes/FakeMp3Decoder.h"
-#include "fakes/IniEditor.h"
 #include "fakes/FakeSkypeWire.h"
 #include "fakes/FakeSystem.h"
 #include "fakes/FakeUiHost.h"
-#include "fakes/LogTexts.h"
 
 namespace quill::test {
 
@@ -53,6 +49,14 @@ struct ProgramHarness {
     }
 
     void Start() { app->Start(kMainWindow); }
+    // Started, discovered and attached, with the commands so far forgotten.
+    void Attached() {
+        Start();
+        Ticks(2);
+        Attach(0);
+        Drain();
+        wire.sent.clear();
+    }
     void Ticks(int n) {
         for (int i = 0; i < n; ++i) app->OnTimer1();
     }
@@ -67,6 +71,18 @@ struct ProgramHarness {
         std::string bytes = text + std::string(1, '\0');
         app->WindowProc({74, kSkypeWindow, 0, bytes});
     }
+    // The device's notice that the open file played to its end (1) or was cut off (4).
+    void EndNotice(std::uintptr_t code = 1) { app->WindowProc({0x3B9, code, 0, {}}); }
+    static std::string Open(const std::string& path) { return "open \"" + path + "\" alias file"; }
+    // The texts that start with prefix, in order.
+    static std::vector<std::string> Starting(const std::vector<std::string>& texts, const std::string& prefix) {
+        std::vector<std::string> r;
+        for (auto& t : texts)
+            if (t.rfind(prefix, 0) == 0) r.push_back(t);
+        return r;
+    }
+    // The files the device was asked to open, in order.
+    std::vector<std::string> Opened() const { return Starting(mci.Texts(), "open "); }
     std::string LogText() const {
         auto it = files.files.find(folder + "Quillares.log");
         return it == files.files.end() ? std::string() : it->second;

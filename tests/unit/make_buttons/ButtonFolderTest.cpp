@@ -16,10 +16,10 @@ namespace {
 TEST(ButtonFolder, WritesFifteen24BitStripsOfFourSlices) {
     const sounds::test::TempFolder temp;
     std::ostringstream err;
-    ASSERT_TRUE(WriteButtonFolder(temp.path() / "buttons", err));
+    ASSERT_TRUE(WriteButtonFolder(temp.path / "buttons", err));
     EXPECT_EQ(err.str(), "");
     for (int n = 1; n <= kButtons; ++n) {
-        std::ifstream in(temp.path() / "buttons" / ("pbut" + std::to_string(n) + ".bmp"), std::ios::binary);
+        std::ifstream in(temp.path / "buttons" / ("pbut" + std::to_string(n) + ".bmp"), std::ios::binary);
         const std::string bmp((std::istreambuf_iterator<char>(in)), {});
         ASSERT_EQ(bmp.size(), 54u + 128 * 32 * 3) << n;
         EXPECT_EQ(bmp.substr(0, 2), "BM") << n;
@@ -28,7 +28,7 @@ TEST(ButtonFolder, WritesFifteen24BitStripsOfFourSlices) {
             {2, static_cast<std::int32_t>(bmp.size())}, {10, 54}, {18, 128}, {22, 32}, {28, 24}};
         for (auto [offset, value] : fields) EXPECT_EQ(DecodeInt32(bmp.substr(offset, 4)), value) << n << " at " << offset;
     }
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(temp.path() / "buttons"), {}), kButtons);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(temp.path / "buttons"), {}), kButtons);
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "core/server/InternetErrorText.h"
 #include "core/server/RequestCode.h"
 #include "core/server/clsHTTP.h"
@@ -14,6 +16,7 @@ namespace {
 const std::string kBase = "http://127.0.0.1:8421/util/speech.php?Item=";
 const std::string kTarget = "C:\\Q\\tones\\a.wav";
 
+// A tone fetched, stored and played, and its progress, are tests/e2e/test_server.py's and ProgressWindowTest's.
 struct ClsHttpTest : ::testing::Test {
     FakeInternet net;
     FakeFiles files;
@@ -31,46 +34,41 @@ struct ClsHttpTest : ::testing::Test {
 
 TEST_F(ClsHttpTest, RequestIsEncodedAfterTheBaseWithTheVoicesRate) {
     clock.now.second = 27;  // 14:03:27 is second 50607 of the day: 7 lead blanks
-    EXPECT_EQ(Speak("x"), "");
-    ASSERT_EQ(net.opened.size(), 1u);
-    ASSERT_EQ(net.opened[0].rfind(kBase, 0), 0u);
-    const std::string encoded = net.opened[0].substr(kBase.size());
-    EXPECT_EQ(encoded.size(), 2 * (7 + 5 + 8 + 3 + 11));
-    EXPECT_EQ(DecodeRequest(encoded, 3).fields, (std::vector<std::string>{"en-us16", "16", "Hi CONTACT"}));
+    files.files[kTarget] = "old";
+    EXPECT_EQ(Speak("wave", "C:\\Q\\tones\\"), "");  // the folder with its backslash names the same file
+    EXPECT_EQ(files.files[kTarget], "wave");
+    const std::string item = EncodeRequest(RequestText(7, {"en-us16", "16", "Hi CONTACT"}));
+    EXPECT_EQ(net.opened, std::vector<std::string>{kBase + item});
     EXPECT_EQ(net.agent, "MyRcvSes");
     EXPECT_EQ(net.flags, 0xA0000000u);
 }
 
-TEST_F(ClsHttpTest, AnswerIsStoredInBlocksWhileTheWindowsKeepTheirEvents) {
-    const std::string body(5000, 'w');
-    files.files[kTarget] = "old";
-    EXPECT_EQ(Speak(body, "C:\\Q\\tones\\"), "");
-    EXPECT_EQ(files.files[kTarget], body);
-    EXPECT_EQ(http.BytesDownloaded, 5000);
-    EXPECT_EQ(net.awaits, 6);  // session, address, 2048 + 2048 + 904, the end
-    EXPECT_EQ(net.handlesOpen, 0);
-}
-
 TEST_F(ClsHttpTest, FailuresAreTextsNamedAfterTheStepThatFailed) {
-    net.answers[kBase] = {"", 12029};
-    EXPECT_EQ(http.GenerateWave("C:\\Q\\tones", "a.wav", kBase, "v", "t").Error(),
-              "Error opening file: The attempt to connect to the server failed.");
-    EXPECT_FALSE(files.files.count(kTarget));
-
-    net.answers[kBase] = {"part", 0, 12002};
-    EXPECT_EQ(http.GenerateWave("C:\\Q\\tones", "a.wav", kBase, "v", "t").Error(),
-              "Error downloading file: The request has timed out.");
-    EXPECT_EQ(files.files[kTarget], "part");
-
+    const struct {
+        std::string address;
+        FakeInternet::Answer answer;
+        std::string error;
+        std::optional<std::uint64_t> stored;  // none: no file
+    } cases[] = {
+        {kBase, {"", 12029}, "Error opening file: The attempt to connect to the server failed.", std::nullopt},
+        {kBase, {"part", 0, 12002}, "Error downloading file: The request has timed out.", 4},
+        {kBase, {std::string((64u << 20) + 1, 'w')}, "Error downloading file: the answer is larger than 64 MiB.",
+         64u << 20},
+        // Only web addresses are fetched.
+        {"file:///C:/secret?", {}, "Error opening file: The URL scheme could not be recognized, or is not supported.",
+         std::nullopt},
+    };
+    for (const auto& c : cases) {
+        files.files.erase(kTarget);
+        net.opened.clear();
+        net.answers[kBase] = c.answer;
+        EXPECT_EQ(http.GenerateWave("C:\\Q\\tones", "a.wav", c.address, "v", "t").Error(), c.error);
+        EXPECT_EQ(files.Size(kTarget), c.stored) << c.error;
+        EXPECT_EQ(net.opened.size(), c.address == kBase ? 1u : 0u) << c.error;
+    }
     net.sessionError = 12004;
     EXPECT_EQ(Speak("x"), "Connection error: An internal error has occurred.");
     EXPECT_EQ(net.handlesOpen, 0);
-}
-
-TEST_F(ClsHttpTest, OnlyWebAddressesAreFetched) {
-    EXPECT_EQ(http.GenerateWave("C:\\Q\\tones", "a.wav", "file:///C:/secret?", "v", "t").Error(),
-              "Error opening file: The URL scheme could not be recognized, or is not supported.");
-    EXPECT_TRUE(net.opened.empty());
 }
 
 TEST_F(ClsHttpTest, EachDeadlineEndsItsStepAsATimeOut) {
@@ -117,11 +115,6 @@ TEST_F(ClsHttpTest, CancelEndsABlockedReadAndASecondTransferIsRefused) {
     net.onAwait = [&] { http.CancelOperationFlag = clock.ms >= 6000; };
     net.answers[kBase] = {"wave", 0, 0, FakeInternet::kNever};  // an address that never opens
     EXPECT_EQ(http.GenerateWave("C:\\Q\\tones", "a.wav", kBase, "v", "t").Error(), "Operation has been cancelled.");
-}
-
-TEST_F(ClsHttpTest, AnAnswerPast64MiBIsCutOffAsAnError) {
-    EXPECT_EQ(Speak(std::string((64u << 20) + 1, 'w')), "Error downloading file: the answer is larger than 64 MiB.");
-    EXPECT_EQ(files.files[kTarget].size(), 64u << 20);
 }
 
 TEST(InternetErrorTextTable, KnownCodesHaveTheirTextsOthersTheGeneralOne) {

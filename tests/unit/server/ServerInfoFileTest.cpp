@@ -27,17 +27,6 @@ std::string File(const Lines& lines) {
     return text;
 }
 
-TEST(ServerInfoFile, MissingLinesAreAbsentNotEmpty) {
-    const auto info = ReadServerInfo("2.1\r\nno\r\nnote");
-    EXPECT_EQ(info.note, "note");
-    EXPECT_FALSE(info.synthUrl);
-    EXPECT_FALSE(info.web);
-    // A count far past the file's end reads only the voices there are.
-    const auto counted = ReadServerInfo(File({"2.1", "", "", "", "", "2000000000", "Anna", "en16", "Bert"}));
-    ASSERT_EQ(counted.voices.size(), 1u);
-    EXPECT_FALSE(counted.skypetones);
-}
-
 TEST(ServerInfoFile, AtMost255VoicesAreKeptAndTheLinksStillFound) {
     Lines lines = {"2.1", "", "", "", "", "300"};
     for (int i = 0; i < 300; ++i) lines.insert(lines.end(), {"name" + std::to_string(i), "id" + std::to_string(i)});

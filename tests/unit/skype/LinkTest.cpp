@@ -1,5 +1,4 @@
 #include <gmock/gmock.h>
-#include <gtest/gtest.h>
 
 #include "fakes/ProgramHarness.h"
 
@@ -7,41 +6,16 @@ namespace quill::test {
 
 using ::testing::ElementsAre;
 
-struct LinkTest : ::testing::Test, ProgramHarness {
-    // Started, discovered and attached, with the commands so far forgotten.
-    void Attached() {
-        Start();
-        Ticks(2);
-        Attach(0);
-        Drain();
-        wire.sent.clear();
-    }
-};
-
-TEST_F(LinkTest, TheSecondTickDiscoversAndTheAttachAsksForTheUser) {
-    Start();
-    Ticks(1);
-    EXPECT_TRUE(wire.broadcasts.empty());
-    EXPECT_EQ(app->queue.EventQueue(), "Module1\tList1");
-    EXPECT_FALSE(app->window.pingTimer.Enabled());
-    Ticks(1);
-    EXPECT_TRUE(app->window.pingTimer.Enabled());
-    EXPECT_THAT(wire.broadcasts, ElementsAre(kMainWindow));
-    Attach(1);
-    app->OnTimer2();  // still not attached: discover again
-    EXPECT_EQ(wire.broadcasts.size(), 2u);
-    Attach(0);
-    Drain();
-    EXPECT_THAT(wire.Commands(), ElementsAre("GET CURRENTUSERHANDLE"));
-    EXPECT_EQ(wire.sent[0].to, kSkypeWindow);
-    EXPECT_EQ(wire.sent[0].from, kMainWindow);
-    EXPECT_TRUE(Logged("Skype: pending authorization"));
-    EXPECT_TRUE(Logged("Skype: successfully attached"));
-    EXPECT_TRUE(Logged("Skype received: GET CURRENTUSERHANDLE"));
-}
+// Discovery, the attach, the quiet keep-alive and a lost delivery against a real peer are
+// tests/e2e/test_link.py's.
+struct LinkTest : ::testing::Test, ProgramHarness {};
 
 TEST_F(LinkTest, AttachStatusesAndTheirLogLines) {
     Start();
+    app->queue.QueueItem(WorkItem::Kind::Form1);  // the options window while detached
+    Drain();
+    EXPECT_TRUE(app->window.form.Visible() && app->window.warningPanel.Visible());
+    EXPECT_EQ(app->window.warning.Caption(), "Please log on Skype first.");
     EXPECT_EQ(Attach(0, 0), 1);  // success without a window keeps the one known
     EXPECT_EQ(app->link.SkypeWindow, 0u);
     Attach(0, 0x99);
@@ -59,26 +33,18 @@ TEST_F(LinkTest, AttachStatusesAndTheirLogLines) {
     EXPECT_TRUE(Logged("Skype: not available"));
 }
 
-TEST_F(LinkTest, KeepAlivePingsQuietlyAndALostSkypeIsRediscovered) {
+TEST_F(LinkTest, ALostSkypeShowsTheWarningAndIsRediscoveredUntilTheUserIsKnownAgain) {
     Attached();
-    std::size_t lines = LogLines().size();
-    app->OnTimer2();
-    EXPECT_THAT(wire.Commands(), ElementsAre("PING"));
-    Notify("PONG");
-    EXPECT_EQ(LogLines().size(), lines);  // neither PING nor PONG is logged
-
     wire.nextResults.push_back(0);  // Skype is gone
     app->OnTimer2();
-    EXPECT_EQ(LogLines().back(), "Skype: ERROR sending message, try re-connecting");
     EXPECT_EQ(app->link.LinkState(), SkypeLink::State::Lost);
     EXPECT_TRUE(app->window.warningPanel.Visible());
     EXPECT_EQ(app->window.warningPanel.Top(), 0);
     EXPECT_EQ(app->window.warningPanel.Left(), 120);
     EXPECT_FALSE(app->link.SkypeAttached);
     EXPECT_EQ(app->link.SkypeWindow, 0u);
-    auto before = wire.broadcasts.size();
+    const auto before = wire.broadcasts.size();
     Drain();  // the queued Module1
-    EXPECT_EQ(wire.broadcasts.size(), before + 1);
     app->OnTimer2();  // and every 5 s until Skype answers
     EXPECT_EQ(wire.broadcasts.size(), before + 2);
     Notify("CURRENTUSERHANDLE me");
@@ -110,59 +76,36 @@ TEST_F(LinkTest, CommandsGoOutAsUtf8WithTheirZeroAndNotificationsComeInAsUtf8OrE
     EXPECT_EQ(app->queue.EventQueue().size(), 2 + Dispatcher::kMaxNotificationBytes);
 }
 
-TEST_F(LinkTest, UnloadMessageEndsTheProgramOnTheNextTicks) {
-    Attached();
-    EXPECT_EQ(app->WindowProc({app->link.MsgUnload, 0, 0, {}}), 1);
-    EXPECT_EQ(LogLines().back(), "Quillares: Unload command received");
-    Drain();
-    EXPECT_TRUE(app->Ended());
-    EXPECT_EQ(LogLines().back(), "Quillares: END");
-    EXPECT_TRUE(ui.destroyed);
-}
-
+// Markers are looked for when the folder watch saw a name change, once a second in case it never
+// fires, and on the tick after a marker that could not be deleted; without a watch, on every tick.
 TEST_F(LinkTest, MarkerFilesShowTheFirstRunWindowOrEndTheProgramWithOrWithoutAFolderWatch) {
     ini.Set(folder + "Quillares.ini", "window", "skiphelp", "yes");
     for (bool watch : {true, false}) {
         folderWatch.available = watch;
         Make();
         Start();
-        Ticks(3);
+        Drain();
+        files.lookups = 0;
+        Ticks(20);
+        EXPECT_EQ(files.lookups, watch ? 2 : 40) << watch;
         files.files[folder + "newinst.ini"] = "";
+        files.locked.insert(folder + "newinst.ini");
         Ticks(1);
+        ASSERT_TRUE(app->help.FirstRunOpen()) << watch;
+        app->help.FirstRun()->form.SetVisible(false);
+        Ticks(1);
+        EXPECT_TRUE(app->help.FirstRun()->form.Visible()) << watch;
+        files.locked.clear();
+        Ticks(2);
         EXPECT_FALSE(files.Exists(folder + "newinst.ini")) << watch;
-        EXPECT_TRUE(app->help.FirstRunOpen()) << watch;
+        files.lookups = 0;
+        Ticks(5);
+        EXPECT_EQ(files.lookups, watch ? 0 : 10) << watch;
         files.files[folder + "install.ini"] = "";
         Ticks(1);
         EXPECT_FALSE(files.Exists(folder + "install.ini")) << watch;
         EXPECT_TRUE(app->Ended()) << watch;
-        EXPECT_EQ(LogLines().back(), "Quillares: END");
     }
-}
-
-// The markers are looked for only when the folder watch saw a file name change, and on the
-// tick after a marker that could not be deleted, just as when looking every tick.
-TEST_F(LinkTest, MarkersAreLookedForWhenTheFolderChanged) {
-    ini.Set(folder + "Quillares.ini", "window", "skiphelp", "yes");
-    Start();
-    Drain();
-    // Unchanged, the folder is looked at once a second (two lookups), in case the watch never fires.
-    files.lookups = 0;
-    Ticks(20);
-    EXPECT_EQ(files.lookups, 2);
-
-    files.files[folder + "newinst.ini"] = "";
-    files.locked.insert(folder + "newinst.ini");
-    Ticks(1);
-    ASSERT_TRUE(app->help.FirstRunOpen());
-    app->help.FirstRun()->form.SetVisible(false);
-    Ticks(1);
-    EXPECT_TRUE(app->help.FirstRun()->form.Visible());
-    files.locked.clear();
-    Ticks(2);
-    EXPECT_FALSE(files.Exists(folder + "newinst.ini"));
-    files.lookups = 0;
-    Ticks(5);
-    EXPECT_EQ(files.lookups, 0);
 }
 
 // Chat topics, names and moods are written by other users; none may command the program.
@@ -185,7 +128,11 @@ TEST_F(LinkTest, TextFromOtherUsersNeverBecomesWorkNorLogLines) {
 
 TEST_F(LinkTest, TheWindowProcedureTakesOnlyWhatIsItsOwn) {
     Start();
+    Ticks(1);  // the empty item asks for the names while there are none
+    EXPECT_EQ(app->queue.EventQueue(), "Module1\tList1");
     EXPECT_EQ(app->WindowProc({app->link.MsgDiscover, kMainWindow, 0, {}}), 1);
+    EXPECT_EQ(app->WindowProc({app->link.MsgUnload, 0, 0, {}}), 1);  // the program ends on a later tick
+    EXPECT_EQ(LogLines().back(), "Quillares: Unload command received");
     EXPECT_EQ(app->WindowProc({0x0200, 0, 0, {}}), std::nullopt);
     EXPECT_EQ(app->WindowProc({0, 0, 0, {}}), std::nullopt);
     // Explorer restarted: the icon is added again, but not once the program has ended.
@@ -201,30 +148,17 @@ TEST_F(LinkTest, TheWindowProcedureTakesOnlyWhatIsItsOwn) {
 struct TrayTest : LinkTest {};
 
 TEST_F(TrayTest, MouseActionsQueueWorkOnlyWhileTheWindowIsHidden) {
-    Start();
-    Ticks(2);
-    EXPECT_EQ(app->WindowProc({1025, 100, 516, {}}), 1);
+    Attached();
     EXPECT_EQ(app->WindowProc({1025, 100, 512, {}}), std::nullopt);  // a move is not ours
+    ui.menuChoice = 0;  // Options; Exit ends the program as every other way to end does
+    EXPECT_EQ(app->WindowProc({1025, 100, 516, {}}), 1);
     EXPECT_TRUE(app->queue.Holds(WorkItem::Kind::Menu1));
-    app->window.form.SetVisible(true);
     Drain();
+    EXPECT_THAT(ui.menuShown, ElementsAre("Options", "-", "Exit"));
+    EXPECT_TRUE(app->window.form.Visible() && Logged("Quillares: show options"));
+    EXPECT_THAT(wire.Commands(), ElementsAre("SEARCH FRIENDS"));
     EXPECT_EQ(app->WindowProc({1025, 100, 515, {}}), std::nullopt);
     EXPECT_TRUE(app->queue.Empty());
-}
-
-TEST_F(TrayTest, RightClickPopsUpTheMenuWhoseExitEndsTheProgramAndOptionsShowsTheWindow) {
-    for (int choice : {2, 0}) {
-        Make();
-        Attached();
-        ui.menuChoice = choice;
-        app->WindowProc({1025, 100, 516, {}});
-        Drain();
-        EXPECT_TRUE(Logged("Quillares: show pop-up menu"));
-        EXPECT_THAT(ui.menuShown, ElementsAre("Options", "-", "Exit"));
-        EXPECT_EQ(app->Ended() && Logged("Quillares: END"), choice == 2);
-        EXPECT_EQ(app->window.form.Visible() && Logged("Quillares: show options"), choice == 0);
-    }
-    EXPECT_THAT(wire.Commands(), ElementsAre("SEARCH FRIENDS"));
 }
 
 TEST_F(TrayTest, ADoubleClickBeforeTheLeftClicksMenuWinsOverIt) {
@@ -243,20 +177,6 @@ TEST_F(TrayTest, ADoubleClickBeforeTheLeftClicksMenuWinsOverIt) {
     app->WindowProc({1025, 100, 515, {}});
     Drain();
     EXPECT_FALSE(Logged("Quillares: show pop-up menu"));
-
-    app->window.form.SetVisible(false);
-    app->WindowProc({1025, 100, 513, {}});
-    Drain();
-    EXPECT_TRUE(Logged("Quillares: show pop-up menu"));
-}
-
-TEST_F(TrayTest, OptionsWhileDetachedShowsTheWarning) {
-    Start();
-    app->queue.QueueItem(WorkItem::Kind::Form1);
-    Drain();
-    EXPECT_TRUE(app->window.form.Visible());
-    EXPECT_TRUE(app->window.warningPanel.Visible());
-    EXPECT_EQ(app->window.warning.Caption(), "Please log on Skype first.");
 }
 
 }  // namespace quill::test

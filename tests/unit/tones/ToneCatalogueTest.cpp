@@ -1,10 +1,10 @@
 // The catalogue as Find and a new user's settings file build it, over the whole program.
 #include <gmock/gmock.h>
 
+#include <algorithm>
 #include <optional>
 #include <set>
 
-#include "core/ui/ToneSearchWindow.h"
 #include "fakes/ProgramHarness.h"
 #include "tones/ToneTestBytes.h"
 
@@ -33,11 +33,6 @@ struct ToneCatalogueTest : ::testing::Test, ProgramHarness {
         for (int i = 1; i <= n; ++i)
             out.push_back(Tones("tone" + std::to_string(i)) + "|" + Tones("file" + std::to_string(i)));
         return out;
-    }
-    int Count(const std::string& line) const {
-        int n = 0;
-        for (auto& l : LogLines()) n += l == line;
-        return n;
     }
 };
 
@@ -73,7 +68,8 @@ TEST_F(ToneCatalogueTest, FindListsTheThreePlacesInOrderAndLeavesStaleKeysAbove)
     EXPECT_EQ(Tones("tone7"), "stale");
     EXPECT_EQ(Tones("file8"), "stale");
     EXPECT_THAT(shown, ElementsAre("*.quilar", "*.mp3", "*.ogg", "*.skype", "*.wav"));
-    EXPECT_EQ(Count("Quillares: search completed"), 5);
+    const auto lines = LogLines();
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), "Quillares: search completed"), 5);
     EXPECT_TRUE(Logged("Quillares: invalid file: " + folder + "tones\\bad.quilar"));
     // Once per file found, and once before Skype's folder.
     EXPECT_EQ(ui.doEvents, 5 + 2 + 1 + 2 + 1);
@@ -110,58 +106,23 @@ TEST_F(ToneCatalogueTest, SkypesContentFolderComesFromThePictureFolderSetting) {
     EXPECT_EQ(app->catalogue.ReadSkypePicturesPath(), "");
 }
 
-TEST_F(ToneCatalogueTest, ANewUsersFileStartsWithTheProgramsContainersOnly) {
-    ini.Set(folder + "Quillares.ini", "window", "id", "anna");
-    Container("chime.quilar", "Morning chime");
-    files.files[folder + "wav\\rec_bob.wav"] = "RIFF";
-    Start();
-    ASSERT_EQ(app->shared.IniName, "anna.ini");
-    EXPECT_THAT(Entries(), ElementsAre("Morning chime|" + folder + "tones\\chime.quilar"));
-    EXPECT_EQ(ini.Get(folder + "Quillares.ini", "tones", "number"), "<missing>");
-
-    // A known user's file is left as it is.
-    Container("later.quilar", "Later");
-    Make();
-    Start();
-    EXPECT_EQ(Tones("number"), "1");
-}
-
-TEST_F(ToneCatalogueTest, FindShowsTheSearchWindowThenFillsTheListAndEnablesApply) {
+// Find's buttons afterwards are OptionsCommandsTest's table; the list it fills, tests/e2e/test_catalogue.py's.
+TEST_F(ToneCatalogueTest, FindKeepsItsButtonsOffWhileSearchingAndEnablesApplyOnlyWhenSomethingWasFound) {
     Start();
     Container("b.quilar", "Bells");
-    files.files[folder + "wav\\rec_anna.wav"] = "RIFF";
     std::set<int> enabledDuringSearch;
     ui.whileModal = [&](ui::Dialog&) { ADD_FAILURE() << "the search window must close itself"; };
     ui.onDoEvents = [&] {
         for (int num : {2, 3, 4})
             if (app->window.ButtonState(CommandOf(num)) != 3) enabledDuringSearch.insert(num);
     };
-    app->commands.RunCommand(Command::Find);
-    EXPECT_THAT(ui.calls, ::testing::Contains("ShowModal Form3"));
-    EXPECT_TRUE(enabledDuringSearch.empty());
-    EXPECT_THAT(app->window.toneTitles.Items(), ElementsAre("Bells", "Recording of anna"));
-    EXPECT_EQ(app->window.toneTitles.ListIndex(), 0);
-    EXPECT_TRUE(Logged("Quillares: 2 tones available"));
-    for (int num : {2, 3, 11}) EXPECT_NE(app->window.ButtonState(CommandOf(num)), 3) << num;
-
-    // Nothing anywhere: nothing to apply.
-    files.files.erase(folder + "tones\\b.quilar");
-    files.files.erase(folder + "wav\\rec_anna.wav");
-    app->window.Disable({Command::Apply});
-    app->commands.RunCommand(Command::Find);
-    EXPECT_EQ(Tones("number"), "0");
-    EXPECT_EQ(app->window.ButtonState(Command::Apply), 3);
-}
-
-TEST_F(ToneCatalogueTest, TheSearchWindowNamesWhatItSearches) {
-    Start();
-    ui::ToneSearchWindow window(app->texts, app->catalogue);
-    std::vector<std::string> seen;
-    ui.onDoEvents = [&] { seen.push_back(window.heading.Caption() + " " + window.searchPattern.Caption()); };
-    PicturesAt(pictures);
-    ui.ShowModal(window);
-    EXPECT_THAT(seen, ElementsAre("Looking for: *.skype"));
-    EXPECT_FALSE(window.Loaded());
+    for (const bool found : {true, false}) {
+        if (!found) files.files.erase(folder + "tones\\b.quilar");
+        app->window.Disable({Command::Apply});
+        app->commands.RunCommand(Command::Find);
+        EXPECT_TRUE(enabledDuringSearch.empty()) << found;
+        EXPECT_EQ(app->window.ButtonState(Command::Apply) != 3, found);
+    }
 }
 
 TEST_F(ToneCatalogueTest, TheListShowsStoredEntriesWhoseFilesExist) {

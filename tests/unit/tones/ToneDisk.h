@@ -6,16 +6,13 @@
 #include "core/tones/ToneFiles.h"
 #include "fakes/FakeClock.h"
 #include "fakes/FakeFiles.h"
-#include "fakes/FakeMp3Decoder.h"
 #include "fakes/FakeSystem.h"
-#include "fakes/LogTexts.h"
-#include "tones/ReadWatchingFiles.h"
 
 namespace quill::test {
 
 // The tone readers over an in-memory disk; shared by the unit tests and the fuzz targets.
 struct ToneDisk {
-    ReadWatchingFiles disk;
+    FakeFiles disk;
     FakeFiles logDisk;  // apart, so the log never counts as a change on disk
     FakeClock clock;
     Shared shared{.ProgramFolder = "C:\\Quillares\\"};
