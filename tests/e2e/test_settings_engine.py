@@ -40,7 +40,7 @@ class SettingsEngine(harness.E2E):
         rng = random.Random(4000)
         last = 0
         for kill in range(100):
-            # Once in some thousand starts here, a Wine start ended before the writer's first batch (the engine
+            # Once in about five thousand starts here, a Wine start ended before the writer's first batch (the engine
             # waits on no file): that start is no kill in a batch, so the writer gets two more.
             for start in range(3):
                 if os.path.exists(marker):
