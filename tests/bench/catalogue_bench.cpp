@@ -27,10 +27,10 @@ using namespace quill::wine;
 // A real list box for each list model, as the options window has.
 struct ListWindows {
     HWND parent = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 400, 400, nullptr, nullptr, nullptr, nullptr);
-    void Mirror(ui::ListBox& list) {
-        HWND box = CreateWindowExW(0, L"LISTBOX", L"", WS_CHILD | WS_VISIBLE | LBS_NOTIFY, 0, 0, 200, 200, parent,
-                                   nullptr, nullptr, nullptr);
-        win32::Mirror(list, box);
+    void Mirror(std::initializer_list<ui::ListBox*> lists) {
+        for (ui::ListBox* list : lists)
+            win32::Mirror(*list, CreateWindowExW(0, L"LISTBOX", L"", WS_CHILD | WS_VISIBLE | LBS_NOTIFY, 0, 0, 200,
+                                                 200, parent, nullptr, nullptr, nullptr));
     }
 };
 
@@ -97,15 +97,13 @@ int main(int argc, char** argv) {
     ToneCatalogue catalogue({engine.settings, engine.files, engine.log, tones, texts, ui, registry, engine.shared});
 
     Figure find, fill;
-    LARGE_INTEGER t = Now();
-    int systemCount = SystemSearch(folder + "tones\\", "*.quilar", tones, systemIni, ui, 0);
-    systemCount = SystemSearch(folder + "wav\\", "rec_*.wav", tones, systemIni, ui, systemCount);
-    SystemWrite(systemIni, "tones", "number", std::to_string(systemCount));
-    find.system = Seconds(t, Now());
-
-    t = Now();
-    catalogue.SearchAllTones([](const std::string&) {});
-    find.engine = Seconds(t, Now());
+    int systemCount = 0;
+    find.system = Time([&] {
+        systemCount = SystemSearch(folder + "tones\\", "*.quilar", tones, systemIni, ui, 0);
+        systemCount = SystemSearch(folder + "wav\\", "rec_*.wav", tones, systemIni, ui, systemCount);
+        SystemWrite(systemIni, "tones", "number", std::to_string(systemCount));
+    });
+    find.engine = Time([&] { catalogue.SearchAllTones([](const std::string&) {}); });
 
     // The list as a later run shows it: the file read afresh by its start-up, before the panel
     // is first shown; entries numbered up to the list's size.
@@ -115,11 +113,8 @@ int main(int argc, char** argv) {
     SystemRead(systemIni, "window", "top");
     ListWindows windows;
     ui::ListBox systemTitles("List2"), systemPaths("List4");
-    windows.Mirror(systemTitles);
-    windows.Mirror(systemPaths);
-    t = Now();
-    SystemFill(systemIni, entries, engine.files, systemTitles, systemPaths);
-    fill.system = Seconds(t, Now());
+    windows.Mirror({&systemTitles, &systemPaths});
+    fill.system = Time([&] { SystemFill(systemIni, entries, engine.files, systemTitles, systemPaths); });
 
     Engine fresh(folder);
     fresh.settings.ReadIni("window", "top");
@@ -129,19 +124,16 @@ int main(int argc, char** argv) {
     TonePlayer player(mci, fresh.files, fresh.log, freshTones, fresh.shared, recorder);
     ui::OptionsWindow window;
     ui::ToneList list(window, fresh.settings, fresh.files, fresh.log, player);
-    windows.Mirror(window.toneTitles);
-    windows.Mirror(window.toneFiles);
-    t = Now();
-    list.FillToneList();
-    fill.engine = Seconds(t, Now());
+    windows.Mirror({&window.toneTitles, &window.toneFiles});
+    fill.engine = Time([&] { list.FillToneList(); });
 
     std::printf("catalogue bench: %d containers in tones\\, a list of %d entries\n", containers, entries);
     find.Print("Find (titles, catalogue keys)");
     fill.Print("tone list fill (toneTitles, toneFiles)");
     const int listed = window.toneTitles.ListCount();
-    const std::string number = engine.settings.ReadIni("tones", "number");
     const bool right = systemCount == containers && listed == std::min(entries, containers) &&
-                       systemTitles.Items() == window.toneTitles.Items() && systemPaths.Items() == window.toneFiles.Items();
+                       systemTitles.Items() == window.toneTitles.Items() &&
+                       systemPaths.Items() == window.toneFiles.Items();
     if (!right)
         std::printf("WRONG: system found %d, engine listed %d, lists %s\n", systemCount, listed,
                     systemTitles.Items() == window.toneTitles.Items() ? "alike" : "differ");

@@ -9,16 +9,15 @@ HWND g_skype = nullptr;
 
 constexpr UINT_PTR kTick = 1, kKeepAlive = 2;
 
-void Discover(HWND self) {
+void KeepAlive(HWND self) {
     DWORD_PTR result = 0;
-    SendMessageTimeoutA(HWND_BROADCAST, g_discover, reinterpret_cast<WPARAM>(self), 0,
-                        SMTO_NORMAL | SMTO_ABORTIFHUNG, 5000, &result);
-}
-
-void Ping(HWND self) {
+    if (!g_skype) {
+        SendMessageTimeoutA(HWND_BROADCAST, g_discover, reinterpret_cast<WPARAM>(self), 0,
+                            SMTO_NORMAL | SMTO_ABORTIFHUNG, 5000, &result);
+        return;
+    }
     char text[] = "PING";
     COPYDATASTRUCT record{0, sizeof text, text};
-    DWORD_PTR result = 0;
     if (!SendMessageTimeoutA(g_skype, WM_COPYDATA, reinterpret_cast<WPARAM>(self),
                              reinterpret_cast<LPARAM>(&record), SMTO_NORMAL, 10000, &result))
         g_skype = nullptr;
@@ -29,23 +28,11 @@ LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         if (lParam == 0 && wParam != 0) g_skype = reinterpret_cast<HWND>(wParam);
         return 1;
     }
-    switch (msg) {
-        case WM_TIMER:
-            if (wParam == kKeepAlive) {
-                if (g_skype)
-                    Ping(hwnd);
-                else
-                    Discover(hwnd);
-            }
-            return 0;
-        case WM_COPYDATA:
-            return 1;
-        case WM_DESTROY:
-            PostQuitMessage(0);
-            return 0;
-        default:
-            return DefWindowProcA(hwnd, msg, wParam, lParam);
-    }
+    if (msg == WM_TIMER && wParam == kKeepAlive) KeepAlive(hwnd);
+    if (msg == WM_TIMER) return 0;
+    if (msg == WM_COPYDATA) return 1;
+    if (msg == WM_DESTROY) PostQuitMessage(0);
+    return msg == WM_DESTROY ? 0 : DefWindowProcA(hwnd, msg, wParam, lParam);
 }
 
 }  // namespace
@@ -63,7 +50,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     if (!hwnd) return 1;
     SetTimer(hwnd, kTick, 50, nullptr);
     SetTimer(hwnd, kKeepAlive, 5000, nullptr);
-    Discover(hwnd);
+    KeepAlive(hwnd);
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) DispatchMessageA(&msg);
     return 0;

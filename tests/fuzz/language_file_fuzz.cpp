@@ -4,23 +4,18 @@
 
 #include "Require.h"
 #include "core/ui/LanguageFile.h"
-#include "fakes/FakeClock.h"
-#include "fakes/FakeSystem.h"
-#include "tones/ReadWatchingFiles.h"
+#include "tones/ToneDisk.h"
 
 using quill::fuzz::Require;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string path = "C:\\Quillares\\english.txt";
     const std::string bytes(reinterpret_cast<const char*>(data), size);
-    quill::test::ReadWatchingFiles disk;
+    quill::test::ToneDisk t;
+    auto& disk = t.disk;
     disk.files[path] = bytes;
-    quill::test::FakeClock clock;
-    quill::Shared shared{.ProgramFolder = "C:\\Quillares\\"};
-    quill::Log log{disk, clock, shared};
-    quill::test::FakeTextCodec codec;
 
-    const auto file = quill::ui::LanguageFile::Read(disk, codec, log, path);
+    const auto file = quill::ui::LanguageFile::Read(disk, t.codec, t.log, path);
     for (const auto& line : file.Lines()) {
         const auto& key = line.key;
         Require(!key.empty() && key.front() != ' ' && key.back() != ' ', "keys are trimmed and never empty");
@@ -31,7 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Require(file.Find(key) != nullptr, "every key read can be found");
     }
     Require(file.Lines().size() <= size / 2, "a line holds at least a key and =");
-    Require(disk.files.size() == 1 && disk.files[path] == bytes, "reading changes nothing");
+    Require(disk.files.size() == 1 && disk.files[path] == bytes && t.Logged().empty(), "reading changes nothing");
     Require(disk.largestRead <= quill::ui::LanguageFile::kMaxBytes + 1, "reads are bounded");
     return 0;
 }

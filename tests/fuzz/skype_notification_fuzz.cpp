@@ -1,7 +1,9 @@
 // Skype's notifications, one per line of the input, into a started and attached program; the
 // main loop runs between them, so the follow-up commands, names and tones happen too.
+#include <algorithm>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "fakes/ProgramHarness.h"
 #include "Require.h"
@@ -38,16 +40,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Require(w.contactNames.ListCount() <= w.contactHandles.ListCount(), "every name belongs to a handle");
     Require(h.app->queue.EventQueue().size() <= quill::WorkQueue::kMaxBytes, "the queue stays bounded");
     Require(!h.app->Ended(), "no notification ends the program");
-    for (const auto& c : h.wire.Commands()) {
-        bool own = false;
-        for (const char* prefix : {"GET CURRENTUSERHANDLE", "SEARCH FRIENDS", "GET USER ", "GET CALL ", "GET MESSAGE ",
-                                   "PING"})
-            own = own || c.rfind(prefix, 0) == 0;
-        Require(own, "only the program's own commands reach Skype");
-    }
-    Require(h.app->shared.IniName.find('\\') == std::string::npos &&
-                h.app->shared.IniName.find('/') == std::string::npos &&
-                h.app->shared.IniName.find(':') == std::string::npos,
+    const std::vector<std::string> own = {"GET CURRENTUSERHANDLE", "SEARCH FRIENDS", "GET USER ", "GET CALL ",
+                                          "GET MESSAGE ", "PING"};
+    for (const auto& c : h.wire.Commands())
+        Require(std::any_of(own.begin(), own.end(), [&](const std::string& p) { return c.starts_with(p); }),
+                "only the program's own commands reach Skype");
+    Require(h.app->shared.IniName.find_first_of("\\/:") == std::string::npos,
             "the settings file stays in the program folder");
     for (const auto& [path, _] : h.files.files)
         Require(path.rfind(h.folder, 0) == 0, "no file outside the program folder");

@@ -10,11 +10,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Require(tone.Logged().empty(), "a readable Skype file is never logged");
 
     const auto image = tone.tones.ExtractAudio(tone.path);
-    if (image) {
-        Require(image->starts_with("RIFF") && tone.bytes.ends_with(*image) &&
-                              size - image->size() <= 1020,
-                          "image is the tail from a RIFF in the first 1024 bytes");
-    }
+    Require(!image || (image->starts_with("RIFF") && tone.bytes.ends_with(*image) && size - image->size() <= 1020),
+            "image is the tail from a RIFF in the first 1024 bytes");
     tone.RequireReadOnlyAndBounded();
     return 0;
 }

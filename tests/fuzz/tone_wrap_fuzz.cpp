@@ -14,16 +14,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         // On disk the text is spelled in the code page, which may lack some of its characters.
         const std::string stored = tone.codec.Utf8ToAnsi(text);
         Require(tone.disk.files[tone.path].size() == tone.bytes.size() + 16 + stored.size(),
-                          "container is the WAVE plus 16 bytes and the text");
-        Require(tone.tones.ExtractAudio(tone.path) == tone.bytes,
-                          "container gives back the WAVE byte for byte");
+                "container is the WAVE plus 16 bytes and the text");
+        Require(tone.tones.ExtractAudio(tone.path) == tone.bytes, "container gives back the WAVE byte for byte");
         Require(tone.tones.ReadContainerText(tone.path) == tone.codec.AnsiToUtf8(stored),
                 "container keeps the text as the code page spells it");
         Require(tone.Logged().empty(), "a good wrap is not logged");
     } else {
         Require(tone.disk.files[tone.path] == tone.bytes, "a refused file is untouched");
-        Require(tone.LoggedOnly("Quillares: invalid file: " + tone.path),
-                          "a refused file is logged once");
+        Require(tone.LoggedOnly("Quillares: invalid file: " + tone.path), "a refused file is logged once");
     }
     return 0;
 }

@@ -52,10 +52,15 @@ inline std::string FolderArgument(int argc, char** argv) {
     return folder;
 }
 
-inline double Seconds(LARGE_INTEGER from, LARGE_INTEGER to) {
-    LARGE_INTEGER f;
-    QueryPerformanceFrequency(&f);
-    return static_cast<double>(to.QuadPart - from.QuadPart) / static_cast<double>(f.QuadPart);
+// The seconds a piece of work takes.
+template <class Work>
+double Time(Work&& work) {
+    LARGE_INTEGER frequency, from, to;
+    QueryPerformanceFrequency(&frequency);
+    QueryPerformanceCounter(&from);
+    work();
+    QueryPerformanceCounter(&to);
+    return static_cast<double>(to.QuadPart - from.QuadPart) / static_cast<double>(frequency.QuadPart);
 }
 
 // One piece of work timed both ways in the same run.
@@ -66,11 +71,5 @@ struct Figure {
                     engine > 0 ? system / engine : 0.0);
     }
 };
-
-inline LARGE_INTEGER Now() {
-    LARGE_INTEGER t;
-    QueryPerformanceCounter(&t);
-    return t;
-}
 
 }  // namespace quill::wine

@@ -28,21 +28,16 @@ struct Case {
 
 std::string Show(const std::string& s) {
     std::string out;
-    for (unsigned char c : s.substr(0, 160)) {
-        if (c >= 32 && c != '\\') {
-            out += static_cast<char>(c);
-        } else {
-            char hex[8];
-            std::snprintf(hex, sizeof hex, "\\x%02x", c);
-            out += hex;
-        }
+    for (unsigned char c : s.substr(0, 240)) {
+        char shown[8];
+        std::snprintf(shown, sizeof shown, c >= 32 && c != '\\' ? "%c" : "\\x%02x", c);
+        out += shown;
     }
-    return s.size() > 160 ? out + "..." : out;
+    return out;
 }
 
-// The file as the system writes it back after loading it: lines trimmed, blank lines gone,
-// no blanks around "=". The engine keeps the lines it did not change as they were, so the
-// files are compared in this form.
+// The file as the system writes it back after loading it: lines trimmed, blank lines gone, no
+// blanks around "=". The engine keeps the lines it did not change, so files are compared in this form.
 std::string Canonical(std::string_view text) {
     constexpr std::string_view blanks = " \t\n\v\f\r\x1a";
     auto trim = [&](std::string_view s) {
@@ -72,108 +67,90 @@ std::string Canonical(std::string_view text) {
     return out;
 }
 
-std::string FileBytes(const std::string& path) {
-    win32::Win32Files files;
-    return files.Read(path, 0, 1u << 26).value_or("<missing>");
-}
-
-class Runner {
-public:
-    explicit Runner(const std::string& folder) : folder_(folder), engine_(folder) {}
+struct Runner {
+    const std::string folder;
+    Engine engine{folder};
+    int reads = 0, comparisons = 0, mismatches = 0;
 
     void Run(const Case& c, int index) {
         const std::string eng = "eng-" + std::to_string(index) + ".ini";
-        const std::string sys = folder_ + "sys-" + std::to_string(index) + ".ini";
-        engine_.files.Delete(folder_ + eng);
-        engine_.files.Delete(sys);
+        const std::string sys = folder + "sys-" + std::to_string(index) + ".ini";
+        engine.files.Delete(folder + eng);
+        engine.files.Delete(sys);
         if (c.start) SetBoth(eng, sys, *c.start);
-        std::vector<std::unique_ptr<SettingsBatch>> batches;
+        std::unique_ptr<SettingsBatch> batch;
         for (std::size_t i = 0; i < c.ops.size(); ++i) {
             const Op& op = c.ops[i];
             const std::string where = c.name + " op " + std::to_string(i + 1);
             if (op.kind == 'R') {
-                ++reads_;
-                std::string mine = engine_.settings.ReadIniFile(eng, op.section, op.key);
-                std::string theirs = SystemRead(sys, op.section, op.key);
+                ++reads;
+                const std::string mine = engine.settings.ReadIniFile(eng, op.section, op.key);
+                const std::string theirs = SystemRead(sys, op.section, op.key);
                 if (mine != theirs)
                     Mismatch(where + " read [" + Show(op.section) + "] " + Show(op.key) + ": engine \"" +
                              Show(mine) + "\", system \"" + Show(theirs) + "\"");
             } else if (op.kind == 'W') {
-                engine_.settings.WriteIniFile(eng, op.section, op.key, op.value);
+                engine.settings.WriteIniFile(eng, op.section, op.key, op.value);
                 SystemWrite(sys, op.section, op.key, op.value);
-                if (batches.empty()) Compare(where, folder_ + eng, sys);
+                if (!batch) Compare(where, folder + eng, sys);
             } else if (op.kind == 'E') {
                 SetBoth(eng, sys, op.value);
             } else if (op.kind == 'B') {
-                batches.push_back(std::make_unique<SettingsBatch>(engine_.settings));
-            } else if (op.kind == 'b' && !batches.empty()) {
-                batches.pop_back();
-                if (batches.empty()) Compare(where, folder_ + eng, sys);
+                batch = std::make_unique<SettingsBatch>(engine.settings);
+            } else if (op.kind == 'b') {
+                batch.reset();
+                Compare(where, folder + eng, sys);
             }
         }
-        batches.clear();
-        Compare(c.name + " end", folder_ + eng, sys);
+        batch.reset();
+        Compare(c.name + " end", folder + eng, sys);
     }
 
-    int Finish(int cases) const {
-        std::printf("differential: %d cases, %d reads, %d file comparisons, %d mismatches\n", cases, reads_,
-                    comparisons_, mismatches_);
-        return mismatches_ == 0 ? 0 : 1;
-    }
-
-private:
     void SetBoth(const std::string& eng, const std::string& sys, const std::string& bytes) {
-        engine_.files.Write(folder_ + eng, bytes);
-        engine_.files.Write(sys, bytes);
+        engine.files.Write(folder + eng, bytes);
+        engine.files.Write(sys, bytes);
     }
 
     void Compare(const std::string& where, const std::string& eng, const std::string& sys) {
-        ++comparisons_;
-        std::string mineBytes = FileBytes(eng), theirBytes = FileBytes(sys);
+        ++comparisons;
+        const std::string mineBytes = FileBytes(eng), theirBytes = FileBytes(sys);
         if (mineBytes == theirBytes) return;
-        IniText mine = DecodeIni(mineBytes, engine_.codec), theirs = DecodeIni(theirBytes, engine_.codec);
-        if (mine.encoding == theirs.encoding && Canonical(mine.utf8) == Canonical(theirs.utf8)) return;
+        const IniText mine = DecodeIni(mineBytes, engine.codec), theirs = DecodeIni(theirBytes, engine.codec);
         const std::string a = Canonical(mine.utf8), b = Canonical(theirs.utf8);
+        if (mine.encoding == theirs.encoding && a == b) return;
         std::size_t from = 0;
         while (from < a.size() && from < b.size() && a[from] == b[from]) ++from;
         from = from > 40 ? from - 40 : 0;
-        Mismatch(where + " files differ from byte " + std::to_string(from) + ":\n  engine \"" +
-                 Show(a.substr(from)) + "\"\n  system \"" + Show(b.substr(from)) + "\"");
+        Mismatch(where + " files differ from byte " + std::to_string(from) + ":\n  engine \"" + Show(a.substr(from)) +
+                 "\"\n  system \"" + Show(b.substr(from)) + "\"");
+    }
+
+    std::string FileBytes(const std::string& path) {
+        return engine.files.Read(path, 0, 1u << 26).value_or("<missing>");
     }
 
     void Mismatch(const std::string& what) {
-        if (++mismatches_ <= 30) std::printf("MISMATCH %s\n", what.c_str());
+        if (++mismatches <= 30) std::printf("MISMATCH %s\n", what.c_str());
     }
-
-    std::string folder_;
-    Engine engine_;
-    int reads_ = 0, comparisons_ = 0, mismatches_ = 0;
 };
 
 Op R(std::string s, std::string k) { return {'R', std::move(s), std::move(k), ""}; }
 Op W(std::string s, std::string k, std::string v) { return {'W', std::move(s), std::move(k), std::move(v)}; }
 Op E(std::string bytes) { return {'E', "", "", std::move(bytes)}; }
 
+// What the generated cases cannot make: odd bytes and lines, marks of other encodings, a change
+// made by someone else.
 std::vector<Case> HandWritten() {
-    const std::string a600(600, 'A'), a511(511, 'B'), a510(510, 'C');
     return {
         {"messy file",
          "  [ Window ]  \r\n  Key1  =  value with blanks  \r\n;comment\r\n; c2 = x\r\nnoequals\r\n\r\n\r\n"
-         "key1=second\r\n=emptyname\r\n\tTabbed\t=\tv\t\r\n[other]\r\na=1\r\n[window]\r\nonlyinsecond=2\r\n\r\n",
+         "key1=second\r\n=emptyname\r\n\tTabbed\t=\tv\t\r\n[other]\r\na=1\r\nq7= \"x\" \r\nansi=caf\xe9 \xa4\x80\r\n"
+         "nul=ab" + std::string(1, '\0') + "cd\r\n[window]\r\nonlyinsecond=2\r\n\r\n",
          {R("window", "key1"), R("Window ", " KEY1"), R("window", "noequals"), R("window", ";comment"),
           R("window", "; c2"), R("window", "tabbed"), R("window", "onlyinsecond"), R("other", "A"),
-          W("window", "newkey", "v"), W("WINDOW", "noequals", "filled"), W("other", "b", "  lead and trail  "),
-          R("other", "b"), W("brandnew", "k", "v"), R("BrandNew", "K"), W("window", "Onlyinsecond", "3"),
-          R("window", "onlyinsecond")}},
-        {"quotes, long values, zeros",
-         "[s]\r\nlong=" + a600 + "\r\nq1=\"quoted\"\r\nq2='single'\r\nq3=\"open\r\nq4=\"\"\r\nq5=\"\r\n"
-         "q6=\"a\"b\"\r\nq7= \"x\" \r\nlongq=\"" + a600 + "\"\r\nq511=\"" + a511 + "\"\r\nq510=\"" + a510 +
-         "\"\r\nansi=caf\xe9 \xa4\x80\r\nnul=ab" + std::string(1, '\0') + "cd\r\n",
-         {R("s", "long"), R("s", "q1"), R("s", "q2"), R("s", "q3"), R("s", "q4"), R("s", "q5"), R("s", "q6"),
-          R("s", "q7"), R("s", "longq"), R("s", "q511"), R("s", "q510"), R("s", "ansi"), R("s", "nul"),
-          W("s", "new", " \xe2\x82\xacuro \xc3\xa9 "), R("s", "new"), W("s", "empty", ""), R("s", "empty"),
-          W("s", "long", std::string(700, 'z')), R("s", "long"), W("s", "cjk", "\xe4\xb8\xad\xe6\x96\x87"),
-          R("s", "cjk")}},
+          R("other", "q7"), R("other", "ansi"), R("other", "nul"), W("window", "newkey", "v"),
+          W("WINDOW", "noequals", "filled"), W("other", "b", "  lead and trail  "), R("other", "b"),
+          W("brandnew", "k", "v"), R("BrandNew", "K"), W("window", "Onlyinsecond", "3"), R("window", "onlyinsecond")}},
         {"UTF-16 with a byte-order mark",
          std::string("\xff\xfe[\0s\0]\0\r\0\n\0k\0=\0\xe9\0 \0\xac\x20\r\0\n\0", 26),
          {R("s", "k"), W("s", "n", "\xc3\xbc\xe2\x82\xac\xe4\xb8\xad"), R("s", "n"), W("t", "x", "1")}},
@@ -188,15 +165,9 @@ std::vector<Case> HandWritten() {
          {R("s", "nb"), R("s", "el"), R("s", "a"), R("s", "b"), R("s", "k"), W("s", "k", "filled"),
           W("s", "a=b", "v1"), R("s", "a=b"), R("s", "a"), W("s", "a=b", "v2"), W("s", " [t] ", "u"),
           R("s", "[t]"), W("s", ";c", "u"), R("s", ";c"), R("t", "x"), W("[x", "k", "1]"), R("[x", "k")}},
-        {"missing file", std::nullopt,
-         {R("s", "k"), W("s", "k", "v"), R("S", "K"), W("s", "k", ""), R("s", "k"), W("s", "k", "v"),
-          W("s2", "k", "v")}},
         {"a change by someone else is seen", "[s]\r\nk=old\r\n",
          {R("s", "k"), E("[s]\r\nk=new value\r\n"), R("s", "k"), W("s", "j", "1"), E("[s]\r\nk=x\r\n"),
           R("s", "j"), R("s", "k")}},
-        {"batched writes read back before they are saved", "[window]\r\ntop=1\r\n",
-         {{'B'}, W("window", "top", "450"), W("window", "left", "3000"), R("window", "top"),
-          W("contacts", "anna_file", "wav\\a.wav"), {'b'}, R("contacts", "anna_file")}},
     };
 }
 
@@ -214,7 +185,8 @@ Case Generated(std::mt19937& rng, int n) {
     static const std::vector<std::string> values = {
         "", "1200", "  lead", "trail  ", "a=b", ";c", "[s]", "\"q\"", "'q'", "\"open", "x\ty",
         "\xc3\xa9\xe2\x82\xac", "\xe4\xb8\xad\xe6\x96\x87", "wav\\default.wav", "C:\\Tones\\ring.skype",
-        std::string(600, 'L'), "\"" + std::string(511, 'Q') + "\"", "\"" + std::string(509, 'q') + "\""};
+        "\"\"", "\"", "\"a\"b\"", " \"x\" ", std::string(600, 'L'), "\"" + std::string(600, 'c') + "\"",
+        "\"" + std::string(511, 'Q') + "\"", "\"" + std::string(510, 'q') + "\"", "\"" + std::string(509, 'q') + "\""};
     auto blank = [&] { return std::string(std::uniform_int_distribution<int>(0, 2)(rng), ' '); };
     auto chance = [&](int percent) { return std::uniform_int_distribution<int>(1, 100)(rng) <= percent; };
 
@@ -238,13 +210,10 @@ Case Generated(std::mt19937& rng, int n) {
     bool inBatch = false;
     const int ops = std::uniform_int_distribution<int>(5, 30)(rng);
     for (int i = 0; i < ops; ++i) {
-        int kind = std::uniform_int_distribution<int>(0, 19)(rng);
-        if (kind == 0 && !inBatch) {
-            c.ops.push_back({'B'});
-            inBatch = true;
-        } else if (kind == 1 && inBatch) {
-            c.ops.push_back({'b'});
-            inBatch = false;
+        const int kind = std::uniform_int_distribution<int>(0, 19)(rng);
+        if (kind < 2 && (kind == 0) != inBatch) {  // 0 begins a batch, 1 ends the one open
+            c.ops.push_back({inBatch ? 'b' : 'B'});
+            inBatch = !inBatch;
         } else if (kind < 11) {
             c.ops.push_back(R(Pick(rng, sections), Pick(rng, keys)));
         } else {
@@ -262,10 +231,12 @@ int main(int argc, char** argv) {
     const int generated = argc > 2 ? std::atoi(argv[2]) : 300;
     const unsigned seed = argc > 3 ? static_cast<unsigned>(std::strtoul(argv[3], nullptr, 10)) : 20240611u;
     std::printf("differential: seed %u\n", seed);
-    Runner runner(folder);
+    Runner runner{folder};
     int index = 0;
     for (const Case& c : HandWritten()) runner.Run(c, index++);
     std::mt19937 rng(seed);
     for (int i = 0; i < generated; ++i) runner.Run(Generated(rng, i + 1), index++);
-    return runner.Finish(index);
+    std::printf("differential: %d cases, %d reads, %d file comparisons, %d mismatches\n", index, runner.reads,
+                runner.comparisons, runner.mismatches);
+    return runner.mismatches == 0 ? 0 : 1;
 }

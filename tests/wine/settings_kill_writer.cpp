@@ -11,9 +11,8 @@ int main(int argc, char** argv) {
     const int contacts = argc > 2 ? std::atoi(argv[2]) : 4000;
     const double seconds = argc > 3 ? std::atof(argv[3]) : 60;
     Settings& settings = engine.settings;
-    const LARGE_INTEGER start = wine::Now();
-    bool first = true;
-    while (wine::Seconds(start, wine::Now()) < seconds) {
+    const ULONGLONG end = GetTickCount64() + static_cast<ULONGLONG>(seconds * 1000);
+    for (bool first = true; GetTickCount64() < end; first = false) {
         const std::string generation =
             std::to_string(RoundToInt(Val(settings.ReadIni("window", "generation"))) + 1);
         {
@@ -26,7 +25,6 @@ int main(int argc, char** argv) {
             settings.WriteIni("window", "generation", generation);
         }
         if (first) engine.files.Write(engine.shared.ProgramFolder + "writer.started", generation);
-        first = false;
     }
     return 0;
 }
