@@ -1,7 +1,7 @@
 #include <algorithm>
 
 #include "core/ui/ProgressWindow.h"
-#include "ui/ServerFixture.h"
+#include "ui/OptionsFixture.h"
 
 namespace quill::test {
 namespace {

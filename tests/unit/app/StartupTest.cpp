@@ -14,7 +14,7 @@ struct StartupTest : ::testing::Test, ProgramHarness {
     std::string MainIni() const { return folder + "Quillares.ini"; }
 };
 
-TEST_F(StartupTest, LogsTheStartAndQueuesTheAttach) {
+TEST_F(StartupTest, LogsTheStartQueuesTheAttachAndAddsTheTrayIconAfterTheWindowProcedure) {
     files.files[folder + "Quillares.log"] = "last run\r\n";
     ini.Set(MainIni(), "window", "language", "");
     Start();
@@ -26,10 +26,6 @@ TEST_F(StartupTest, LogsTheStartAndQueuesTheAttach) {
     EXPECT_EQ(app->queue.EventQueue(), "\tModule1");
     EXPECT_EQ(app->link.MsgAttach, wire.registered["SkypeControlAPIAttach"]);
     EXPECT_EQ(app->link.MsgUnload, wire.registered["QuillaresUnload"]);
-}
-
-TEST_F(StartupTest, TheTrayIconComesAfterTheWindowProcedure) {
-    Start();
     EXPECT_THAT(ui.calls, ElementsAre("ShowModeless Form7", "InstallWindowProc", "AddTrayIcon"));
     EXPECT_EQ(ui.tray.id, 100u);
     EXPECT_EQ(ui.tray.flags, 7u);

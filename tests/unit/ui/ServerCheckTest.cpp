@@ -1,4 +1,4 @@
-#include "ui/ServerFixture.h"
+#include "ui/OptionsFixture.h"
 
 namespace quill::test {
 namespace {
@@ -28,7 +28,7 @@ TEST_F(ServerCheckTest, FirstReadFillsTheVoicesAndLinksLaterOnesKeepTheChosenVoi
     EXPECT_EQ(Get("webguide", "window"), "http://h/guide");
 }
 
-TEST_F(ServerCheckTest, NewerVersionsAskOrDemandTheUpdate) {
+TEST_F(ServerCheckTest, NewerVersionsAskOrDemandTheUpdateAndNoVersionEndsTheProgram) {
     const struct {
         std::string version, required;
         bool answerYes;
@@ -40,6 +40,7 @@ TEST_F(ServerCheckTest, NewerVersionsAskOrDemandTheUpdate) {
         {"3", "", false, "Ask AudioQuillares: Update?", false, false},
         {"2.1", "yes", true, "", false, false},
         {"2.01", "yes", true, "", false, false},  // older than 2.1
+        {"", "no", true, "Warn AudioQuillares: No server.", false, true},
     };
     for (const auto& c : cases) {
         Info(c.version, c.required);
@@ -52,12 +53,6 @@ TEST_F(ServerCheckTest, NewerVersionsAskOrDemandTheUpdate) {
                                          : std::vector<std::string>{})
             << c.version;
     }
-}
-
-TEST_F(ServerCheckTest, AnEmptyFirstLineClosesTheProgramWithAMessage) {
-    InfoLines({"", "no"});
-    EXPECT_TRUE(app->serverCheck.ReadServerDB().EndsProgram());
-    EXPECT_EQ(ui.calls.back(), "Warn AudioQuillares: No server.");
     EXPECT_TRUE(Logged("Quillares: server request failed"));
 }
 
