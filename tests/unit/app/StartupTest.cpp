@@ -35,16 +35,6 @@ TEST_F(StartupTest, LogsTheStartQueuesTheAttachAndAddsTheTrayIconAfterTheWindowP
     EXPECT_FALSE(app->window.form.Visible());
 }
 
-TEST_F(StartupTest, ASecondStartLeavesAMarkerAndNothingElse) {
-    process.another = true;
-    files.files[folder + "Quillares.log"] = "running instance\r\n";
-    EXPECT_EQ(app->Start(kMainWindow), Quillares::StartResult::SecondInstance);
-    EXPECT_EQ(files.files[folder + "newinst.ini"], files.files[MainIni()]);
-    EXPECT_EQ(LogText(), "running instance\r\n");
-    EXPECT_TRUE(ui.calls.empty());
-    EXPECT_TRUE(app->queue.Empty());
-}
-
 TEST_F(StartupTest, WindowPositionFallsBackForMissingOrNonPositiveValues) {
     for (const char* top : {"0", "-5", "", "abc"}) {
         ini.Set(MainIni(), "window", "top", top);

@@ -115,12 +115,5 @@ TEST_F(LoadLanguageTest, WithoutAFileTheDesignCaptionsStayAndTheButtonsAreStillM
     }
 }
 
-TEST_F(LoadLanguageTest, ExitEndsTheProgramAndReleasesThePictureButtons) {
-    Start();
-    app->commands.RunCommand(Command::Exit);
-    EXPECT_TRUE(app->Ended());
-    EXPECT_EQ(app->window.buttons, nullptr);
-}
-
 }  // namespace
 }  // namespace quill::test

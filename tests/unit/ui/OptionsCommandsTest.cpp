@@ -95,15 +95,6 @@ TEST_F(OptionsCommandsTest, HidingThePreviewsPanelStopsItAndLeavesItsButtons) {
     EXPECT_EQ(State(4), E);
 }
 
-TEST_F(OptionsCommandsTest, ARingReplacesThePreviewWithoutRunningItsStop) {
-    Kind(1);
-    Run(3);
-    app->player.RingTone(folder + "wav\\default.wav");
-    PlayedToTheEnd();
-    Ticks(1);
-    EXPECT_EQ(State(4), E);
-}
-
 TEST_F(OptionsCommandsTest, RecordNamesTheFileAfterTheSelectedHandleMadeSafe) {
     auto& w = app->window;
     const std::vector<std::pair<std::string, std::string>> cases = {
