@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "core/base/LanguageTexts.h"
 #include "core/ui/LanguageFile.h"
 #include "tones/ToneDisk.h"
 #include "ui/OptionsFixture.h"
@@ -61,18 +60,6 @@ TEST(LanguageFile, MissingOrOversizedFileReadsAsEmpty) {
     EXPECT_EQ(disk.Logged(),
               std::vector<std::string>{"Quillares: language file too large, not read: " + disk.path});
     EXPECT_LE(disk.disk.largestRead, LanguageFile::kMaxBytes + 1);
-}
-
-TEST(LanguageTexts, TakesOnlyItsOwnKeys) {
-    const auto file =
-        LanguageFile::Parse("ok=&OK\r\nOK=no\r\ncancel=&Cancel\r\ndowloaded=Done\r\nmenu1=Options\r\nok=&Yes");
-    LanguageTexts texts;
-    for (const auto& line : file.Lines()) texts.Take(line.key, line.value);
-    EXPECT_EQ(texts.ok, "&Yes");
-    EXPECT_EQ(texts.cancel, "&Cancel");
-    EXPECT_EQ(texts.dowloaded, "Done");
-    EXPECT_EQ(texts.caption, "");
-    EXPECT_FALSE(texts.Take("menu1", "x"));
 }
 
 using LoadLanguageTest = OptionsFixture;

@@ -86,16 +86,6 @@ TEST_F(ServerCheckTest, AddressesOtherThanWebPagesAreLoggedAndIgnored) {
     EXPECT_TRUE(Logged("Quillares: ignored server address for webupdate: cmd.exe /c calc"));
 }
 
-TEST_F(ServerCheckTest, AnUpdateDemandedAtSignInEndsTheProgramFromTheMainLoop) {
-    Info("2.2", "yes");
-    Notify("CURRENTUSERHANDLE anna");
-    Notify("CURRENTUSERHANDLE anna");
-    EXPECT_TRUE(net.opened.empty()) << "nothing waits inside Skype's message";
-    Drain();
-    EXPECT_TRUE(app->Ended());
-    EXPECT_EQ(net.opened.size(), 1u);
-}
-
 struct ProgressWindowTest : ServerFixture {
     std::string label;
     bool stillUp = false;
