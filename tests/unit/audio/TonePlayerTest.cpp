@@ -33,6 +33,7 @@ TEST_F(TonePlayerTest, ARingingToneAlternatesWithThePauseUntilStopped) {
                                          "close file", Open(ring), "play file notify"));
     EXPECT_TRUE(mci.commands[1].notify);
     EXPECT_FALSE(mci.commands[0].notify);
+    EXPECT_TRUE(Logged("Quillares: not-empty.wav"));
     mci.commands.clear();
     player().StopTone();
     EndNotice();  // the last repeat's notice after the stop starts nothing

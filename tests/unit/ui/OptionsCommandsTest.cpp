@@ -91,21 +91,6 @@ TEST_F(OptionsCommandsTest, HidingThePreviewsPanelStopsItAndLeavesItsButtons) {
     EXPECT_EQ(State(4), E);
 }
 
-TEST_F(OptionsCommandsTest, RecordNamesTheFileAfterTheSelectedHandleMadeSafe) {
-    auto& w = app->window;
-    const std::vector<std::pair<std::string, std::string>> cases = {
-        {"anna", "rec_anna.wav"}, {"live:bo", "rec_live%3Abo.wav"}, {"", "rec_unknown.wav"}};
-    for (auto& [handle, name] : cases) {
-        w.contactHandles.Clear();
-        w.contactNames.Clear();
-        if (!handle.empty()) Contacts({{handle.c_str(), "X"}});
-        w.contactNames.SetListIndex(handle.empty() ? -1 : 0);
-        Run(7);
-        EXPECT_EQ(app->recorder.File(), folder + "wav\\" + name);
-    }
-    EXPECT_TRUE(files.Exists(folder + "wav\\rec_anna.wav")) << "kept until a new one is saved";
-}
-
 TEST_F(OptionsCommandsTest, PicturesClickOnReleaseInsideAndBlindButtonsOnlyWhenHighlighted) {
     auto& c = app->commands;
     auto& w = app->window;
