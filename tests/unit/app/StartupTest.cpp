@@ -86,48 +86,7 @@ TEST_F(StartupTest, AHandleFromTheSettingsNeverNamesAFileOutsideTheFolder) {
     EXPECT_TRUE(files.Exists(folder + "..%5Cevil.ini"));
 }
 
-TEST_F(StartupTest, FirstRunWindowUnlessTheMainFileSaysSkip) {
-    for (auto [value, shown] : {std::pair{"", true}, {"NO", true}, {"0", true}, {"yes", false}, {"1", false}}) {
-        ini.Set(MainIni(), "window", "skiphelp", value);
-        Make();
-        Start();
-        EXPECT_EQ(app->help.FirstRunOpen(), shown) << value;
-    }
-    // Only the main file counts, not the per-user one.
-    ini.Set(MainIni(), "window", "skiphelp", "");
-    ini.Set(MainIni(), "window", "id", "bob");
-    ini.Set(folder + "bob.ini", "window", "skiphelp", "yes");
-    Make();
-    Start();
-    EXPECT_TRUE(app->help.FirstRunOpen());
-}
-
 struct ShutdownTest : StartupTest {};
-
-TEST_F(ShutdownTest, ExitSavesThePositionInTheCurrentFileAndEndsTheLog) {
-    ini.Set(MainIni(), "window", "id", "anna");
-    ini.Set(MainIni(), "window", "skiphelp", "");
-    Start();
-    app->window.pingTimer.SetEnabled(true);
-    app->OnFormMoved(3000, 450);
-    ui.calls.clear();
-    const int saves = files.replacements;
-    app->CloseOptionsWindow();
-    EXPECT_EQ(files.replacements, saves + 1) << "the position in one write";
-    EXPECT_EQ(ini.Get(folder + "anna.ini", "window", "top"), "450");
-    EXPECT_EQ(ini.Get(folder + "anna.ini", "window", "left"), "3000");
-    EXPECT_EQ(LogLines().back(), "Quillares: END");
-    EXPECT_THAT(ui.calls, ElementsAre("RestoreWindowProc", "DeleteTrayIcon 100", "DestroyMainWindow"));
-    EXPECT_FALSE(app->window.tickTimer.Enabled());
-    EXPECT_FALSE(app->window.pingTimer.Enabled());
-    EXPECT_FALSE(app->help.FirstRunOpen());
-
-    // A second close (say an unload item still queued) changes nothing.
-    const auto lines = LogLines().size();
-    app->CloseOptionsWindow();
-    app->OnTimer1();
-    EXPECT_EQ(LogLines().size(), lines);
-}
 
 TEST_F(ShutdownTest, AnEventThatFailsIsLoggedOnceAndTheWindowGoesOn) {
     Start();

@@ -87,20 +87,5 @@ TEST_F(LoadLanguageTest, FillsCaptionsTipsAndTextsFromTheFile) {
     for (std::size_t i = 0; i < cases.size(); ++i) EXPECT_EQ(cases[i].first, cases[i].second) << "case " << i;
 }
 
-TEST_F(LoadLanguageTest, WithoutAFileTheDesignCaptionsStayAndTheButtonsAreStillMade) {
-    Start();
-    auto& w = app->window;
-    EXPECT_EQ(w.form.Caption(), " Audio Quillares Options");
-    EXPECT_EQ(w.buttonLabels[3].Caption(), "Skype\u2122 events");
-    EXPECT_EQ(app->texts.caption, "");
-    for (int num = 1; num <= ui::OptionsWindow::kButtons; ++num) {
-        const bool off = num == 4 || num == 5 || num == 6 || num == 9 || num == 10 || num == 11;
-        EXPECT_EQ(State(num), off ? D : -1) << num;
-        const auto& pic = w.buttonFaces[num - 1];
-        // Undrawn buttons still show their own strip's left slice.
-        EXPECT_EQ(pic.Picture(), off ? "" : folder + "buttons\\pbut" + std::to_string(num) + ".bmp") << num;
-    }
-}
-
 }  // namespace
 }  // namespace quill::test

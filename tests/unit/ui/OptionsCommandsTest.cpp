@@ -68,19 +68,6 @@ TEST_F(OptionsCommandsTest, GenerateWithoutAVoiceOrWithOnlyBlanksMakesNothing) {
     }
 }
 
-// That Play comes back when the preview ends is the end-to-end tests' business.
-TEST_F(OptionsCommandsTest, ThePreviewsEndDoesNotReplayItAndAPreviewThatCannotStartLeavesPlay) {
-    Run(1);
-    EXPECT_EQ(State(1), D);
-    app->panels.SelectContact();  // Play shown again while the preview plays
-    PlayedToTheEnd();
-    Ticks(1);
-    EXPECT_EQ(mci.Texts().back(), "close file");
-    files.files.erase(folder + "wav\\default.wav");
-    Run(1);
-    EXPECT_EQ(State(1), E);
-}
-
 TEST_F(OptionsCommandsTest, HidingThePreviewsPanelStopsItAndLeavesItsButtons) {
     Kind(1);
     Run(3);
@@ -111,6 +98,22 @@ TEST_F(OptionsCommandsTest, PicturesClickOnReleaseInsideAndBlindButtonsOnlyWhenH
     w.form.SetVisible(true);
     c.BlindButtonClick(12);  // the command took the highlight away
     EXPECT_TRUE(w.form.Visible());
+}
+
+TEST_F(OptionsCommandsTest, OnlyWebAddressesReachTheShell) {
+    const std::pair<std::string, bool> addresses[] = {
+        {"HTTPS://t.example/tones?a=1", true}, {"http://t.example", true},
+        {"file:///C:/Windows/calc.exe", false}, {"C:\\Windows\\calc.exe", false},
+        {"javascript:alert(1)", false}, {"http://", false},
+        {"http://t.example/ x.exe", false}, {"http://t.example/\"x", false}, {"mailto:a@t.example", false},
+    };
+    for (const auto& [address, opens] : addresses) {
+        Set("skypetones", address, "window");
+        shell.opened.clear();
+        app->commands.OpenSkypeTonesPage();
+        EXPECT_EQ(shell.opened.size(), opens ? 1u : 0u) << address;
+        EXPECT_EQ(Logged("Quillares: not a web address, not opened: " + address), !opens) << address;
+    }
 }
 
 // "Add a sound file": the user's own file copied into the tone folder and listed.

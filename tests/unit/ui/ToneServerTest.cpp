@@ -1,6 +1,5 @@
 // Asking the tone server: the check at sign-in, and a spoken tone fetched in the progress window.
 #include "core/ui/ProgressWindow.h"
-#include "tones/ToneTestBytes.h"
 #include "ui/OptionsFixture.h"
 
 namespace quill::test {
@@ -75,7 +74,8 @@ TEST_F(ServerCheckTest, NoAnswerChangesNothingAndTheNextCheckAsksAgain) {
 }
 
 TEST_F(ServerCheckTest, AddressesOtherThanWebPagesAreLoggedAndIgnored) {
-    InfoLines({"2.2", "yes", "n", "file:///C:/x?", "-", "0", "http://h/", "cmd.exe /c calc", "-", "javascript:alert(1)"});
+    InfoLines(
+        {"2.2", "yes", "n", "file:///C:/x?", "-", "0", "http://h/", "cmd.exe /c calc", "-", "javascript:alert(1)"});
     app->serverCheck.SynthUrl = "http://kept/?Item=";
     EXPECT_TRUE(app->serverCheck.ReadServerDB().EndsProgram());
     EXPECT_EQ(app->serverCheck.SynthUrl, "http://kept/?Item=");
@@ -153,33 +153,13 @@ TEST_F(ProgressWindowTest, CancelDuringTheDownloadStopsItAndLowersTheResult) {
     EXPECT_EQ(files.files[folder + "tones\\t.quilar"].size(), 2048u);
 }
 
-TEST_F(ProgressWindowTest, TitleAndLabelNameWhatIsMade) {
-    ui.whileModal = [this](ui::Dialog& d) { label = d.form.Caption() + " | " + static_cast<ui::ProgressWindow&>(d).heading.Caption(); };
-    std::string name = "t.quilar";
-    app->synthesis.RunProgressWindow(true, "Anna", name);
-    EXPECT_EQ(label, "Applying | Applying: Anna");
-    app->synthesis.RunProgressWindow(false, "", name = "t.quilar");
-    EXPECT_EQ(label, "Downloading | Downloading...");
-    EXPECT_EQ(Speeches(), 0) << "closed before the first tick";
-}
-
-TEST_F(ProgressWindowTest, GenerateMakesAPlayableContainerOfTheShownContactsText) {
-    // A name holding the word is put in once, not again and again.
-    app->window.contactName.SetCaption("CONTACT Ann");
-    app->window.synthesisText.SetText("Hello CONTACT,\r\ncall contact CONTACT");
-    net.answers[speech] = {MakeWave(1200)};
-    app->commands.RunCommand(Command::Synthesize);
-    EXPECT_EQ(app->synthesis.SynthText, "Hello CONTACT Ann, call contact CONTACT Ann");
-    const std::string tone = folder + "tones\\tmp.quilar";
-    EXPECT_EQ(app->shared.SynthFile, tone);
-    EXPECT_EQ(app->tones.ReadContainerText(tone), app->synthesis.SynthText);
-    EXPECT_EQ(States({{8, 0}, {9, 0}, {10, 0}, {11, 0}}), (std::map<int, int>{{8, E}, {9, E}, {10, D}, {11, E}}));
-
-    // An answer that is no wave is thrown away like a failed one.
+// A playable tone generated is the end-to-end tests' business.
+TEST_F(ProgressWindowTest, AnAnswerThatIsNoWaveIsThrownAwayLikeAFailedOne) {
+    app->window.synthesisText.SetText("Hello");
     net.answers[speech] = {std::string(1200, 'x')};
     app->commands.RunCommand(Command::Synthesize);
     EXPECT_EQ(app->shared.SynthFile, "");
-    EXPECT_FALSE(files.files.count(tone));
+    EXPECT_FALSE(files.Exists(folder + "tones\\tmp.quilar"));
     EXPECT_EQ(State(8), E);
 }
 
