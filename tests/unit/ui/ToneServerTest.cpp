@@ -153,6 +153,18 @@ TEST_F(ProgressWindowTest, CancelDuringTheDownloadStopsItAndLowersTheResult) {
     EXPECT_EQ(files.files[folder + "tones\\t.quilar"].size(), 2048u);
 }
 
+TEST_F(ProgressWindowTest, TitleAndLabelNameWhatIsMade) {
+    ui.whileModal = [this](ui::Dialog& d) {
+        label = d.form.Caption() + " | " + static_cast<ui::ProgressWindow&>(d).heading.Caption();
+    };
+    std::string name = "t.quilar";
+    app->synthesis.RunProgressWindow(true, "Anna", name);
+    EXPECT_EQ(label, "Applying | Applying: Anna");
+    app->synthesis.RunProgressWindow(false, "", name = "t.quilar");
+    EXPECT_EQ(label, "Downloading | Downloading...");
+    EXPECT_EQ(Speeches(), 0) << "closed before the first tick";
+}
+
 // A playable tone generated is the end-to-end tests' business.
 TEST_F(ProgressWindowTest, AnAnswerThatIsNoWaveIsThrownAwayLikeAFailedOne) {
     app->window.synthesisText.SetText("Hello");
