@@ -121,9 +121,10 @@ TEST(PicButton, StatusPicksToolTipVariantAndImageGroup) {
         s.set.SetStatus(1, status);
         EXPECT_EQ(s.Area(1).ToolTipText(), shown) << tip << " " << status;
         EXPECT_EQ(s.set.Status(1), status);
-        // Group 1 is slice 4; a negative one leaves no slice of the strip.
-        if (status == 1) EXPECT_EQ(s.Area(1).Painted()->source, (StripSlice{128, 0, 32, 32}));
-        if (status < 0) EXPECT_FALSE(s.Area(1).Painted());
+        // Group n is slice 4n; a negative one leaves no slice of the strip.
+        const auto painted = s.Area(1).Painted();
+        EXPECT_EQ(painted ? std::optional(painted->source) : std::nullopt,
+                  status < 0 ? std::nullopt : std::optional(StripSlice{128 * status, 0, 32, 32}));
     }
     EXPECT_EQ(SliceFor(2, 1, 600, 300), (StripSlice{240, 0, 40, 20}));
     EXPECT_EQ(SliceFor(0, 1 << 30, 480, 480), std::nullopt);
