@@ -27,12 +27,19 @@ TEST_F(StartupTest, LogsTheStartQueuesTheAttachAndAddsTheTrayIconAfterTheWindowP
     EXPECT_EQ(app->link.MsgAttach, wire.registered["SkypeControlAPIAttach"]);
     EXPECT_EQ(app->link.MsgUnload, wire.registered["QuillaresUnload"]);
     EXPECT_THAT(ui.calls, ElementsAre("ShowModeless Form7", "InstallWindowProc", "AddTrayIcon"));
-    EXPECT_EQ(ui.tray.id, 100u);
-    EXPECT_EQ(ui.tray.flags, 7u);
-    EXPECT_EQ(ui.tray.callbackMessage, 1025u);
-    EXPECT_EQ(ui.tray.tip, "Quillares");
+    EXPECT_EQ(std::tie(ui.tray.id, ui.tray.flags, ui.tray.callbackMessage, ui.tray.tip),
+              std::make_tuple(100u, 7u, 1025u, std::string("Quillares")));
     EXPECT_EQ(app->shared.MainWindowHandle, kMainWindow);
     EXPECT_FALSE(app->window.form.Visible());
+}
+
+TEST_F(StartupTest, ASecondStartLeavesAMarkerAndNothingElse) {
+    process.another = true;
+    files.files[folder + "Quillares.log"] = "running instance\r\n";
+    EXPECT_EQ(app->Start(kMainWindow), Quillares::StartResult::SecondInstance);
+    EXPECT_EQ(files.files[folder + "newinst.ini"], files.files[MainIni()]);
+    EXPECT_EQ(LogText(), "running instance\r\n");
+    EXPECT_TRUE(ui.calls.empty() && app->queue.Empty());
 }
 
 TEST_F(StartupTest, WindowPositionFallsBackForMissingOrNonPositiveValues) {
@@ -77,13 +84,12 @@ TEST_F(StartupTest, AKnownHandleGetsItsOwnSettingsFileCopiedOnce) {
     EXPECT_EQ(app->shared.IniName, "Quillares.ini");
     EXPECT_FALSE(files.Exists(folder + "bob.ini"));
     EXPECT_TRUE(Logged("Quillares: cannot copy Quillares.ini to bob.ini, staying on Quillares.ini"));
-}
 
-TEST_F(StartupTest, AHandleFromTheSettingsNeverNamesAFileOutsideTheFolder) {
+    // A handle never names a file outside the folder.
     ini.Set(MainIni(), "window", "id", "..\\evil");
+    Make();
     Start();
-    EXPECT_EQ(app->shared.IniName, "..%5Cevil.ini");
-    EXPECT_TRUE(files.Exists(folder + "..%5Cevil.ini"));
+    EXPECT_TRUE(files.Exists(folder + app->shared.IniName) && app->shared.IniName == "..%5Cevil.ini");
 }
 
 struct ShutdownTest : StartupTest {};

@@ -66,7 +66,9 @@ using LoadLanguageTest = OptionsFixture;
 
 TEST_F(LoadLanguageTest, FillsCaptionsTipsAndTextsFromTheFile) {
     StartWith(" caption  = Quill =x\r\nlist=Kontakte\r\ntone3=Rec\r\nframe4=Speak\r\nbuttonexit=Leave now\r\n"
-              "buttonplay=Play it\r\nmenu2=Quit\r\nTone1=ignored\r\nnotext=Type!\r\nlist=Leute\r\n");
+              "buttonplay=Play it\r\nmenu2=Quit\r\nTone1=ignored\r\nnotext=Type!\r\nlist=Leute\r\n"
+              "firsthelp7=Never again\r\n");
+    app->ShowFirstRunWindow();
     auto& w = app->window;
     const std::vector<std::pair<std::string, std::string>> cases = {
         {w.form.Caption(), " Quill =x"},
@@ -83,6 +85,7 @@ TEST_F(LoadLanguageTest, FillsCaptionsTipsAndTextsFromTheFile) {
         {w.blindButtons[4].Caption(), "Play it"},
         {w.buttonFaces[3].ToolTipText(), ""},
         {w.MenuCaptions[2], "Quit"},
+        {app->help.FirstRun()->dontShowAgain.Caption(), "Never again"},
     };
     for (std::size_t i = 0; i < cases.size(); ++i) EXPECT_EQ(cases[i].first, cases[i].second) << "case " << i;
 }

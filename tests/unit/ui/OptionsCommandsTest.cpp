@@ -71,6 +71,8 @@ TEST_F(OptionsCommandsTest, GenerateWithoutAVoiceOrWithOnlyBlanksMakesNothing) {
 TEST_F(OptionsCommandsTest, HidingThePreviewsPanelStopsItAndLeavesItsButtons) {
     Kind(1);
     Run(3);
+    Ticks(1);
+    EXPECT_TRUE(app->player.IsPlaying()) << "it plays on while its panel shows";
     Kind(0);
     mci.commands.clear();
     Ticks(1);

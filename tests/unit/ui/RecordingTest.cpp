@@ -49,8 +49,7 @@ TEST_F(RecordingTest, EachTickShowsTheBarAndTimeAndTheFullMinuteSavesByItself) {
     }
 }
 
-// A volume without short names gives the long form back. Recording, saving and cancelling
-// as such are the end-to-end tests' business.
+// Recording, saving and cancelling as such are the end-to-end tests' business.
 TEST_F(RecordingTest, TheSavePathIsTheShortFormBareOrElseQuoted) {
     app->shared.ProgramFolder = "C:\\My Quillares\\";
     const std::string spaced = app->recorder.ScratchFile(), bare = "C:\\QUILLA~1\\MYWAV~1\\REC_AN~1.WAV";

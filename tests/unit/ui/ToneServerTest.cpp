@@ -165,6 +165,13 @@ TEST_F(ProgressWindowTest, TitleAndLabelNameWhatIsMade) {
     EXPECT_EQ(Speeches(), 0) << "closed before the first tick";
 }
 
+TEST_F(ProgressWindowTest, ContactIsReplacedOnceEvenByANameThatHoldsIt) {
+    Contacts({{"anna", "Anna"}, {"x", "CONTACT Bob"}});
+    app->window.synthesisText.SetText("CONTACT & CONTACT");
+    app->synthesis.MakeSynText(1);
+    EXPECT_EQ(app->synthesis.SynthText, "CONTACT Bob & CONTACT Bob");
+}
+
 // A playable tone generated is the end-to-end tests' business.
 TEST_F(ProgressWindowTest, AnAnswerThatIsNoWaveIsThrownAwayLikeAFailedOne) {
     app->window.synthesisText.SetText("Hello");
