@@ -84,7 +84,6 @@ TEST_F(StartupTest, AKnownHandleGetsItsOwnSettingsFileCopiedOnce) {
     EXPECT_EQ(app->shared.IniName, "Quillares.ini");
     EXPECT_FALSE(files.Exists(folder + "bob.ini"));
     EXPECT_TRUE(Logged("Quillares: cannot copy Quillares.ini to bob.ini, staying on Quillares.ini"));
-
     // A handle never names a file outside the folder.
     ini.Set(MainIni(), "window", "id", "..\\evil");
     Make();
