@@ -1,10 +1,10 @@
 #include <gmock/gmock.h>
-#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <stdexcept>
 
-#include "fakes/ProgramHarness.h"
+#include "core/ui/ProgressWindow.h"
+#include "ui/OptionsFixture.h"
 
 namespace quill::test {
 
@@ -14,7 +14,7 @@ struct StartupTest : ::testing::Test, ProgramHarness {
     std::string MainIni() const { return folder + "Quillares.ini"; }
 };
 
-TEST_F(StartupTest, LogsTheStartAndQueuesTheAttach) {
+TEST_F(StartupTest, LogsTheStartQueuesTheAttachAndAddsTheTrayIconAfterTheWindowProcedure) {
     files.files[folder + "Quillares.log"] = "last run\r\n";
     ini.Set(MainIni(), "window", "language", "");
     Start();
@@ -26,15 +26,9 @@ TEST_F(StartupTest, LogsTheStartAndQueuesTheAttach) {
     EXPECT_EQ(app->queue.EventQueue(), "\tModule1");
     EXPECT_EQ(app->link.MsgAttach, wire.registered["SkypeControlAPIAttach"]);
     EXPECT_EQ(app->link.MsgUnload, wire.registered["QuillaresUnload"]);
-}
-
-TEST_F(StartupTest, TheTrayIconComesAfterTheWindowProcedure) {
-    Start();
     EXPECT_THAT(ui.calls, ElementsAre("ShowModeless Form7", "InstallWindowProc", "AddTrayIcon"));
-    EXPECT_EQ(ui.tray.id, 100u);
-    EXPECT_EQ(ui.tray.flags, 7u);
-    EXPECT_EQ(ui.tray.callbackMessage, 1025u);
-    EXPECT_EQ(ui.tray.tip, "Quillares");
+    EXPECT_EQ(std::tie(ui.tray.id, ui.tray.flags, ui.tray.callbackMessage, ui.tray.tip),
+              std::make_tuple(100u, 7u, 1025u, std::string("Quillares")));
     EXPECT_EQ(app->shared.MainWindowHandle, kMainWindow);
     EXPECT_FALSE(app->window.form.Visible());
 }
@@ -45,8 +39,7 @@ TEST_F(StartupTest, ASecondStartLeavesAMarkerAndNothingElse) {
     EXPECT_EQ(app->Start(kMainWindow), Quillares::StartResult::SecondInstance);
     EXPECT_EQ(files.files[folder + "newinst.ini"], files.files[MainIni()]);
     EXPECT_EQ(LogText(), "running instance\r\n");
-    EXPECT_TRUE(ui.calls.empty());
-    EXPECT_TRUE(app->queue.Empty());
+    EXPECT_TRUE(ui.calls.empty() && app->queue.Empty());
 }
 
 TEST_F(StartupTest, WindowPositionFallsBackForMissingOrNonPositiveValues) {
@@ -91,57 +84,14 @@ TEST_F(StartupTest, AKnownHandleGetsItsOwnSettingsFileCopiedOnce) {
     EXPECT_EQ(app->shared.IniName, "Quillares.ini");
     EXPECT_FALSE(files.Exists(folder + "bob.ini"));
     EXPECT_TRUE(Logged("Quillares: cannot copy Quillares.ini to bob.ini, staying on Quillares.ini"));
-}
-
-TEST_F(StartupTest, AHandleFromTheSettingsNeverNamesAFileOutsideTheFolder) {
+    // A handle never names a file outside the folder.
     ini.Set(MainIni(), "window", "id", "..\\evil");
-    Start();
-    EXPECT_EQ(app->shared.IniName, "..%5Cevil.ini");
-    EXPECT_TRUE(files.Exists(folder + "..%5Cevil.ini"));
-}
-
-TEST_F(StartupTest, FirstRunWindowUnlessTheMainFileSaysSkip) {
-    for (auto [value, shown] : {std::pair{"", true}, {"NO", true}, {"0", true}, {"yes", false}, {"1", false}}) {
-        ini.Set(MainIni(), "window", "skiphelp", value);
-        Make();
-        Start();
-        EXPECT_EQ(app->help.FirstRunOpen(), shown) << value;
-    }
-    // Only the main file counts, not the per-user one.
-    ini.Set(MainIni(), "window", "skiphelp", "");
-    ini.Set(MainIni(), "window", "id", "bob");
-    ini.Set(folder + "bob.ini", "window", "skiphelp", "yes");
     Make();
     Start();
-    EXPECT_TRUE(app->help.FirstRunOpen());
+    EXPECT_TRUE(files.Exists(folder + app->shared.IniName) && app->shared.IniName == "..%5Cevil.ini");
 }
 
 struct ShutdownTest : StartupTest {};
-
-TEST_F(ShutdownTest, ExitSavesThePositionInTheCurrentFileAndEndsTheLog) {
-    ini.Set(MainIni(), "window", "id", "anna");
-    ini.Set(MainIni(), "window", "skiphelp", "");
-    Start();
-    app->window.pingTimer.SetEnabled(true);
-    app->OnFormMoved(3000, 450);
-    ui.calls.clear();
-    const int saves = files.replacements;
-    app->CloseOptionsWindow();
-    EXPECT_EQ(files.replacements, saves + 1) << "the position in one write";
-    EXPECT_EQ(ini.Get(folder + "anna.ini", "window", "top"), "450");
-    EXPECT_EQ(ini.Get(folder + "anna.ini", "window", "left"), "3000");
-    EXPECT_EQ(LogLines().back(), "Quillares: END");
-    EXPECT_THAT(ui.calls, ElementsAre("RestoreWindowProc", "DeleteTrayIcon 100", "DestroyMainWindow"));
-    EXPECT_FALSE(app->window.tickTimer.Enabled());
-    EXPECT_FALSE(app->window.pingTimer.Enabled());
-    EXPECT_FALSE(app->help.FirstRunOpen());
-
-    // A second close (say an unload item still queued) changes nothing.
-    const auto lines = LogLines().size();
-    app->CloseOptionsWindow();
-    app->OnTimer1();
-    EXPECT_EQ(LogLines().size(), lines);
-}
 
 TEST_F(ShutdownTest, AnEventThatFailsIsLoggedOnceAndTheWindowGoesOn) {
     Start();
@@ -157,15 +107,52 @@ TEST_F(ShutdownTest, AnEventThatFailsIsLoggedOnceAndTheWindowGoesOn) {
     EXPECT_FALSE(app->Ended());
 }
 
-TEST_F(ShutdownTest, TheCloseBoxOnlyHidesAndADoubleClickOnThePictureOpensTheLog) {
+// That the close box only hides the window is the end-to-end tests' business.
+TEST_F(ShutdownTest, ADoubleClickOnThePictureOpensTheLog) {
     Start();
-    app->window.form.SetVisible(true);
-    app->OnCloseBox();
-    EXPECT_FALSE(app->window.form.Visible());
-    EXPECT_TRUE(ui.trayShown);
-    EXPECT_FALSE(app->Ended());
     app->OpenLog();
     EXPECT_THAT(shell.opened, ElementsAre("Open|Notepad|C:\\Quillares\\Quillares.log|"));
+}
+
+using DeferredShutdownTest = ServerFixture;
+
+// Each way to end the program, asked while a spoken tone's read is blocked in the progress window.
+TEST_F(DeferredShutdownTest, EveryWayToEndCancelsTheDownloadThenEndsOnceOutsideEveryLoop) {
+    const std::pair<const char*, std::function<void(Quillares&)>> ways[] = {
+        {"unload", [](Quillares& a) { a.WindowProc({a.link.MsgUnload, 0, 0, {}}); }},
+        {"install marker", [this](Quillares&) { files.files[folder + "install.ini"] = ""; }},
+        {"tray Exit", [](Quillares& a) { a.WindowProc({Tray::kCallbackMessage, 0, 516, {}}); }},
+        {"end of session", [](Quillares& a) { a.OnSystemShutdown(); }},
+    };
+    ui.menuChoice = ui::OptionsWindow::kMenuExit;
+    for (const auto& [way, ask] : ways) {
+        Make(), SetUp(), Info(), app->serverCheck.ReadServerDB();
+        net.answers[speech] = {std::string(9000, 'w'), 0, 0, 0, FakeInternet::kNever};
+        const auto start = clock.ms;
+        bool asked = false, endedInside = false;
+        net.onAwait = [&] {  // after a second, with the main loop nested under the download
+            if (asked || clock.ms - start < 1000) return;
+            asked = true, ask(*app), Ticks(5), endedInside = app->Ended() || ui.destroyed;
+        };
+        ui.whileModal = [&](ui::Dialog& d) {
+            static_cast<ui::ProgressWindow&>(d).tickTimer.OnTick();
+            EXPECT_FALSE(d.Loaded()) << way << ": the window closes under the ending program";
+        };
+        std::string name = "t.quilar";
+        EXPECT_FALSE(app->synthesis.RunProgressWindow(false, "", name).Ok()) << way;
+        EXPECT_TRUE(asked && !endedInside && Logged("Operation has been cancelled.")) << way;
+        EXPECT_LT(clock.ms - start, 1200u) << way << ": cancelled, not timed out";
+
+        // Nothing new opens while the program ends; the first tick outside every loop ends it.
+        ui.calls.clear();
+        app->synthesis.RunProgressWindow(false, "", name = "t.quilar");
+        EXPECT_TRUE(ui.calls.empty()) << way;
+        app->OnTimer1();
+        EXPECT_TRUE(app->Ended() && ui.destroyed) << way;
+        const auto lines = LogLines();
+        EXPECT_EQ(std::count(lines.begin(), lines.end(), "Quillares: END"), 1) << way;
+        ui.destroyed = false;
+    }
 }
 
 }  // namespace quill::test

@@ -88,15 +88,5 @@ TEST_F(ContactPanelsTest, AContainerShowsItsTextAndAnUnknownKindOnlyChangesTheLa
     EXPECT_TRUE(app->window.kindOptions[3].Value());
 }
 
-TEST_F(ContactPanelsTest, ARecordingStaysAcrossContactsOfAnotherKind) {
-    files.files[folder + "wav\\rec_bob.wav"] = "RIFF";
-    Set("bob_play", "2");
-    Select(1);
-    Select(0);
-    app->window.SelectKind(2);
-    EXPECT_EQ(app->recorder.File(), folder + "wav\\rec_bob.wav");
-    EXPECT_EQ(State(5), D);
-}
-
 }  // namespace
 }  // namespace quill::test

@@ -1,13 +1,15 @@
 #include <gtest/gtest.h>
 
-#include "core/base/LanguageTexts.h"
 #include "core/ui/LanguageFile.h"
 #include "tones/ToneDisk.h"
+#include "ui/OptionsFixture.h"
 
-namespace quill::ui {
+namespace quill::test {
 namespace {
 
-struct LanguageDisk : test::ToneDisk {
+using ui::LanguageFile;
+
+struct LanguageDisk : ToneDisk {
     const std::string path = "C:\\Quillares\\english.txt";
     LanguageFile Read(const std::string& bytes) {
         disk.files[path] = bytes;
@@ -60,17 +62,33 @@ TEST(LanguageFile, MissingOrOversizedFileReadsAsEmpty) {
     EXPECT_LE(disk.disk.largestRead, LanguageFile::kMaxBytes + 1);
 }
 
-TEST(LanguageTexts, TakesOnlyItsOwnKeys) {
-    const auto file =
-        LanguageFile::Parse("ok=&OK\r\nOK=no\r\ncancel=&Cancel\r\ndowloaded=Done\r\nmenu1=Options\r\nok=&Yes");
-    LanguageTexts texts;
-    for (const auto& line : file.Lines()) texts.Take(line.key, line.value);
-    EXPECT_EQ(texts.ok, "&Yes");
-    EXPECT_EQ(texts.cancel, "&Cancel");
-    EXPECT_EQ(texts.dowloaded, "Done");
-    EXPECT_EQ(texts.caption, "");
-    EXPECT_FALSE(texts.Take("menu1", "x"));
+using LoadLanguageTest = OptionsFixture;
+
+TEST_F(LoadLanguageTest, FillsCaptionsTipsAndTextsFromTheFile) {
+    StartWith(" caption  = Quill =x\r\nlist=Kontakte\r\ntone3=Rec\r\nframe4=Speak\r\nbuttonexit=Leave now\r\n"
+              "buttonplay=Play it\r\nmenu2=Quit\r\nTone1=ignored\r\nnotext=Type!\r\nlist=Leute\r\n"
+              "firsthelp7=Never again\r\n");
+    app->ShowFirstRunWindow();
+    auto& w = app->window;
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {w.form.Caption(), " Quill =x"},
+        {app->texts.caption, " Quill =x"},
+        {app->texts.notext, "Type!"},
+        {w.heading.Caption(), "Leute"},
+        {w.kindOptions[2].Caption(), "Rec"},
+        {w.kindOptions[0].Caption(), "Default Skype\u2122 ringtone"},
+        {w.panelTitles[3].Caption(), "Speak"},
+        {w.buttonLabels[0].Caption(), "Leave"},
+        {w.buttonLabels[1].Caption(), "Minimize"},
+        {w.buttonFaces[13].ToolTipText(), "Leave now"},
+        {w.buttonFaces[8].ToolTipText(), "Play it"},
+        {w.blindButtons[4].Caption(), "Play it"},
+        {w.buttonFaces[3].ToolTipText(), ""},
+        {w.MenuCaptions[2], "Quit"},
+        {app->help.FirstRun()->dontShowAgain.Caption(), "Never again"},
+    };
+    for (std::size_t i = 0; i < cases.size(); ++i) EXPECT_EQ(cases[i].first, cases[i].second) << "case " << i;
 }
 
 }  // namespace
-}  // namespace quill::ui
+}  // namespace quill::test

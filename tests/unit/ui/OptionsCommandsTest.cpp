@@ -1,5 +1,6 @@
 #include <gmock/gmock.h>
 
+#include "tones/ToneTestBytes.h"
 #include "ui/OptionsFixture.h"
 
 namespace quill::test {
@@ -67,56 +68,16 @@ TEST_F(OptionsCommandsTest, GenerateWithoutAVoiceOrWithOnlyBlanksMakesNothing) {
     }
 }
 
-TEST_F(OptionsCommandsTest, ThePlayButtonComesBackWithinOneTickOfThePreviewsEnd) {
-    Run(1);
-    EXPECT_EQ(mci.Texts().back(), "play file notify");
-    Ticks(1);
-    EXPECT_EQ(State(1), D);
-    PlayedToTheEnd();
-    Ticks(1);
-    EXPECT_EQ(State(1), E);
-    Run(1);
-    app->panels.SelectContact();  // Play shown again while the preview plays
-    PlayedToTheEnd();
-    Ticks(1);
-    EXPECT_EQ(mci.Texts().back(), "close file") << "the end does not replay it";
-    files.files.erase(folder + "wav\\default.wav");
-    Run(1);
-    EXPECT_EQ(State(1), E) << "a preview that cannot start leaves Play usable";
-}
-
 TEST_F(OptionsCommandsTest, HidingThePreviewsPanelStopsItAndLeavesItsButtons) {
     Kind(1);
     Run(3);
+    Ticks(1);
+    EXPECT_TRUE(app->player.IsPlaying()) << "it plays on while its panel shows";
     Kind(0);
     mci.commands.clear();
     Ticks(1);
     EXPECT_THAT(mci.Texts(), ::testing::Contains("close all"));
     EXPECT_EQ(State(4), E);
-}
-
-TEST_F(OptionsCommandsTest, ARingReplacesThePreviewWithoutRunningItsStop) {
-    Kind(1);
-    Run(3);
-    app->player.RingTone(folder + "wav\\default.wav");
-    PlayedToTheEnd();
-    Ticks(1);
-    EXPECT_EQ(State(4), E);
-}
-
-TEST_F(OptionsCommandsTest, RecordNamesTheFileAfterTheSelectedHandleMadeSafe) {
-    auto& w = app->window;
-    const std::vector<std::pair<std::string, std::string>> cases = {
-        {"anna", "rec_anna.wav"}, {"live:bo", "rec_live%3Abo.wav"}, {"", "rec_unknown.wav"}};
-    for (auto& [handle, name] : cases) {
-        w.contactHandles.Clear();
-        w.contactNames.Clear();
-        if (!handle.empty()) Contacts({{handle.c_str(), "X"}});
-        w.contactNames.SetListIndex(handle.empty() ? -1 : 0);
-        Run(7);
-        EXPECT_EQ(app->recorder.File(), folder + "wav\\" + name);
-    }
-    EXPECT_TRUE(files.Exists(folder + "wav\\rec_anna.wav")) << "kept until a new one is saved";
 }
 
 TEST_F(OptionsCommandsTest, PicturesClickOnReleaseInsideAndBlindButtonsOnlyWhenHighlighted) {
@@ -139,6 +100,71 @@ TEST_F(OptionsCommandsTest, PicturesClickOnReleaseInsideAndBlindButtonsOnlyWhenH
     w.form.SetVisible(true);
     c.BlindButtonClick(12);  // the command took the highlight away
     EXPECT_TRUE(w.form.Visible());
+}
+
+TEST_F(OptionsCommandsTest, OnlyWebAddressesReachTheShell) {
+    const std::pair<std::string, bool> addresses[] = {
+        {"HTTPS://t.example/tones?a=1", true}, {"http://t.example", true},
+        {"file:///C:/Windows/calc.exe", false}, {"C:\\Windows\\calc.exe", false},
+        {"javascript:alert(1)", false}, {"http://", false},
+        {"http://t.example/ x.exe", false}, {"http://t.example/\"x", false}, {"mailto:a@t.example", false},
+    };
+    for (const auto& [address, opens] : addresses) {
+        Set("skypetones", address, "window");
+        shell.opened.clear();
+        app->commands.OpenSkypeTonesPage();
+        EXPECT_EQ(shell.opened.size(), opens ? 1u : 0u) << address;
+        EXPECT_EQ(Logged("Quillares: not a web address, not opened: " + address), !opens) << address;
+    }
+}
+
+// "Add a sound file": the user's own file copied into the tone folder and listed.
+using ::testing::ElementsAre;
+
+struct AddSoundFileTest : OptionsFixture {
+    const std::string song = MakeId3("Own Song") + MakeMp3Frames(2);
+    void SetUp() override {
+        OptionsFixture::SetUp();
+        StartWith("badsound=Not a sound.\r\n");
+        Contacts({{"anna", "Anna"}});
+        Catalogue({"old.wav"});
+        app->window.SelectKind(1);
+        ui.calls.clear();
+    }
+    long TonesOnDisk() const {
+        return std::ranges::count_if(files.files, [&](auto& f) { return f.first.starts_with(folder + "tones\\"); });
+    }
+};
+
+TEST_F(AddSoundFileTest, TheChosenFileIsCopiedUnderAFreeNameListedAndSelected) {
+    files.files[folder + "tones\\Own Song.mp3"] = "taken";
+    files.files[*(ui.chosenFile = "D:\\Music\\Own Song.mp3")] = song;
+    app->commands.RunCommand(Command::AddSoundFile);
+    EXPECT_EQ(files.files[folder + "tones\\Own Song.mp3"], "taken");
+    EXPECT_EQ(files.files[folder + "tones\\Own Song (2).mp3"], song);
+    EXPECT_FALSE(files.Exists(folder + "tones\\adding.tmp"));
+    auto& w = app->window;
+    EXPECT_THAT(w.toneTitles.Items(), ElementsAre("old.wav", "Own Song"));
+    EXPECT_EQ(w.toneTitles.ListIndex(), 1);
+    EXPECT_EQ(States({{3, E}, {11, E}}), (std::map<int, int>{{3, E}, {11, E}}));
+    EXPECT_EQ(ui.calls.front(), "ChooseOpenFile Sound files|*.wav;*.mp3;*.ogg;*.quilar;*.skype");
+}
+
+TEST_F(AddSoundFileTest, ABadFileIsRefusedAndCancelChangesNothing) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"", ""},  // Cancel
+        {"D:\\x.mp3", MakeId3("T") + "no frames"},
+        {"D:\\x.ogg", MakeOggHeaders("TITLE=No audio")},
+        {"D:\\x.wav", "RIFX0000WAVE"},
+    };
+    for (const auto& [path, bytes] : cases) {
+        files.files[path] = bytes;
+        ui.chosenFile = path.empty() ? std::nullopt : std::optional(path);
+        app->commands.RunCommand(Command::AddSoundFile);
+        EXPECT_EQ(TonesOnDisk(), 1) << bytes;
+        EXPECT_EQ(Get("number", "tones"), "1");
+        EXPECT_EQ(ui.calls.back().ends_with(": Not a sound."), !path.empty());
+    }
 }
 
 }  // namespace

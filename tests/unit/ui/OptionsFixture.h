@@ -3,6 +3,7 @@
 
 #include <map>
 #include <string>
+#include <vector>
 
 #include "fakes/ProgramHarness.h"
 
@@ -53,5 +54,29 @@ struct OptionsFixture : ::testing::Test, ProgramHarness {
 };
 
 constexpr int E = ui::kNormal, D = ui::kDisabled;
+
+// Started with a tone server at 127.0.0.1:8421.
+struct ServerFixture : OptionsFixture {
+    const std::string info = "http://127.0.0.1:8421/util/skypething.php?Item=";
+    const std::string speech = "http://127.0.0.1:8421/util/speech.php?Item=";
+
+    void SetUp() override {
+        OptionsFixture::SetUp();
+        ini.Set(folder + "Quillares.ini", "window", "server", "127.0.0.1:8421");
+        StartWith(
+            "downloading=Downloading\r\napplying=Applying\r\ndowloaded=Ready.\r\nok=&OK\r\ncancel=&Cancel\r\n"
+            "updaterequired=Update now.\r\nupdaterecommended=Update?\r\nnoserverconnection=No server.\r\n");
+    }
+    // The information file, its lines ending in CR LF.
+    void InfoLines(const std::vector<std::string>& lines) {
+        std::string text;
+        for (const auto& l : lines) text += l + "\r\n";
+        net.answers[info] = {text};
+    }
+    void Info(const std::string& version = "2.1", const std::string& required = "no") {
+        InfoLines({version, required, "note", speech, "-", "2", "Anna (US)", "en-us16", "Bert (DE)", "de8", "http://h/",
+              "http://h/update", "-", "http://h/guide", "-", "http://h/ringtones"});
+    }
+};
 
 }  // namespace quill::test

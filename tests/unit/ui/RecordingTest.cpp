@@ -1,19 +1,11 @@
 #include <gmock/gmock.h>
 
-#include <functional>
-
 #include "ui/OptionsFixture.h"
 
 namespace quill::test {
 namespace {
 
-using ::testing::Contains;
 using ::testing::ElementsAre;
-using ::testing::Not;
-
-const char* const kSet =
-    "set capture time format bytes format tag pcm channels 1 samplespersec 16000 alignment 2 bitspersample 16 "
-    "bytespersec 32000";
 
 struct RecordingTest : OptionsFixture {
     std::string rec = folder + "wav\\rec_anna.wav", scratch = folder + "wav\\tmprec.wav";
@@ -30,28 +22,6 @@ struct RecordingTest : OptionsFixture {
     std::string Caption() const { return app->window.recordingTime.Caption(); }
     int Bar() const { return app->window.recordingBar.Width(); }
 };
-
-TEST_F(RecordingTest, RecordThenStopSendsTheCaptureCommandsInOrderAndSavesIntoTheContactsFile) {
-    files.files[rec] = "RIFF old";
-    mci.commands.clear();
-    Run(7);
-    EXPECT_EQ(files.files[rec], "RIFF old");  // kept until the new one is saved
-    Position("2000");
-    Ticks(2);
-    Run(6);
-    EXPECT_THAT(mci.Texts(), ElementsAre("open new type waveaudio alias capture", "cue capture input", kSet,
-                                         "record capture", "status capture position", "status capture position",
-                                         "stop capture", "save capture \"" + scratch + "\"", "close capture"));
-    EXPECT_EQ(files.files[rec], "RIFF recorded");
-    EXPECT_FALSE(Recording());
-    EXPECT_TRUE(Logged("Quillares: recording started"));
-    EXPECT_TRUE(Logged("Quillares: recording finished"));
-
-    // Stop with nothing recording stops playback and leaves the capture device alone.
-    mci.commands.clear();
-    Run(6);
-    EXPECT_THAT(mci.Texts(), ElementsAre("close all"));
-}
 
 TEST_F(RecordingTest, EachTickShowsTheBarAndTimeAndTheFullMinuteSavesByItself) {
     struct Case {
@@ -79,60 +49,17 @@ TEST_F(RecordingTest, EachTickShowsTheBarAndTimeAndTheFullMinuteSavesByItself) {
     }
 }
 
-TEST_F(RecordingTest, HidingThePanelOrShowingItAfreshCancelsWithinOneTick) {
-    auto& w = app->window;
-    const std::vector<std::pair<std::string, std::function<void()>>> cases = {
-        {"panel hidden", [&] { w.kindPanels[2].SetVisible(false); }},
-        {"another kind", [&] { w.SelectKind(0); }},
-        {"another contact with a recording", [&] {
-             Set("bob_play", "2");
-             Set("bob_file", "wav\\bob.wav");
-             w.contactNames.SetListIndex(1);
-             app->panels.SelectContact();
-         }},
-        {"the program ending", [&] { app->CloseOptionsWindow(); }},
-    };
-    files.files[rec] = "RIFF old";
-    for (const auto& [what, act] : cases) {
-        w.contactNames.SetListIndex(0);
-        w.SelectKind(1);
-        w.SelectKind(2);
-        Run(7);
-        mci.commands.clear();
-        act();
-        Ticks(1);
-        EXPECT_FALSE(Recording()) << what;
-        EXPECT_THAT(mci.Texts(), Contains("close capture")) << what;
-        EXPECT_THAT(mci.Texts(), Not(Contains(::testing::StartsWith("save capture")))) << what;
-    }
-    EXPECT_EQ(files.files[rec], "RIFF old");
-    EXPECT_FALSE(files.Exists(scratch));
-    EXPECT_TRUE(Logged("Quillares: recording cancelled"));
-}
-
+// Recording, saving and cancelling as such are the end-to-end tests' business.
 TEST_F(RecordingTest, TheSavePathIsTheShortFormBareOrElseQuoted) {
-    struct Case {
-        bool exists;
-        std::string shortForm;
-        std::string argument;
-    };
     app->shared.ProgramFolder = "C:\\My Quillares\\";
-    const std::string spaced = app->recorder.ScratchFile();
-    const std::vector<Case> cases = {
-        {false, "", "\"" + spaced + "\""},
-        {true, "C:\\QUILLA~1\\MYWAV~1\\REC_AN~1.WAV", "C:\\QUILLA~1\\MYWAV~1\\REC_AN~1.WAV"},
-        // A volume without short names gives the long form back.
-        {true, spaced, "\"" + spaced + "\""},
-    };
-    for (const auto& c : cases) {
+    const std::string spaced = app->recorder.ScratchFile(), bare = "C:\\QUILLA~1\\MYWAV~1\\REC_AN~1.WAV";
+    for (const auto& [shortForm, argument] : {std::pair{bare, bare}, {spaced, "\"" + spaced + "\""}}) {
         app->recorder.RecordStart();
-        if (c.exists) {
-            files.files[spaced] = "RIFF";
-            files.shortNames[spaced] = c.shortForm;
-        }
+        files.files[spaced] = "RIFF";
+        files.shortNames[spaced] = shortForm;
         mci.commands.clear();
         app->recorder.RecordSave();
-        EXPECT_EQ(mci.Texts().at(1), "save capture " + c.argument);
+        EXPECT_EQ(mci.Texts().at(1), "save capture " + argument);
     }
 }
 
