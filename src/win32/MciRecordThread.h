@@ -16,7 +16,8 @@ namespace quill::win32 {
 class MciRecordThread {
 public:
     ~MciRecordThread() { Join(); }
-    // Runs send, the sending of command.
+    // send sends command: a recording notes the driver thread it starts, and a stop, save or close
+    // of that device waits for the thread to end.
     unsigned Around(const std::string& command, const std::function<unsigned()>& send);
 
 private:
