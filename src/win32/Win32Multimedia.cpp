@@ -17,7 +17,9 @@ Win32Multimedia::Win32Multimedia(HWND& notifyWindow) : notifyWindow_(notifyWindo
 unsigned Win32Multimedia::Send(const std::string& command, bool notify) {
     // Wide, so a tone whose path the ANSI code page cannot spell still opens.
     MciReply[0] = L'\0';
-    return mciSendStringW(Wide(command).c_str(), MciReply, kReplyChars, notify ? notifyWindow_ : nullptr);
+    return recording_.Around(command, [&] {
+        return mciSendStringW(Wide(command).c_str(), MciReply, kReplyChars, notify ? notifyWindow_ : nullptr);
+    });
 }
 
 std::string Win32Multimedia::Reply() const {

@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include "core/platform/Multimedia.h"
+#include "win32/MciRecordThread.h"
 
 namespace quill::win32 {
 
@@ -13,6 +14,7 @@ public:
 
 private:
     HWND& notifyWindow_;
+    MciRecordThread recording_;
     wchar_t MciReply[kReplyChars] = {};
 };
 
